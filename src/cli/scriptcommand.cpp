@@ -1,0 +1,259 @@
+#include "scriptcommand.h"
+
+#include "core/clock.h"
+#include "core/drawingpath.h"
+#include "core/programfolder.h"
+#include "core/session.h"
+#include "core/settingslookup.h"
+#include "generation/commentblock.h"
+#include "generation/generationview.h"
+#include "generation/gridtexts.h"
+#include "generation/scriptfile.h"
+#include "generation/scriptgenerator.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <cstdio>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace tavrolin {
+
+namespace {
+
+constexpr int kBadInput = 2;
+constexpr int kWriteFailed = 1;
+
+// A failure with the message for standard error and the exit status.
+struct Failure
+{
+    QString message;
+    int status = kBadInput;
+};
+
+// Everything the command needs, read and checked.
+struct ScriptJob
+{
+    QString settingsPath;
+    QString commentPath;
+    QString outputPath;
+    QDateTime now;
+    QStringList drawings;
+    GridTextTable grid;
+};
+
+int report(const Failure &failure)
+{
+    QTextStream(stderr) << failure.message << Qt::endl;
+    return failure.status;
+}
+
+std::optional<Failure> readUtf8Lines(const QString &path, const QString &what, QStringList *lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{what + QStringLiteral("を読めません: ") + path + u": "_s +
+                       file.errorString()};
+    QString text = QString::fromUtf8(file.readAll());
+    text.remove(u'\r');
+    *lines = text.split(u'\n');
+    if (!lines->isEmpty() && lines->last().isEmpty())
+        lines->removeLast(); // the line end of the last line
+    return std::nullopt;
+}
+
+// One line per grid row from row 0; the five cells of a row separated by TAB.
+std::optional<Failure> readGrid(const QString &path, GridTextTable *grid)
+{
+    QStringList lines;
+    if (auto failure = readUtf8Lines(path, QStringLiteral("グリッドファイル"), &lines))
+        return failure;
+    if (lines.size() > kGridRows)
+        return Failure{QStringLiteral("グリッドファイルは%1行までです: %2 (%3行)")
+                           .arg(kGridRows)
+                           .arg(path)
+                           .arg(lines.size())};
+    for (int row = 0; row < lines.size(); ++row) {
+        const QStringList cells = lines[row].split(u'\t');
+        if (cells.size() > kGridColumns)
+            return Failure{QStringLiteral("グリッドファイルの%1行目のセルが%2個を超えています: %3")
+                               .arg(row + 1)
+                               .arg(kGridColumns)
+                               .arg(path)};
+        for (int column = 0; column < cells.size(); ++column)
+            grid->setCellText(row, column, cells[column]);
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> readDrawingList(const QString &path, QStringList *drawings)
+{
+    QStringList lines;
+    if (auto failure = readUtf8Lines(path, QStringLiteral("図面リスト"), &lines))
+        return failure;
+    for (const QString &line : std::as_const(lines)) {
+        if (!line.trimmed().isEmpty())
+            drawings->append(line);
+    }
+    return std::nullopt;
+}
+
+// The drawing list is checked as a drop onto the drawing list page would be.
+std::optional<Failure> checkDrawings(const QStringList &drawings)
+{
+    for (const QString &path : drawings) {
+        if (!isDrawingPath(path))
+            return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") + path};
+    }
+    if (drawings.isEmpty())
+        return Failure{QStringLiteral("ファイルが選択されてません")};
+    if (drawings.size() > Session::kDrawingCapacity)
+        return Failure{QStringLiteral("図面は%1件までです (%2件が指定されました)")
+                           .arg(Session::kDrawingCapacity)
+                           .arg(drawings.size())};
+    return std::nullopt;
+}
+
+std::optional<Failure> readOptionalTime(const QCommandLineParser &parser,
+                                        const QCommandLineOption &option, QDateTime *now)
+{
+    *now = QDateTime::currentDateTime();
+    if (!parser.isSet(option))
+        return std::nullopt;
+    *now = QDateTime::fromString(parser.value(option), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!now->isValid())
+        return Failure{QStringLiteral("--now は \"YYYY-MM-DD HH:MM:SS\" の形で指定してください: ") +
+                       parser.value(option)};
+    return std::nullopt;
+}
+
+struct Options
+{
+    QCommandLineOption settings{QStringLiteral("settings"),
+                                QStringLiteral("Settings file (default: tavrolin.ini in the "
+                                               "program folder)."),
+                                QStringLiteral("FILE")};
+    QCommandLineOption grid{QStringLiteral("grid"),
+                            QStringLiteral("Grid texts, UTF-8: one line per row from row 0 (at "
+                                           "most 12), the five cells separated by TAB. Required."),
+                            QStringLiteral("FILE")};
+    QCommandLineOption drawings{QStringLiteral("drawings"),
+                                QStringLiteral("Drawing paths, UTF-8, one per line, after the "
+                                               "DRAWING arguments."),
+                                QStringLiteral("FILE")};
+    QCommandLineOption comment{QStringLiteral("comment"),
+                               QStringLiteral("Comment template (default: commentdata.dat in the "
+                                              "program folder)."),
+                               QStringLiteral("FILE")};
+    QCommandLineOption now{QStringLiteral("now"),
+                           QStringLiteral("Local time of the date stamps, \"YYYY-MM-DD "
+                                          "HH:MM:SS\" (default: now)."),
+                           QStringLiteral("TIME")};
+    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("Script file to write (default: standard output)."),
+                              QStringLiteral("FILE")};
+};
+
+void describe(QCommandLineParser &parser, const Options &options)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Builds the script file that the wizard would write for the same drawing "
+                       "list, grid texts and comment template, without any window."));
+    parser.addHelpOption();
+    parser.addOptions({options.settings, options.grid, options.drawings, options.comment,
+                       options.now, options.output});
+    parser.addPositionalArgument(QStringLiteral("DRAWING"),
+                                 QStringLiteral("Drawing paths (.dwg or .dxf)."),
+                                 QStringLiteral("[DRAWING...]"));
+}
+
+std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &options,
+                               ScriptJob *job)
+{
+    if (!parser.isSet(options.grid))
+        return Failure{QStringLiteral("--grid FILE を指定してください")};
+    job->settingsPath = parser.isSet(options.settings) ? parser.value(options.settings)
+                                                       : programFile(u"\\tavrolin.ini");
+    if (parser.isSet(options.settings) && !QFileInfo(job->settingsPath).isFile())
+        return Failure{QStringLiteral("設定ファイルがありません: ") + job->settingsPath};
+    job->commentPath = parser.isSet(options.comment) ? parser.value(options.comment)
+                                                     : programFile(u"\\commentdata.dat");
+    job->outputPath = parser.value(options.output);
+    job->drawings = parser.positionalArguments();
+    if (auto failure = readOptionalTime(parser, options.now, &job->now))
+        return failure;
+    if (auto failure = readGrid(parser.value(options.grid), &job->grid))
+        return failure;
+    if (parser.isSet(options.drawings)) {
+        if (auto failure = readDrawingList(parser.value(options.drawings), &job->drawings))
+            return failure;
+    }
+    return checkDrawings(job->drawings);
+}
+
+// The same steps as the wizard from a fresh session: drawing list, forward step of the grid,
+// comment block, script file text.
+std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
+{
+    auto session = std::make_unique<Session>();
+    for (const QString &path : job.drawings) {
+        session->DrawingPaths[session->DrawingCount] = path;
+        session->OpenCommands[session->DrawingCount] = openCommand(path);
+        ++session->DrawingCount;
+    }
+    SettingsLookup lookup(job.settingsPath);
+    GenerationView view;
+    ScriptGenerator generator(*session, lookup, job.grid, view);
+    if (!generator.rowZeroDescribed())
+        return Failure{QStringLiteral("処理が記述されていません")};
+    QString commentTemplate;
+    QString error;
+    if (!readCommentTemplate(job.commentPath, &commentTemplate, &error))
+        return Failure{QStringLiteral("コメントのテンプレートを読めません: ") + job.commentPath +
+                       u": "_s + error};
+    setClock(std::make_unique<FixedClock>(job.now));
+    generator.generateIfChanged();
+    session->CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.now));
+    *text = scriptFileText(session->ScriptText, session->CommentText);
+    return std::nullopt;
+}
+
+int writeOutput(const ScriptJob &job, const QString &text)
+{
+    if (job.outputPath.isEmpty()) {
+        const QByteArray bytes = scriptFileBytes(text);
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+        return std::fflush(stdout) == 0 ? 0 : kWriteFailed;
+    }
+    QString error;
+    if (!writeScriptFile(job.outputPath, text, &error))
+        return report(
+            {QStringLiteral("スクリプトファイルを書けません: ") + job.outputPath + u": "_s + error,
+             kWriteFailed});
+    return 0;
+}
+
+} // namespace
+
+int runScriptCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const Options options;
+    describe(parser, options);
+    if (!parser.parse(QStringList{QStringLiteral("tavrolin script")} + arguments))
+        return report({parser.errorText()});
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    auto job = std::make_unique<ScriptJob>();
+    if (auto failure = readJob(parser, options, job.get()))
+        return report(*failure);
+    QString text;
+    if (auto failure = buildScriptText(*job, &text))
+        return report(*failure);
+    return writeOutput(*job, text);
+}
+
+} // namespace tavrolin

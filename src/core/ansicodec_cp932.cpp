@@ -1,0 +1,166 @@
+#include "ansicodec.h"
+#include "cp932table.h"
+
+#include <array>
+#include <memory>
+
+// Code page 932 as Microsoft defines it. Qt's own Shift_JIS encoder writes FC FC for a character
+// it cannot hold and glibc's CP932 fails outright, so the conversion is done here from the
+// generated table instead.
+namespace tavrolin::ansi {
+
+namespace {
+
+constexpr char16_t kDefaultChar = u'\u30FB';
+
+int leadIndex(unsigned char byte)
+{
+    if (byte >= 0x81 && byte <= 0x9F)
+        return byte - 0x81;
+    if (byte >= 0xE0 && byte <= 0xFC)
+        return 31 + (byte - 0xE0);
+    return -1;
+}
+
+unsigned char leadByte(int index)
+{
+    return static_cast<unsigned char>(index < 31 ? 0x81 + index : 0xE0 + (index - 31));
+}
+
+bool isTrailByte(unsigned char byte)
+{
+    return byte >= cp932::kTrailFirst && byte <= cp932::kTrailLast && byte != 0x7F;
+}
+
+char16_t decodeSingle(unsigned char byte)
+{
+    if (byte < 0x80)
+        return byte;
+    if (byte >= 0xA1 && byte <= 0xDF) // half-width katakana
+        return static_cast<char16_t>(0xFF61 + (byte - 0xA1));
+    switch (byte) {
+    case 0x80:
+        return u'\u0080';
+    case 0xA0:
+        return u'\uF8F0';
+    case 0xFD:
+        return u'\uF8F1';
+    case 0xFE:
+        return u'\uF8F2';
+    case 0xFF:
+        return u'\uF8F3';
+    default:
+        return kDefaultChar;
+    }
+}
+
+// Unicode to bytes: the low byte and, for a double-byte character, the lead in the high byte;
+// 0 where the code page has no such character (U+0000 itself is handled before the lookup).
+class EncodeTable
+{
+public:
+    EncodeTable()
+    {
+        for (int byte = 0; byte < 0x100; ++byte) {
+            if (leadIndex(static_cast<unsigned char>(byte)) < 0)
+                claim(decodeSingle(static_cast<unsigned char>(byte)), static_cast<char16_t>(byte));
+        }
+        // Where one character has several codes, Windows writes the lowest one, except that
+        // the IBM extensions (leads FA-FC) win over their NEC-selected copies (leads ED-EE).
+        for (int index = 0; index < cp932::kLeadCount; ++index) {
+            if (leadByte(index) != 0xED && leadByte(index) != 0xEE)
+                claimLead(index);
+        }
+        claimLead(leadIndex(0xED));
+        claimLead(leadIndex(0xEE));
+    }
+
+    char16_t code(char16_t unit) const { return m_codes[unit]; }
+
+private:
+    void claimLead(int index)
+    {
+        for (int trail = cp932::kTrailFirst; trail <= cp932::kTrailLast; ++trail) {
+            const char16_t unit = cp932::kDoubleByte[index][trail - cp932::kTrailFirst];
+            if (unit != 0)
+                claim(unit, static_cast<char16_t>(leadByte(index) << 8 | trail));
+        }
+    }
+
+    void claim(char16_t unit, char16_t code)
+    {
+        if (m_codes[unit] == 0)
+            m_codes[unit] = code;
+    }
+
+    std::array<char16_t, 0x10000> m_codes{};
+};
+
+const EncodeTable &encodeTable()
+{
+    static const auto table = std::make_unique<EncodeTable>();
+    return *table;
+}
+
+} // namespace
+
+bool isLeadByte(unsigned char byte)
+{
+    return leadIndex(byte) >= 0;
+}
+
+QString decode(QByteArrayView bytes)
+{
+    QString text;
+    text.resize(bytes.size());
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const int lead = leadIndex(byte);
+        if (lead < 0) {
+            out[written++] = decodeSingle(byte);
+            continue;
+        }
+        const bool hasTrail =
+            i + 1 < bytes.size() && isTrailByte(static_cast<unsigned char>(bytes[i + 1]));
+        if (!hasTrail) {
+            out[written++] = kDefaultChar;
+            continue;
+        }
+        const auto trail = static_cast<unsigned char>(bytes[++i]);
+        const char16_t unit = cp932::kDoubleByte[lead][trail - cp932::kTrailFirst];
+        out[written++] = unit != 0 ? unit : kDefaultChar;
+    }
+    text.truncate(written);
+    return text;
+}
+
+QByteArray encode(QStringView text, qsizetype *unrepresentable)
+{
+    const EncodeTable &table = encodeTable();
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    qsizetype lost = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        const char16_t code = unit == 0 ? 0 : table.code(unit);
+        if (unit != 0 && code == 0) {
+            // A surrogate pair is one character and becomes one '?'.
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            bytes.append('?');
+            ++lost;
+        } else if (code > 0xFF) {
+            bytes.append(static_cast<char>(code >> 8));
+            bytes.append(static_cast<char>(code & 0xFF));
+        } else {
+            bytes.append(static_cast<char>(code));
+        }
+    }
+    if (unrepresentable)
+        *unrepresentable += lost;
+    return bytes;
+}
+
+} // namespace tavrolin::ansi

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrolin {
+
+// Longest value, in bytes of the ANSI code page, that a lookup returns; longer values are cut.
+constexpr int kIniValueLimit = 1023;
+
+// Returns the value of `key` in section `section` of the settings file at `path`, as the
+// platform's private-profile reader gives it: section and key matched without regard to letter
+// case and blanks around them, the first section and the first key of that name winning, blanks
+// around the value dropped and one pair of matching quotes around it removed, the value cut to
+// kIniValueLimit bytes without splitting a double-byte character. The file is read afresh at
+// every call, in the ANSI code page unless it starts with a UTF-8 or UTF-16 byte-order mark.
+// A missing file, section or key gives the empty text; nothing is reported.
+QString iniread(const QString &path, const QString &section, const QString &key);
+
+} // namespace tavrolin

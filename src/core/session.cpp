@@ -1,0 +1,10 @@
+#include "session.h"
+
+namespace tavrolin {
+
+// The arrays are allocated once at their full size and never resized.
+Session::Session()
+    : DrawingPaths(kDrawingSlots), OpenCommands(kDrawingSlots), ScriptLines(kDrawingSlots)
+{}
+
+} // namespace tavrolin

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace tavrolin {
+
+// The state the wizard's pages hand to one another, from start to exit. Only the drawing list
+// page writes the drawing list (DrawingPaths, OpenCommands, DrawingCount); generation writes the
+// script and the grid summaries; the comment page writes CommentText.
+struct Session
+{
+    // Slots of the drawing arrays, indexes 0 to 50 000. A list holds at most kDrawingCapacity
+    // drawings, so that the row lines of drawing d, kept at index d + 1, always have a slot.
+    static constexpr int kDrawingSlots = 50001;
+    static constexpr int kDrawingCapacity = kDrawingSlots - 1;
+
+    Session();
+
+    // Entry d is the full path of drawing d, in the order in which the drawings were accepted.
+    std::vector<QString> DrawingPaths;
+    // Entry d is the script line that opens drawing d. Entries from DrawingCount on may hold the
+    // lines of an earlier, longer list; every reader stays below DrawingCount.
+    std::vector<QString> OpenCommands;
+    // Entry d is drawing d's block of the generated script.
+    std::vector<QString> ScriptLines;
+    // The number of drawings in the list (a count, not the last index).
+    int DrawingCount = 0;
+
+    QString ScriptText;
+    QString CommentText;
+    QString GridSummary;
+    QString PreviousGridSummary;
+};
+
+} // namespace tavrolin

@@ -1,0 +1,158 @@
+#include "commandlinebuilder.h"
+
+#include "core/clock.h"
+#include "core/drawingpath.h"
+#include "core/session.h"
+#include "core/settingslookup.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace tavrolin {
+
+namespace {
+
+// Fields of a row summary as split by the lookup's inidataset.
+enum Field { SubjectNameField = 1, PurposeTypeField = 2, PurposeNameField = 3, ActionField = 4 };
+
+const QString kDatedNames = QStringLiteral("日付-1～xの形式");
+const QString kNumberedNames = QStringLiteral("1～xの形式");
+const QString kZoomExtents = QStringLiteral("オブジェクト範囲で");
+const QString kZoomScale = QStringLiteral("倍率を決めて");
+const std::array<QString, 4> kDxfPurposeTypes = {
+    QStringLiteral("DXF(2000)で保存する"), QStringLiteral("DXF(R14)で保存する"),
+    QStringLiteral("DXF(R13)で保存する"), QStringLiteral("DXF(R12)で保存する")};
+
+// The LAYER command's forms: "-layer <option> [<purpose name> ]<subject name> ".
+struct LayerForm
+{
+    const char16_t *keyword;
+    const char16_t *option;
+    bool withPurposeName;
+};
+
+constexpr std::array<LayerForm, 8> kLayerForms = {{
+    {u"c", u"c", true},
+    {u"lw", u"lw", true},
+    {u"l", u"l", true},
+    {u"off", u"of", false},
+    {u"on", u"on", false},
+    {u"f", u"f", false},
+    {u"lo", u"lo", false},
+    {u"u", u"u", false},
+}};
+
+// The folder part of a drawing path, up to and including its last separator.
+QString folderOf(const QString &path)
+{
+    const qsizetype separator = qMax(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    return path.first(separator + 1);
+}
+
+} // namespace
+
+CommandLineBuilder::CommandLineBuilder(const Session &session, SettingsLookup &lookup,
+                                       RowLines &scrcmddata)
+    : m_session(session), m_lookup(lookup), m_scrcmddata(scrcmddata)
+{}
+
+void CommandLineBuilder::scrmakefile(const QString &scrkeyword, const QString &Data, int colum)
+{
+    m_lookup.inidatainput(scrkeyword, QStringLiteral("type"));
+    const QString keyword = m_lookup.inidata;
+    m_lookup.inidataset(Data);
+    const LineForm form = lineForm(keyword);
+    if (!form)
+        return;
+    for (int drawing = 0; drawing < m_session.DrawingCount; ++drawing) {
+        scrcmd = form(drawing);
+        selectscrcmddata(colum, drawing + 1);
+    }
+}
+
+QString CommandLineBuilder::getdate()
+{
+    return clock().now().date().toString(QStringLiteral("yyMMdd"));
+}
+
+void CommandLineBuilder::selectscrcmddata(int colum, int filecount1)
+{
+    if (colum >= 0 && colum < kGridRows && filecount1 >= 0 && filecount1 < Session::kDrawingSlots)
+        m_scrcmddata.at(colum, filecount1) = scrcmd;
+}
+
+CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword)
+{
+    const QString subjectName = m_lookup.listdata[SubjectNameField];
+    const QString purposeName = m_lookup.listdata[PurposeNameField];
+    for (const LayerForm &layer : kLayerForms) {
+        if (keyword != layer.keyword)
+            continue;
+        QString line = u"-layer "_s + QString::fromUtf16(layer.option) + u' ';
+        if (layer.withPurposeName)
+            line += purposeName + u' ';
+        line += subjectName + u' ';
+        return [line](int) { return line; };
+    }
+    if (keyword == u"m") {
+        const QString line = u"-layer m "_s + purposeName + u' ';
+        return [line](int) { return line; };
+    }
+    if (keyword == u"qsave")
+        return [](int) { return QStringLiteral(".qsave "); };
+    if (keyword == u"asdwg")
+        return [](int) { return QStringLiteral(".qsave  "); };
+    if (keyword == u"saveas")
+        return saveAsForm(purposeName);
+    if (keyword == u"zoom")
+        return zoomForm(purposeName, m_lookup.listdata[ActionField]);
+    if (keyword == u"dxf")
+        return dxfForm(m_lookup.listdata[PurposeTypeField]);
+    return {};
+}
+
+CommandLineBuilder::LineForm CommandLineBuilder::saveAsForm(const QString &purposeName)
+{
+    if (purposeName == kDatedNames) {
+        return [this](int drawing) {
+            return saveAsLine(drawing, getdate() + u'-' + QString::number(drawing + 1));
+        };
+    }
+    if (purposeName == kNumberedNames)
+        return [this](int drawing) { return saveAsLine(drawing, QString::number(drawing + 1)); };
+    return {};
+}
+
+// ".saveas", two blanks, then the new drawing's path in the folder of the drawing the block
+// opened.
+QString CommandLineBuilder::saveAsLine(int drawing, const QString &name)
+{
+    savefolder = folderOf(m_session.DrawingPaths[drawing]);
+    return u".saveas  "_s + scriptPath(savefolder + name + u".dwg"_s);
+}
+
+CommandLineBuilder::LineForm CommandLineBuilder::zoomForm(const QString &purposeName,
+                                                          const QString &action) const
+{
+    if (purposeName == kZoomExtents)
+        return [](int) { return QStringLiteral(".zoom e"); };
+    if (purposeName == kZoomScale) {
+        const QString line = u".zoom s "_s + action;
+        return [line](int) { return line; };
+    }
+    return {};
+}
+
+// The DXF save command is the text of key "type2" of the purpose type, followed by two blanks.
+CommandLineBuilder::LineForm CommandLineBuilder::dxfForm(const QString &purposeType)
+{
+    if (std::find(kDxfPurposeTypes.begin(), kDxfPurposeTypes.end(), purposeType) ==
+        kDxfPurposeTypes.end())
+        return {};
+    m_lookup.inidatainput(purposeType, QStringLiteral("type2"));
+    const QString line = m_lookup.inidata + u"  "_s;
+    return [line](int) { return line; };
+}
+
+} // namespace tavrolin

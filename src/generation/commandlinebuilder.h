@@ -1,0 +1,51 @@
+#pragma once
+
+#include "rowlines.h"
+
+#include <QString>
+#include <functional>
+
+namespace tavrolin {
+
+struct Session;
+class SettingsLookup;
+
+// Turns one grid row into the AutoCAD command line of every drawing of the drawing list
+// (scrmakefile). The row's command keyword is read from the settings file under its purpose
+// type and picks the line form; the cell texts go into the line as they stand. In a script each
+// blank and each line end is an Enter, so the blanks of every form are exact.
+class CommandLineBuilder
+{
+public:
+    CommandLineBuilder(const Session &session, SettingsLookup &lookup, RowLines &scrcmddata);
+
+    // Builds row `colum`'s lines from its summary `Data`, looking the keyword up in section
+    // `scrkeyword` (the row's purpose type). A keyword of no known form leaves the row's lines
+    // as they were.
+    void scrmakefile(const QString &scrkeyword, const QString &Data, int colum);
+
+    // Today's date as yyMMdd (011231 for 31 December 2001), the stamp of dated save-as names.
+    static QString getdate();
+
+    // Stores scrcmd as entry `filecount1` of row `colum`; a row outside 0 to 11 stores nothing.
+    void selectscrcmddata(int colum, int filecount1);
+
+    // The line just built, and the folder of the drawing it was built for (save-as forms).
+    QString scrcmd;
+    QString savefolder;
+
+private:
+    using LineForm = std::function<QString(int drawing)>;
+
+    LineForm lineForm(const QString &keyword);
+    LineForm saveAsForm(const QString &purposeName);
+    LineForm zoomForm(const QString &purposeName, const QString &action) const;
+    LineForm dxfForm(const QString &purposeType);
+    QString saveAsLine(int drawing, const QString &name);
+
+    const Session &m_session;
+    SettingsLookup &m_lookup;
+    RowLines &m_scrcmddata;
+};
+
+} // namespace tavrolin

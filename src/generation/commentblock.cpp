@@ -1,0 +1,55 @@
+#include "commentblock.h"
+
+#include "core/ansicodec.h"
+
+#include <QFile>
+
+namespace tavrolin {
+
+QString commentStamp(const QDateTime &now)
+{
+    const QString date = now.date().toString(QStringLiteral("yyyy/MM/dd"));
+    if (now.time() == QTime(0, 0))
+        return date;
+    return date + u' ' + now.time().toString(QStringLiteral("H:mm:ss"));
+}
+
+QString initialCommentBlock(const QString &templateText, const QDateTime &now)
+{
+    return templateText + QStringLiteral(";作成日時") + commentStamp(now) + u'\r';
+}
+
+QString normaliseLineBreaks(const QString &text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            result += u"\r\n";
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+bool readCommentTemplate(const QString &path, QString *text, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    *text = ansi::decode(bytes);
+    return true;
+}
+
+} // namespace tavrolin

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace tavrolin {
+
+constexpr int kGridRows = 12;
+constexpr int kGridColumns = 5; // subject type, subject name, purpose type, purpose name, action
+
+// Column indexes of a grid row.
+enum GridColumn : int {
+    SubjectType = 0,
+    SubjectName = 1,
+    PurposeType = 2,
+    PurposeName = 3,
+    Action = 4,
+};
+
+// Read access to the texts of the command grid's cells, rows 0 to 11, columns 0 to 4.
+class GridTexts
+{
+public:
+    virtual ~GridTexts() = default;
+    virtual QString cellText(int row, int column) const = 0;
+};
+
+// Grid texts held in memory, for the headless command and for tests.
+class GridTextTable : public GridTexts
+{
+public:
+    QString cellText(int row, int column) const override { return m_cells[row][column]; }
+    void setCellText(int row, int column, const QString &text) { m_cells[row][column] = text; }
+
+private:
+    std::array<std::array<QString, kGridColumns>, kGridRows> m_cells;
+};
+
+} // namespace tavrolin

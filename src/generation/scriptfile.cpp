@@ -1,0 +1,52 @@
+#include "scriptfile.h"
+
+#include "core/ansicodec.h"
+
+#include <QSaveFile>
+
+namespace tavrolin {
+
+QString scriptFileText(const QString &scriptText, const QString &commentText)
+{
+    return QStringLiteral(".filedia 0") + scriptText + QStringLiteral("\r\n.filedia 1 \r\n") +
+           commentText;
+}
+
+QByteArray scriptFileBytes(const QString &text)
+{
+    return ansi::encode(text) + QByteArrayLiteral("\r\n");
+}
+
+bool writeScriptFile(const QString &path, const QString &text, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = scriptFileBytes(text);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QList<int> linesLosingCharacters(const QString &text, int limit)
+{
+    QList<int> lines;
+    int number = 1;
+    qsizetype start = 0;
+    while (start <= text.size() && lines.size() < limit) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        if (!ansi::canEncode(QStringView(text).sliced(start, end - start)))
+            lines.append(number);
+        ++number;
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace tavrolin

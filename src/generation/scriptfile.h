@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tavrolin {
+
+// The script file text: ".filedia 0", the generated script (whose every line starts with CR LF),
+// CR LF, ".filedia 1 ", CR LF and the comment block. The first and the frame line switch
+// AutoCAD's file dialogs off for the run and on again after it.
+QString scriptFileText(const QString &scriptText, const QString &commentText);
+
+// The bytes of a script file: the text in the ANSI code page, then one CR LF, no byte-order mark.
+QByteArray scriptFileBytes(const QString &text);
+
+// Writes a script file whole or not at all: the bytes go to a temporary file beside `path`,
+// which then replaces it. On failure returns false, says why in *error and leaves an existing
+// file as it was.
+bool writeScriptFile(const QString &path, const QString &text, QString *error);
+
+// Lines of the text (numbered from 1) holding characters that the ANSI code page cannot hold,
+// which a script file would carry as '?'; at most `limit` of them.
+QList<int> linesLosingCharacters(const QString &text, int limit);
+
+} // namespace tavrolin

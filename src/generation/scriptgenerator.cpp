@@ -1,0 +1,59 @@
+#include "scriptgenerator.h"
+
+#include "core/session.h"
+#include "gridtexts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tavrolin {
+
+ScriptGenerator::ScriptGenerator(Session &session, SettingsLookup &lookup, const GridTexts &grid,
+                                 GenerationView &view)
+    : builder(session, lookup, scrcmddata), assembly(session, scrcmddata, grid, view),
+      m_session(session), m_grid(grid)
+{}
+
+bool ScriptGenerator::rowZeroDescribed() const
+{
+    return !m_grid.cellText(0, SubjectType).isEmpty();
+}
+
+QString ScriptGenerator::rowSummary(const GridTexts &grid, int row)
+{
+    QString summary = grid.cellText(row, 0);
+    for (int column = 1; column < kGridColumns; ++column)
+        summary += u',' + grid.cellText(row, column);
+    return summary;
+}
+
+void ScriptGenerator::scrcodemakesum()
+{
+    for (int row = 0; row < kGridRows; ++row) {
+        if (m_grid.cellText(row, Action).isEmpty())
+            break;
+        summariseRow(row);
+    }
+    QString summary;
+    for (int row = 0; row < kGridRows; ++row)
+        summary += scrcmddata.at(row, 0);
+    m_session.GridSummary = summary;
+}
+
+void ScriptGenerator::summariseRow(int row)
+{
+    scrcmddata.at(row, 0) = rowSummary(m_grid, row);
+    builder.scrmakefile(m_grid.cellText(row, PurposeType), scrcmddata.at(row, 0), row);
+}
+
+bool ScriptGenerator::generateIfChanged()
+{
+    scrcodemakesum();
+    if (m_session.GridSummary == m_session.PreviousGridSummary)
+        return false;
+    m_session.ScriptText.clear();
+    assembly.makeallscr();
+    m_session.PreviousGridSummary = m_session.GridSummary;
+    return true;
+}
+
+} // namespace tavrolin

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "commandlinebuilder.h"
+#include "rowlines.h"
+#include "scriptassembly.h"
+
+#include <QString>
+
+namespace tavrolin {
+
+struct Session;
+class SettingsLookup;
+class GridTexts;
+class GenerationView;
+
+// The grid page's forward step without its widgets: the summary pass over the grid rows
+// (scrcodemakesum), the change test of GridSummary against PreviousGridSummary, and the script
+// assembly when the grid changed.
+class ScriptGenerator
+{
+public:
+    ScriptGenerator(Session &session, SettingsLookup &lookup, const GridTexts &grid,
+                    GenerationView &view);
+
+    // False when row 0's subject type is empty: there is nothing to generate and the page says
+    // "処理が記述されていません".
+    bool rowZeroDescribed() const;
+
+    // Stores the summary of each row up to the first one whose action is empty, rebuilds those
+    // rows' lines, and sets GridSummary to the twelve stored summaries joined.
+    void scrcodemakesum();
+
+    // Runs the summary pass and, when GridSummary differs from PreviousGridSummary, rebuilds
+    // ScriptText and remembers the summary. Returns true when the script was rebuilt.
+    bool generateIfChanged();
+
+    // A row's five cell texts joined by ",".
+    static QString rowSummary(const GridTexts &grid, int row);
+
+    RowLines scrcmddata;
+    CommandLineBuilder builder;
+    ScriptAssembly assembly;
+
+private:
+    void summariseRow(int row);
+
+    Session &m_session;
+    const GridTexts &m_grid;
+};
+
+} // namespace tavrolin
