@@ -28,6 +28,7 @@ def main():
     print()
     print("namespace tavrolin::cp932 {")
     print()
+    print("// clang-format off")
     width = TRAIL_LAST - TRAIL_FIRST + 1
     print(f"const char16_t kDoubleByte[{len(LEADS)}][{width}] = {{")
     for lead in LEADS:
@@ -38,6 +39,7 @@ def main():
             print(f"        {chunk},")
         print("    },")
     print("};")
+    print("// clang-format on")
     print()
     print("} // namespace tavrolin::cp932")
 
