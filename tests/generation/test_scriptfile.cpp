@@ -1,0 +1,164 @@
+#include "core/ansicodec.h"
+#include "generation/commentblock.h"
+#include "generation/scriptfile.h"
+#include "support/testfiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+class TestScriptFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stamp_data();
+    void stamp();
+    void commentBlockFollowsTheTemplate_data();
+    void commentBlockFollowsTheTemplate();
+    void lineBreaksBecomeCrLf_data();
+    void lineBreaksBecomeCrLf();
+    void templateIsReadFromCodePage932();
+    void missingTemplateIsReported();
+    void scriptFileTextFramesTheScript();
+    void scriptFileBytesEndWithOneLineEnd();
+    void writeReplacesAFileWhole();
+    void failedWriteKeepsTheOldFile();
+    void linesLosingCharactersAreFound();
+};
+
+void TestScriptFile::stamp_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("stamp");
+    QTest::newRow("afternoon") << QDateTime(QDate(2000, 5, 6), QTime(15, 0, 16))
+                               << u"2000/05/06 15:00:16"_s;
+    QTest::newRow("hours without a leading zero")
+        << QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3)) << u"2026/12/07 9:05:03"_s;
+    QTest::newRow("one second past midnight")
+        << QDateTime(QDate(2026, 1, 1), QTime(0, 0, 1)) << u"2026/01/01 0:00:01"_s;
+    QTest::newRow("exactly midnight: the date alone")
+        << QDateTime(QDate(2026, 1, 1), QTime(0, 0)) << u"2026/01/01"_s;
+}
+
+void TestScriptFile::stamp()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QString, stamp);
+    QCOMPARE(commentStamp(now), stamp);
+}
+
+void TestScriptFile::commentBlockFollowsTheTemplate_data()
+{
+    QTest::addColumn<QString>("templateText");
+    QTest::addColumn<QString>("block");
+    QTest::newRow("empty template") << QString() << u";作成日時2000/05/06 15:00:16\r"_s;
+    QTest::newRow("one line with its line break")
+        << u";図面一括処理\r\n"_s << u";図面一括処理\r\n;作成日時2000/05/06 15:00:16\r"_s;
+    QTest::newRow("last line without a line break is glued")
+        << u";図面一括処理"_s << u";図面一括処理;作成日時2000/05/06 15:00:16\r"_s;
+}
+
+void TestScriptFile::commentBlockFollowsTheTemplate()
+{
+    QFETCH(QString, templateText);
+    QFETCH(QString, block);
+    QCOMPARE(initialCommentBlock(templateText, QDateTime(QDate(2000, 5, 6), QTime(15, 0, 16))),
+             block);
+}
+
+void TestScriptFile::lineBreaksBecomeCrLf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("normalised");
+    QTest::newRow("CR LF stays") << u"a\r\nb"_s << u"a\r\nb"_s;
+    QTest::newRow("lone CR") << u"a\rb\r"_s << u"a\r\nb\r\n"_s;
+    QTest::newRow("lone LF") << u"a\nb"_s << u"a\r\nb"_s;
+    QTest::newRow("LF CR is two breaks") << u"a\n\rb"_s << u"a\r\n\r\nb"_s;
+    QTest::newRow("mixed") << u"\r\r\n\n"_s << u"\r\n\r\n\r\n"_s;
+    QTest::newRow("none") << u"abc"_s << u"abc"_s;
+}
+
+void TestScriptFile::lineBreaksBecomeCrLf()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, normalised);
+    QCOMPARE(normaliseLineBreaks(text), normalised);
+}
+
+void TestScriptFile::templateIsReadFromCodePage932()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"commentdata.dat"_s);
+    test::writeBytes(path, "; \x90\x7d\x96\xca\r\n"); // "; 図面"
+    QString text;
+    QString error;
+    QVERIFY(readCommentTemplate(path, &text, &error));
+    QCOMPARE(text, u"; 図面\r\n"_s);
+}
+
+void TestScriptFile::missingTemplateIsReported()
+{
+    QTemporaryDir dir;
+    QString text = u"unchanged"_s;
+    QString error;
+    QVERIFY(!readCommentTemplate(dir.filePath(u"none.dat"_s), &text, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(text, u"unchanged"_s);
+}
+
+void TestScriptFile::scriptFileTextFramesTheScript()
+{
+    QCOMPARE(scriptFileText(u"\r\n.open a.dwg\r\n.qsave "_s, u";c\r\n"_s),
+             u".filedia 0\r\n.open a.dwg\r\n.qsave \r\n.filedia 1 \r\n;c\r\n"_s);
+    QCOMPARE(scriptFileText(QString(), QString()), u".filedia 0\r\n.filedia 1 \r\n"_s);
+}
+
+void TestScriptFile::scriptFileBytesEndWithOneLineEnd()
+{
+    QCOMPARE(scriptFileBytes(u".filedia 0\r\n;図"_s), QByteArray(".filedia 0\r\n;\x90\x7d\r\n"));
+    QCOMPARE(scriptFileBytes(u"a\u301C"_s), QByteArray("a?\r\n"));
+}
+
+void TestScriptFile::writeReplacesAFileWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"tmp.scr"_s);
+    test::writeBytes(path, QByteArray(5000, 'x'));
+    QString error;
+    QVERIFY2(writeScriptFile(path, u".filedia 0"_s, &error), qPrintable(error));
+    QCOMPARE(test::readBytes(path), QByteArray(".filedia 0\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"tmp.scr"_s});
+}
+
+void TestScriptFile::failedWriteKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(!writeScriptFile(dir.filePath(u"missing/tmp.scr"_s), u"x"_s, &error));
+    QVERIFY(!error.isEmpty());
+
+    const QString path = dir.filePath(u"locked/tmp.scr"_s);
+    test::writeBytes(path, "old");
+    QFile::setPermissions(dir.filePath(u"locked"_s),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile probe(dir.filePath(u"locked/probe"_s));
+    if (probe.open(QIODevice::WriteOnly))
+        QSKIP("a read-only folder does not stop this user (root) from writing");
+    QVERIFY(!writeScriptFile(path, u"new"_s, &error));
+    QCOMPARE(test::readBytes(path), QByteArray("old"));
+}
+
+void TestScriptFile::linesLosingCharactersAreFound()
+{
+    const QString text = u"a\r\nb\u301C\r\nc\r\n\u20AC\r\nd\u00E9"_s;
+    QCOMPARE(linesLosingCharacters(text, 10), (QList<int>{2, 4, 5}));
+    QCOMPARE(linesLosingCharacters(text, 2), (QList<int>{2, 4}));
+    QVERIFY(linesLosingCharacters(u"図面\r\n"_s, 10).isEmpty());
+}
+
+QTEST_APPLESS_MAIN(TestScriptFile)
+#include "test_scriptfile.moc"
