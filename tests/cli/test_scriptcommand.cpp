@@ -1,0 +1,208 @@
+#include "core/ansicodec.h"
+#include "support/testfiles.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSettings = uR"([shugo]
+name=レイヤー,図面
+[表示しない]
+type=off
+[色を変える]
+type=c
+[名前を付けて保存する]
+type=saveas
+[DXF(R12)で保存する]
+type=dxf
+type2="_.dxfout  v r12"
+)"_s;
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+} // namespace
+
+// Runs the built program's headless "script" command on files written by the test and compares
+// what it writes, byte for byte.
+class TestScriptCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void writesTheScriptFileBytes();
+    void writesToAFile();
+    void refusals_data();
+    void refusals();
+    void tooManyDrawingsAreRefused();
+    void unwritableOutputIsReported();
+    void helpAndVersion();
+
+private:
+    Run run(const QStringList &arguments) const;
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+    QStringList standardOptions() const;
+
+    QTemporaryDir m_dir;
+};
+
+void TestScriptCommand::initTestCase()
+{
+    test::writeAnsi(file(u"tavrolin.ini"_s), kSettings);
+    test::writeAnsi(file(u"commentdata.dat"_s), u";図面の一括処理\r\n"_s);
+    test::writeBytes(file(u"grid.txt"_s),
+                     u"レイヤー\tL13\t表示しない\t終了\t終了\n"
+                     u"レイヤー\t壁\t色を変える\t1\t終了\n"
+                     u"図面\tすべて\t名前を付けて保存する\t日付-1～xの形式\t終了\n"
+                     u"図面\tすべて\tDXF(R12)で保存する\t終了\t終了\n"_s.toUtf8());
+    test::writeBytes(file(u"drawings.txt"_s),
+                     u"\nC:\\My Drawings\\二階.dwg\r\n\r\nD:\\plan\\c.DXF\n"_s.toUtf8());
+}
+
+Run TestScriptCommand::run(const QStringList &arguments) const
+{
+    QProcess process;
+    process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
+                  QStringList{u"script"_s} + arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList TestScriptCommand::standardOptions() const
+{
+    return {u"--settings"_s, file(u"tavrolin.ini"_s), u"--comment"_s, file(u"commentdata.dat"_s),
+            u"--grid"_s,     file(u"grid.txt"_s),     u"--now"_s,     u"2001-12-31 15:00:16"_s};
+}
+
+void TestScriptCommand::writesTheScriptFileBytes()
+{
+    const Run result = run(standardOptions() + QStringList{u"--drawings"_s, file(u"drawings.txt"_s),
+                                                           u"C:\\a\\p1.dwg"_s});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    const QString expected = uR"(.filedia 0
+.open C:\a\p1.dwg
+-layer of L13 
+-layer c 1 壁 
+.saveas  C:\a\011231-1.dwg
+_.dxfout  v r12  
+.open "C:\My Drawings\二階.dwg"
+-layer of L13 
+-layer c 1 壁 
+.saveas  "C:\My Drawings\011231-2.dwg"
+_.dxfout  v r12  
+.open D:\plan\c.DXF
+-layer of L13 
+-layer c 1 壁 
+.saveas  D:\plan\011231-3.dwg
+_.dxfout  v r12  
+.filedia 1 
+;図面の一括処理
+;作成日時2001/12/31 15:00:16
+
+)"_s;
+    QCOMPARE(result.out, ansi::encode(QString(expected).replace(u"\n"_s, u"\r\n"_s)));
+}
+
+void TestScriptCommand::writesToAFile()
+{
+    const QString output = file(u"out.scr"_s);
+    test::writeBytes(output, QByteArray(10000, 'x'));
+    const Run toFile = run(standardOptions() + QStringList{u"-o"_s, output, u"a.dwg"_s});
+    QCOMPARE(toFile.status, 0);
+    QVERIFY(toFile.out.isEmpty());
+    const Run toStdout = run(standardOptions() + QStringList{u"a.dwg"_s});
+    QCOMPARE(test::readBytes(output), toStdout.out);
+}
+
+// Each refusal: the arguments after the standard options (or instead of them), and a text the
+// message must hold. Nothing is written and the exit status is 2.
+void TestScriptCommand::refusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("withStandardOptions");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a drawing")
+        << QStringList{u"a.dwg"_s, u"C:\\dwg\\readme.txt"_s} << true
+        << u"これはDwg・DXFファイルでは有りません: C:\\dwg\\readme.txt"_s;
+    QTest::newRow("no drawings") << QStringList{} << true << u"ファイルが選択されてません"_s;
+    QTest::newRow("row 0 without a subject type")
+        << QStringList{u"--grid"_s, file(u"emptyrow.txt"_s), u"a.dwg"_s} << true
+        << u"処理が記述されていません"_s;
+    QTest::newRow("thirteen grid rows")
+        << QStringList{u"--grid"_s, file(u"long.txt"_s), u"a.dwg"_s} << true << u"12"_s;
+    QTest::newRow("six cells in a row")
+        << QStringList{u"--grid"_s, file(u"wide.txt"_s), u"a.dwg"_s} << true << u"2"_s;
+    QTest::newRow("missing grid file")
+        << QStringList{u"--grid"_s, file(u"none.txt"_s), u"a.dwg"_s} << true << file(u"none.txt"_s);
+    QTest::newRow("no grid option") << QStringList{u"a.dwg"_s} << false << u"--grid"_s;
+    QTest::newRow("missing template")
+        << QStringList{u"--comment"_s, file(u"none.dat"_s), u"a.dwg"_s} << true
+        << file(u"none.dat"_s);
+    QTest::newRow("missing settings file named on the command line")
+        << QStringList{u"--settings"_s, file(u"none.ini"_s), u"a.dwg"_s} << true
+        << file(u"none.ini"_s);
+    QTest::newRow("bad time") << QStringList{u"--now"_s, u"yesterday"_s, u"a.dwg"_s} << true
+                              << u"yesterday"_s;
+    QTest::newRow("unknown option") << QStringList{u"--colour"_s} << true << u"colour"_s;
+}
+
+void TestScriptCommand::refusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, withStandardOptions);
+    QFETCH(QString, message);
+    test::writeBytes(file(u"emptyrow.txt"_s), "\tL13\t\xe8\xa1\xa8\t\t\n");
+    test::writeBytes(file(u"long.txt"_s), QByteArray("a\tb\tc\td\te\n").repeated(13));
+    test::writeBytes(file(u"wide.txt"_s), "a\tb\tc\td\te\n1\t2\t3\t4\t5\t6\n");
+    // Later options override the standard ones.
+    const Run result = run((withStandardOptions ? standardOptions() : QStringList{}) + arguments);
+    QCOMPARE(result.status, 2);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY2(result.err.contains(message), qPrintable(result.err));
+}
+
+void TestScriptCommand::tooManyDrawingsAreRefused()
+{
+    QByteArray list;
+    for (int i = 0; i <= 50000; ++i)
+        list += "C:\\d\\" + QByteArray::number(i) + ".dwg\n";
+    test::writeBytes(file(u"many.txt"_s), list);
+    const Run result = run(standardOptions() + QStringList{u"--drawings"_s, file(u"many.txt"_s)});
+    QCOMPARE(result.status, 2);
+    QVERIFY2(result.err.contains(u"50000"_s), qPrintable(result.err));
+}
+
+void TestScriptCommand::unwritableOutputIsReported()
+{
+    const Run result = run(standardOptions() + QStringList{u"-o"_s, m_dir.path(), u"a.dwg"_s});
+    QCOMPARE(result.status, 1);
+    QVERIFY2(result.err.contains(m_dir.path()), qPrintable(result.err));
+}
+
+void TestScriptCommand::helpAndVersion()
+{
+    const Run help = run({u"--help"_s});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.contains("--grid"));
+    QProcess version;
+    version.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"), {u"--version"_s});
+    QVERIFY(version.waitForFinished(30000));
+    QCOMPARE(version.exitCode(), 0);
+    QVERIFY(version.readAllStandardOutput().startsWith("Tavrolin 1."));
+}
+
+QTEST_GUILESS_MAIN(TestScriptCommand)
+#include "test_scriptcommand.moc"
