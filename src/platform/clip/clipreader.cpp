@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
 
 namespace tavrolin {
 

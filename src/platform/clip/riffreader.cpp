@@ -1,6 +1,7 @@
 #include "riffreader.h"
 
 #include <QtEndian>
+#include <algorithm>
 
 namespace tavrolin {
 
