@@ -38,14 +38,9 @@ void MotifPainter::backdrop(const QRectF &area, qreal gridStep)
     painter.restore();
 }
 
-void MotifPainter::backSheet(const QRectF &rect, qreal fold, qreal angle)
+void MotifPainter::backSheet(const QRectF &rect, qreal fold)
 {
-    painter.save();
-    painter.translate(rect.center());
-    painter.rotate(angle);
-    painter.translate(-rect.center());
     sheetShape(rect, fold, artcolours::PaperBack, artcolours::InkSoft);
-    painter.restore();
 }
 
 void MotifPainter::frontSheet(const QRectF &rect, qreal fold)

@@ -14,7 +14,7 @@ public:
     explicit MotifPainter(QPainter &painter);
 
     void backdrop(const QRectF &area, qreal gridStep);
-    void backSheet(const QRectF &rect, qreal fold, qreal angle);
+    void backSheet(const QRectF &rect, qreal fold);
     void frontSheet(const QRectF &rect, qreal fold);
     void floorPlan(const QRectF &area);
     void notes(const QRectF &area);

@@ -10,8 +10,8 @@ namespace tavrolin {
 
 namespace {
 
-// The icon is designed on a 48 × 48 grid whose edges lie on multiples of 3, so that it stays
-// sharp when scaled to 16 and 32 pixels.
+// The icon is designed on a 48 × 48 grid whose straight edges lie on multiples of 3, so that
+// it stays sharp when scaled to 16 and 32 pixels.
 constexpr qreal IconGrid = 48;
 
 void paintIconSheet(QPainter &painter)
@@ -80,8 +80,8 @@ QImage PictureMaker::welcomePicture()
     MotifPainter motif(painter);
     motif.backdrop(image.rect(), 10);
     // A batch of drawings: two sheets behind the one being worked on.
-    motif.backSheet(QRectF(30.5, 12.5, 76, 58), 9, 0);
-    motif.backSheet(QRectF(22.5, 20.5, 76, 58), 9, 0);
+    motif.backSheet(QRectF(30.5, 12.5, 76, 58), 9);
+    motif.backSheet(QRectF(22.5, 20.5, 76, 58), 9);
     motif.frontSheet(QRectF(14.5, 28.5, 76, 58), 9);
     motif.floorPlan(QRectF(24, 44, 36, 30));
     motif.notes(QRectF(66, 46, 18, 20));
@@ -96,8 +96,8 @@ QImage PictureMaker::finishPicture()
     MotifPainter motif(painter);
     motif.backdrop(image.rect(), 10);
     // The same batch, neatly stacked and done.
-    motif.backSheet(QRectF(26.5, 16.5, 80, 62), 9, 0);
-    motif.backSheet(QRectF(20.5, 22.5, 80, 62), 9, 0);
+    motif.backSheet(QRectF(26.5, 16.5, 80, 62), 9);
+    motif.backSheet(QRectF(20.5, 22.5, 80, 62), 9);
     motif.frontSheet(QRectF(14.5, 28.5, 80, 62), 9);
     motif.floorPlan(QRectF(24, 45, 38, 32));
     motif.notes(QRectF(68, 47, 20, 20));
