@@ -139,8 +139,8 @@ QString decode(QByteArrayView bytes)
 QByteArray encode(QStringView text, qsizetype *unrepresentable)
 {
     const EncodeTable &table = encodeTable();
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char *out = bytes.data();
     qsizetype lost = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
@@ -149,15 +149,16 @@ QByteArray encode(QStringView text, qsizetype *unrepresentable)
             // A surrogate pair is one character and becomes one '?'.
             if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
                 ++i;
-            bytes.append('?');
+            *out++ = '?';
             ++lost;
         } else if (code > 0xFF) {
-            bytes.append(static_cast<char>(code >> 8));
-            bytes.append(static_cast<char>(code & 0xFF));
+            *out++ = static_cast<char>(code >> 8);
+            *out++ = static_cast<char>(code & 0xFF);
         } else {
-            bytes.append(static_cast<char>(code));
+            *out++ = static_cast<char>(code);
         }
     }
+    bytes.truncate(out - bytes.data());
     if (unrepresentable)
         *unrepresentable += lost;
     return bytes;

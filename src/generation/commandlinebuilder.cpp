@@ -71,9 +71,15 @@ void CommandLineBuilder::scrmakefile(const QString &scrkeyword, const QString &D
     }
 }
 
+// Formatted by hand: the stamp is taken for every drawing's line, and the locale-aware
+// date formatting costs more than the rest of such a line.
 QString CommandLineBuilder::getdate()
 {
-    return clock().now().date().toString(QStringLiteral("yyMMdd"));
+    const QDate today = clock().now().date();
+    const auto twoDigits = [](int value) {
+        return QString::number(value % 100).rightJustified(2, u'0');
+    };
+    return twoDigits(today.year()) + twoDigits(today.month()) + twoDigits(today.day());
 }
 
 void CommandLineBuilder::selectscrcmddata(int colum, int filecount1)
