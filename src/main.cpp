@@ -1,7 +1,8 @@
 #include "cli/headless.h"
+#include "pages/wizard/wizard.h"
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QTextStream>
 
 namespace {
 
@@ -29,7 +30,7 @@ int main(int argc, char **argv)
         describeApplication();
         return tavrolin::runHeadlessCommand(app.arguments());
     }
-    QTextStream(stderr) << "The wizard's windows are not built yet; use \"tavrolin script\"."
-                        << Qt::endl;
-    return 1;
+    QApplication app(argc, argv);
+    describeApplication();
+    return tavrolin::runWizard();
 }

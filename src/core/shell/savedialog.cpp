@@ -1,0 +1,46 @@
+#include "savedialog.h"
+
+#include <QFileDialog>
+
+namespace tavrolin {
+
+namespace {
+
+ScriptedSaveDialog *&scripted()
+{
+    static ScriptedSaveDialog *instance = nullptr;
+    return instance;
+}
+
+} // namespace
+
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                        const QString &filter)
+{
+    if (ScriptedSaveDialog *instance = scripted())
+        return instance->answer(caption, folder, filter);
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+ScriptedSaveDialog::ScriptedSaveDialog()
+{
+    scripted() = this;
+}
+
+ScriptedSaveDialog::~ScriptedSaveDialog()
+{
+    scripted() = nullptr;
+}
+
+QString ScriptedSaveDialog::answer(const QString &caption, const QString &folder,
+                                   const QString &filter)
+{
+    ++m_shown;
+    m_caption = caption;
+    m_folder = folder;
+    m_filter = filter;
+    return m_names.isEmpty() ? QString() : m_names.takeFirst();
+}
+
+} // namespace tavrolin
