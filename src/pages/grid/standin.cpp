@@ -1,0 +1,13 @@
+// Stands in for this page until it is built.
+
+#include "pages/standin/standinpage.h"
+#include "pages/wizard/pagefactories.h"
+
+namespace tavrolin {
+
+PageWindow *createGridPage(const PageContext &context)
+{
+    return new StandInPage(context, QStringLiteral("コマンド"), PageId::Grid);
+}
+
+} // namespace tavrolin
