@@ -1,0 +1,179 @@
+#include "dwgpreviewreader.h"
+
+#include "previewimagedecoder.h"
+
+#include <QIODevice>
+#include <QList>
+#include <QtEndian>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace tavrolin {
+
+namespace {
+
+constexpr qint64 VersionSize = 6;
+constexpr qint64 PreviewAddressOffset = 0x0D;
+constexpr qint64 SecurityFlagsOffset = 0x18;
+constexpr qint64 HeaderSize = 0x1C;
+// Release 13 introduced the preview block; 2004 introduced the security flags.
+constexpr int FirstVersionWithPreview = 1012;
+constexpr int FirstVersionWithSecurityFlags = 1018;
+constexpr quint32 PropertiesEncrypted = 0x2;
+
+constexpr QByteArrayView
+    StartSentinel("\x1F\x25\x6D\x07\xD4\x36\x28\x28\x9D\x57\xCA\x3F\x9D\x44\x10\x2B", 16);
+// Start sentinel, overall size (uint32) and entry count (uint8).
+constexpr qint64 BlockHeadSize = 16 + 4 + 1;
+constexpr qint64 EntryCountOffset = 20;
+// Directory entry: code (uint8), absolute start (uint32), size (uint32).
+constexpr qint64 EntrySize = 9;
+constexpr int MaxEntries = 255; // the count is one byte
+
+enum EntryCode : quint8 { BitmapCode = 2, MetafileCode = 3, PngCode = 6 };
+
+struct Entry
+{
+    quint8 code;
+    quint32 start;
+    quint32 size;
+};
+
+// Reads exactly `length` bytes from `offset` into `data`; false when that range is not wholly
+// inside the device.
+bool readRange(QIODevice &device, qint64 offset, char *data, qint64 length)
+{
+    return offset >= 0 && length >= 0 && offset <= device.size() - length && device.seek(offset) &&
+           device.read(data, length) == length;
+}
+
+std::optional<QByteArray> readRange(QIODevice &device, qint64 offset, qint64 length)
+{
+    QByteArray bytes;
+    if (length > device.size())
+        return std::nullopt;
+    bytes.resize(length);
+    if (!readRange(device, offset, bytes.data(), length))
+        return std::nullopt;
+    return bytes;
+}
+
+quint32 u32At(const char *bytes, qint64 offset)
+{
+    return qFromLittleEndian<quint32>(bytes + offset);
+}
+
+// The number in "AC1015"; -1 for the oldest version strings, which are not numbers ("AC2.10").
+int versionNumber(const char *header)
+{
+    bool ok = false;
+    const int number = QByteArrayView(header + 2, VersionSize - 2).toInt(&ok);
+    return ok ? number : -1;
+}
+
+// The directory of `count` entries that follows the block's head; nothing when it is cut short.
+std::optional<QList<Entry>> readDirectory(QIODevice &device, qint64 offset, int count)
+{
+    std::array<char, MaxEntries * EntrySize> raw;
+    if (!readRange(device, offset, raw.data(), count * EntrySize))
+        return std::nullopt;
+    QList<Entry> entries;
+    for (int i = 0; i < count; ++i) {
+        const char *entry = raw.data() + i * EntrySize;
+        entries.append({quint8(entry[0]), u32At(entry, 1), u32At(entry, 5)});
+    }
+    return entries;
+}
+
+// The image entries worth decoding, best first: PNG in stored order, then bitmaps largest first.
+QList<Entry> candidates(const QList<Entry> &entries)
+{
+    QList<Entry> pngs;
+    QList<Entry> bitmaps;
+    for (const Entry &entry : entries) {
+        if (entry.code == PngCode)
+            pngs.append(entry);
+        else if (entry.code == BitmapCode)
+            bitmaps.append(entry);
+    }
+    std::stable_sort(bitmaps.begin(), bitmaps.end(),
+                     [](const Entry &a, const Entry &b) { return a.size > b.size; });
+    return pngs + bitmaps;
+}
+
+PreviewResult noImage(const QList<Entry> &entries)
+{
+    const bool hasMetafile = std::any_of(entries.begin(), entries.end(),
+                                         [](const Entry &e) { return e.code == MetafileCode; });
+    return PreviewResult::failure(hasMetafile
+                                      ? QStringLiteral("the drawing's only preview is a metafile "
+                                                       "(WMF), which is not shown")
+                                      : QStringLiteral("the drawing holds no preview image"));
+}
+
+PreviewResult decodeEntry(QIODevice &device, const Entry &entry)
+{
+    if (entry.size > MaxPreviewBytes)
+        return PreviewResult::failure(QStringLiteral("the preview image is implausibly large"));
+    const std::optional<QByteArray> bytes = readRange(device, entry.start, entry.size);
+    if (!bytes)
+        return PreviewResult::failure(QStringLiteral("the preview image at offset %1 (%2 bytes) "
+                                                     "reaches past the end of the file")
+                                          .arg(entry.start)
+                                          .arg(entry.size));
+    return entry.code == PngCode ? PreviewImageDecoder::decodePng(*bytes)
+                                 : PreviewImageDecoder::decodeDib(*bytes);
+}
+
+PreviewResult readBlock(QIODevice &device, quint32 address)
+{
+    std::array<char, BlockHeadSize> head;
+    if (!readRange(device, address, head.data(), head.size()) ||
+        !QByteArrayView(head).startsWith(StartSentinel))
+        return PreviewResult::failure(
+            QStringLiteral("there is no preview block where the drawing's header points"));
+    const std::optional<QList<Entry>> entries =
+        readDirectory(device, qint64(address) + BlockHeadSize, quint8(head[EntryCountOffset]));
+    if (!entries)
+        return PreviewResult::failure(QStringLiteral("the preview directory is cut short"));
+    const QList<Entry> images = candidates(*entries);
+    if (images.isEmpty())
+        return noImage(*entries);
+    PreviewResult result;
+    for (const Entry &entry : images) {
+        result = decodeEntry(device, entry);
+        if (result.hasImage())
+            break;
+    }
+    return result;
+}
+
+} // namespace
+
+bool DwgPreviewReader::looksLikeDwg(QByteArrayView head)
+{
+    if (head.size() < VersionSize || !head.startsWith("AC"))
+        return false;
+    const QByteArrayView rest = head.sliced(2, VersionSize - 2);
+    return std::all_of(rest.begin(), rest.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+}
+
+PreviewResult DwgPreviewReader::read(QIODevice &device)
+{
+    std::array<char, HeaderSize> header;
+    if (!readRange(device, 0, header.data(), header.size()) || !looksLikeDwg(header))
+        return PreviewResult::failure(QStringLiteral("the DWG header is missing or cut short"));
+    const int version = versionNumber(header.data());
+    if (version < FirstVersionWithPreview)
+        return PreviewResult::failure(
+            QStringLiteral("drawings saved in %1 (before release 13) hold no preview")
+                .arg(QLatin1StringView(header.data(), VersionSize)));
+    if (version >= FirstVersionWithSecurityFlags &&
+        (u32At(header.data(), SecurityFlagsOffset) & PropertiesEncrypted))
+        return PreviewResult::failure(QStringLiteral("the drawing's preview is encrypted"));
+    return readBlock(device, u32At(header.data(), PreviewAddressOffset));
+}
+
+} // namespace tavrolin

@@ -1,0 +1,99 @@
+#include "dxfthumbnailreader.h"
+
+#include "dxfgroupreader.h"
+#include "previewimagedecoder.h"
+
+#include <QIODevice>
+
+namespace tavrolin {
+
+namespace {
+
+constexpr int StructureCode = 0;
+constexpr int NameCode = 2;
+constexpr int ByteCountCode = 90;
+constexpr int ChunkCode = 310;
+
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Appends the bytes written as hexadecimal text; false when the text is not whole pairs of
+// hexadecimal digits.
+bool appendHex(QByteArrayView hex, QByteArray *bytes)
+{
+    if (hex.size() % 2 != 0)
+        return false;
+    for (qsizetype i = 0; i < hex.size(); i += 2) {
+        const int high = hexDigitValue(hex[i]);
+        const int low = hexDigitValue(hex[i + 1]);
+        if (high < 0 || low < 0)
+            return false;
+        bytes->append(char(high << 4 | low));
+    }
+    return true;
+}
+
+// Makes room for the announced byte count, never more than the file itself could hold.
+void reserveAnnounced(QByteArrayView count, qint64 deviceSize, QByteArray *bytes)
+{
+    bool ok = false;
+    const qint64 announced = count.toLongLong(&ok);
+    if (ok && announced > 0)
+        bytes->reserve(qMin(announced, qMin(deviceSize, MaxPreviewBytes)));
+}
+
+// Collects the image of the section whose name was just read, up to its ENDSEC.
+PreviewResult readThumbnailSection(DxfGroupReader &groups, qint64 deviceSize)
+{
+    QByteArray bytes;
+    while (groups.next()) {
+        if (groups.code() == StructureCode) {
+            if (groups.value() == "ENDSEC")
+                return PreviewImageDecoder::decodeSniffed(bytes);
+            break;
+        }
+        if (groups.code() == ByteCountCode) {
+            reserveAnnounced(groups.value(), deviceSize, &bytes);
+        } else if (groups.code() == ChunkCode) {
+            if (groups.isValueCut() || !appendHex(groups.value(), &bytes))
+                return PreviewResult::failure(
+                    QStringLiteral("the thumbnail's hexadecimal data is damaged on line %1")
+                        .arg(groups.lineNumber()));
+            if (bytes.size() > MaxPreviewBytes)
+                return PreviewResult::failure(QStringLiteral("the thumbnail is implausibly large"));
+        }
+    }
+    return PreviewResult::failure(
+        QStringLiteral("the THUMBNAILIMAGE section is not closed (line %1)")
+            .arg(groups.lineNumber()));
+}
+
+} // namespace
+
+PreviewResult DxfThumbnailReader::read(QIODevice &device)
+{
+    DxfGroupReader groups(device);
+    bool sectionStarts = false;
+    while (groups.next()) {
+        if (sectionStarts && groups.code() == NameCode && groups.value() == "THUMBNAILIMAGE")
+            return readThumbnailSection(groups, device.size());
+        sectionStarts = groups.code() == StructureCode && groups.value() == "SECTION";
+        if (groups.code() == StructureCode && groups.value() == "EOF")
+            break;
+    }
+    if (groups.isMalformed())
+        return PreviewResult::failure(
+            QStringLiteral("the file is not an ASCII DXF drawing (line %1)")
+                .arg(groups.lineNumber()));
+    return PreviewResult::failure(QStringLiteral("the drawing has no THUMBNAILIMAGE section"));
+}
+
+} // namespace tavrolin

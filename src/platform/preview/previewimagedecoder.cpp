@@ -1,0 +1,166 @@
+#include "previewimagedecoder.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QtEndian>
+#include <array>
+#include <cstring>
+#include <optional>
+
+namespace tavrolin {
+
+namespace {
+
+constexpr QByteArrayView PngSignature("\x89PNG\r\n\x1a\n", 8);
+constexpr quint32 InfoHeaderSize = 40;
+// A packed DIB starts with its header size, 40 as a little-endian uint32.
+constexpr QByteArrayView InfoHeaderStart("\x28\0\0\0", 4);
+constexpr quint32 BiRgb = 0;
+constexpr quint32 BiBitfields = 3;
+constexpr qint64 BitfieldMasksSize = 12;
+constexpr quint32 MaxColourTable = 256;
+
+// The fields of a BITMAPINFOHEADER that decide how many bytes the bitmap needs.
+struct InfoHeader
+{
+    quint32 size;
+    qint64 width;
+    qint64 height; // negative for a top-down bitmap
+    quint16 planes;
+    quint16 bitCount;
+    quint32 compression;
+    quint32 coloursUsed;
+};
+
+std::optional<InfoHeader> parseInfoHeader(const QByteArray &bytes)
+{
+    std::array<char, InfoHeaderSize> raw;
+    if (bytes.size() < qsizetype(raw.size()))
+        return std::nullopt;
+    std::memcpy(raw.data(), bytes.constData(), raw.size());
+    const auto u32 = [&raw](int offset) { return qFromLittleEndian<quint32>(raw.data() + offset); };
+    const auto u16 = [&raw](int offset) { return qFromLittleEndian<quint16>(raw.data() + offset); };
+    return InfoHeader{u32(0), qint32(u32(4)), qint32(u32(8)), u16(12), u16(14), u32(16), u32(32)};
+}
+
+bool sideInRange(qint64 side)
+{
+    return side > 0 && side <= MaxPreviewSide;
+}
+
+bool isSupportedLayout(quint16 bitCount, quint32 compression)
+{
+    switch (bitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 24:
+        return compression == BiRgb;
+    case 16:
+    case 32:
+        return compression == BiRgb || compression == BiBitfields;
+    default:
+        return false;
+    }
+}
+
+// Size of the colour table in entries, or -1 when the header asks for more than the depth allows.
+qint64 colourCount(quint16 bitCount, quint32 clrUsed)
+{
+    const quint32 limit = bitCount <= 8 ? 1u << bitCount : MaxColourTable;
+    if (clrUsed > limit)
+        return -1;
+    if (clrUsed == 0 && bitCount <= 8)
+        return limit;
+    return clrUsed;
+}
+
+// Checks that the header describes an uncompressed bitmap of sane size whose colour table and
+// pixel rows fit inside the bytes at hand; only then may Qt allocate the image.
+bool checkDibHeader(const QByteArray &bytes, QString *error)
+{
+    const std::optional<InfoHeader> header = parseInfoHeader(bytes);
+    if (!header || header->size != InfoHeaderSize) {
+        *error = QStringLiteral("the bitmap header is missing or of an unknown kind");
+        return false;
+    }
+    const qint64 width = header->width;
+    const qint64 height = qAbs(header->height);
+    const quint16 bitCount = header->bitCount;
+    const quint32 compression = header->compression;
+    if (!sideInRange(width) || !sideInRange(height)) {
+        *error = QStringLiteral("the bitmap claims an impossible size of %1 x %2 pixels")
+                     .arg(width)
+                     .arg(height);
+        return false;
+    }
+    if (header->planes != 1 || !isSupportedLayout(bitCount, compression)) {
+        *error = QStringLiteral("the bitmap uses an unsupported layout (%1 bits per pixel, "
+                                "compression %2)")
+                     .arg(bitCount)
+                     .arg(compression);
+        return false;
+    }
+    const qint64 colours = colourCount(bitCount, header->coloursUsed);
+    if (colours < 0) {
+        *error = QStringLiteral("the bitmap's colour table is too large");
+        return false;
+    }
+    const qint64 masks = compression == BiBitfields ? BitfieldMasksSize : 0;
+    const qint64 stride = (width * bitCount + 31) / 32 * 4;
+    const qint64 needed = InfoHeaderSize + masks + 4 * colours + stride * height;
+    if (needed > bytes.size()) {
+        *error = QStringLiteral("the bitmap needs %1 bytes but only %2 are stored")
+                     .arg(needed)
+                     .arg(bytes.size());
+        return false;
+    }
+    return true;
+}
+
+// Decodes with exactly the given format, refusing images whose header claims a size out of range.
+PreviewResult decodeAs(const QByteArray &bytes, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    // The bitmap handler gives a top-down bitmap's height as negative.
+    const QSize size = reader.size();
+    if (!sideInRange(size.width()) || !sideInRange(qAbs(size.height())))
+        return PreviewResult::failure(QStringLiteral("the image claims an impossible size"));
+    const QImage image = reader.read();
+    if (image.isNull())
+        return PreviewResult::failure(
+            QStringLiteral("the image is damaged (%1)").arg(reader.errorString()));
+    return PreviewResult::fromImage(image);
+}
+
+} // namespace
+
+PreviewResult PreviewImageDecoder::decodePng(const QByteArray &bytes)
+{
+    if (!bytes.startsWith(PngSignature))
+        return PreviewResult::failure(QStringLiteral("the image is not a PNG"));
+    return decodeAs(bytes, "png");
+}
+
+PreviewResult PreviewImageDecoder::decodeDib(const QByteArray &bytes)
+{
+    QString error;
+    if (!checkDibHeader(bytes, &error))
+        return PreviewResult::failure(error);
+    return decodeAs(bytes, "dib");
+}
+
+PreviewResult PreviewImageDecoder::decodeSniffed(const QByteArray &bytes)
+{
+    if (bytes.startsWith(PngSignature))
+        return decodePng(bytes);
+    if (bytes.startsWith(InfoHeaderStart))
+        return decodeDib(bytes);
+    return PreviewResult::failure(QStringLiteral("the stored image is neither a PNG nor a bitmap"));
+}
+
+} // namespace tavrolin

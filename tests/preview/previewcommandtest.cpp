@@ -1,0 +1,82 @@
+#include "cli/previewcommand.h"
+
+#include "drawingbuilder.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavrolin;
+
+class PreviewCommandTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void exitCode_data();
+    void exitCode();
+
+private:
+    QTemporaryDir m_dir;
+    QImage m_image = DrawingBuilder::quadrantImage(16, 8);
+};
+
+// Drawings the rows name: with a PNG preview, with a bitmap thumbnail, without a preview.
+void PreviewCommandTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    const QList<QPair<QString, QByteArray>> drawings = {
+        {QStringLiteral("png.dwg"), DrawingBuilder::dwg({{6, DrawingBuilder::png(m_image)}})},
+        {QStringLiteral("bitmap.dxf"), DrawingBuilder::dxf(DrawingBuilder::dib(m_image))},
+        {QStringLiteral("none.dwg"), DrawingBuilder::dwg({{1, QByteArray(80, '\0')}})},
+    };
+    for (const auto &[name, bytes] : drawings) {
+        QFile file(m_dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+}
+
+void PreviewCommandTest::exitCode_data()
+{
+    // "@" stands for the test's folder.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("DWG, -o") << QStringList{"@png.dwg", "-o", "@out.png"} << 0;
+    QTest::newRow("DXF, --output") << QStringList{"--output", "@out.png", "@bitmap.dxf"} << 0;
+    QTest::newRow("--output=") << QStringList{"@bitmap.dxf", "--output=@out.png"} << 0;
+    QTest::newRow("help") << QStringList{"--help"} << 0;
+    QTest::newRow("no preview") << QStringList{"@none.dwg", "-o", "@out.png"} << 1;
+    QTest::newRow("missing drawing") << QStringList{"@missing.dwg", "-o", "@out.png"} << 1;
+    QTest::newRow("output folder missing")
+        << QStringList{"@png.dwg", "-o", "@missing/out.png"} << 1;
+    QTest::newRow("nothing") << QStringList{} << 2;
+    QTest::newRow("no output") << QStringList{"@png.dwg"} << 2;
+    QTest::newRow("no drawing") << QStringList{"-o", "@out.png"} << 2;
+    QTest::newRow("-o without a file") << QStringList{"@png.dwg", "-o"} << 2;
+    QTest::newRow("two drawings") << QStringList{"@png.dwg", "@none.dwg", "-o", "@out.png"} << 2;
+    QTest::newRow("unknown option") << QStringList{"@png.dwg", "-o", "@out.png", "--size"} << 2;
+}
+
+// The PNG is written exactly when the command succeeds on a drawing, and holds the preview.
+void PreviewCommandTest::exitCode()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+
+    const QString output = m_dir.filePath(QStringLiteral("out.png"));
+    QFile::remove(output);
+    QStringList inDir = arguments;
+    inDir.replaceInStrings(QStringLiteral("@"), m_dir.path() + u'/');
+    QCOMPARE(runPreviewCommand(inDir), exitCode);
+
+    const bool written = exitCode == 0 && !arguments.contains(QStringLiteral("--help"));
+    QCOMPARE(QFile::exists(output), written);
+    if (written)
+        QCOMPARE(QImage(output, "PNG").convertToFormat(QImage::Format_RGB32), m_image);
+}
+
+QTEST_GUILESS_MAIN(PreviewCommandTest)
+#include "previewcommandtest.moc"
