@@ -3,36 +3,37 @@
 #include "platform/preview/drawingpreviewreader.h"
 
 #include <QCommandLineParser>
+#include <QImageWriter>
 #include <QTextStream>
 
 namespace tavrolin {
 
 namespace {
 
-constexpr int ExitWritten = 0;
-constexpr int ExitNoPreview = 1;
-constexpr int ExitUsage = 2;
+constexpr int kSuccess = 0;
+constexpr int kNoPreview = 1;
+constexpr int kBadUsage = 2;
 
-const QString UsageLine = QStringLiteral("Usage: tavrolin preview DRAWING -o FILE.png");
+const QString kUsageLine = QStringLiteral("Usage: tavrolin preview DRAWING -o FILE.png");
 
 // The parser's own help minus its first line, which would name the program file rather than
 // the sub-command.
 QString helpText(const QCommandLineParser &parser)
 {
     const QString text = parser.helpText();
-    return UsageLine + text.mid(text.indexOf(QLatin1Char('\n')));
+    return kUsageLine + text.mid(text.indexOf(QLatin1Char('\n')));
 }
 
 int usageError(const QCommandLineParser &parser, const QString &problem)
 {
     QTextStream(stderr) << "tavrolin preview: " << problem << "\n" << helpText(parser);
-    return ExitUsage;
+    return kBadUsage;
 }
 
 int failure(const QString &drawing, const QString &reason)
 {
     QTextStream(stderr) << "tavrolin preview: " << drawing << ": " << reason << "\n";
-    return ExitNoPreview;
+    return kNoPreview;
 }
 
 } // namespace
@@ -42,7 +43,10 @@ int runPreviewCommand(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Writes the preview picture stored in a DWG or DXF drawing as a PNG file."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
+    // Not addHelpOption(): it would also offer --help-all, which lists options of a GUI program.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Shows this help."));
+    parser.addOption(helpOption);
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("The PNG file to write."),
                                           QStringLiteral("FILE.png"));
@@ -54,7 +58,7 @@ int runPreviewCommand(const QStringList &arguments)
         return usageError(parser, parser.errorText());
     if (parser.isSet(helpOption)) {
         QTextStream(stdout) << helpText(parser);
-        return ExitWritten;
+        return kSuccess;
     }
     const QStringList drawings = parser.positionalArguments();
     if (drawings.size() != 1)
@@ -66,10 +70,12 @@ int runPreviewCommand(const QStringList &arguments)
     const PreviewResult preview = DrawingPreviewReader::readFile(drawing);
     if (!preview.hasImage())
         return failure(drawing, preview.error);
-    const QString output = parser.value(outputOption);
-    if (!preview.image.save(output, "PNG"))
-        return failure(drawing, QStringLiteral("cannot write %1").arg(output));
-    return ExitWritten;
+    QImageWriter writer(parser.value(outputOption), "png");
+    if (!writer.write(preview.image))
+        return failure(
+            drawing,
+            QStringLiteral("cannot write %1 (%2)").arg(writer.fileName(), writer.errorString()));
+    return kSuccess;
 }
 
 } // namespace tavrolin

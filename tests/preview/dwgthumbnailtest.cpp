@@ -16,11 +16,12 @@ const QColor Background(255, 0, 255);
 const QColor Preview(255, 0, 0);
 
 // A drawing whose preview is one solid colour, written into `dir`.
-QString writeSolidDrawing(const QTemporaryDir &dir, const QSize &size)
+QString writeSolidDrawing(const QTemporaryDir &dir, const QSize &size,
+                          const QColor &colour = Preview)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(Preview);
-    const QString path = dir.filePath(QStringLiteral("solid.dwg"));
+    image.fill(colour);
+    const QString path = dir.filePath(colour.name().mid(1) + QStringLiteral(".dwg"));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(DrawingBuilder::dwg({{PngCode, DrawingBuilder::png(image)}}));
@@ -56,7 +57,7 @@ private slots:
     void fitsAndCentres();
     void blankWithoutPreview_data();
     void blankWithoutPreview();
-    void emptyPathClearsPreview();
+    void nextDrawingRepaints();
     void realDrawing();
 };
 
@@ -106,51 +107,53 @@ void DwgThumbnailTest::fitsAndCentres()
 
 void DwgThumbnailTest::blankWithoutPreview_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<bool>("isFolder");
 
+    QTest::newRow("empty path (list cleared)") << "" << QByteArray();
     QTest::newRow("drawing without preview")
-        << DrawingBuilder::dwg({{1, QByteArray(80, '\0')}}) << false;
-    QTest::newRow("damaged drawing") << DrawingBuilder::dwg({{PngCode, "not a png"}}) << false;
-    QTest::newRow("text file") << QByteArray("readme\n") << false;
-    QTest::newRow("folder") << QByteArray() << true;
+        << "none.dwg" << DrawingBuilder::dwg({{1, QByteArray(80, '\0')}});
+    QTest::newRow("damaged drawing") << "damaged.dwg" << DrawingBuilder::dwg({{PngCode, "png?"}});
+    QTest::newRow("text file") << "readme.txt" << QByteArray("dwg\n");
+    QTest::newRow("missing file") << "missing.dwg" << QByteArray();
+    QTest::newRow("folder") << "folder.dwg" << QByteArray();
 }
 
+// Whatever replaces a shown preview, the widget turns blank.
 void DwgThumbnailTest::blankWithoutPreview()
 {
+    QFETCH(QString, name);
     QFETCH(QByteArray, contents);
-    QFETCH(bool, isFolder);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("drawing.dwg"));
-    if (isFolder) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("drawing.dwg")));
-    } else {
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.dwg")));
+    const QString path = name.isEmpty() ? QString() : dir.filePath(name);
+    if (!contents.isEmpty()) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contents);
     }
     DwgThumbnail thumbnail;
+    thumbnail.setDrawingPath(writeSolidDrawing(dir, QSize(20, 10)));
+    QVERIFY(!isBlank(paintedAt(thumbnail, QSize(40, 30))));
+
     thumbnail.setDrawingPath(path);
     QCOMPARE(thumbnail.drawingPath(), path);
     QVERIFY(!thumbnail.hasPreview());
     QVERIFY(isBlank(paintedAt(thumbnail, QSize(40, 30))));
 }
 
-// Clearing the list sets the empty path: the earlier preview must not stay.
-void DwgThumbnailTest::emptyPathClearsPreview()
+// A second drawing of the same shape must not show the first one's resampled picture.
+void DwgThumbnailTest::nextDrawingRepaints()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     DwgThumbnail thumbnail;
     thumbnail.setDrawingPath(writeSolidDrawing(dir, QSize(20, 10)));
-    QVERIFY(!isBlank(paintedAt(thumbnail, QSize(40, 30))));
-
-    thumbnail.setDrawingPath(QString());
-    QVERIFY(thumbnail.drawingPath().isEmpty());
-    QVERIFY(!thumbnail.hasPreview());
-    QVERIFY(isBlank(paintedAt(thumbnail, QSize(40, 30))));
+    QCOMPARE(paintedAt(thumbnail, QSize(40, 20)).pixelColor(20, 10), Preview);
+    thumbnail.setDrawingPath(writeSolidDrawing(dir, QSize(20, 10), Qt::green));
+    QCOMPARE(paintedAt(thumbnail, QSize(40, 20)).pixelColor(20, 10), QColor(Qt::green));
 }
 
 void DwgThumbnailTest::realDrawing()

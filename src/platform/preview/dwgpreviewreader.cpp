@@ -40,20 +40,25 @@ struct Entry
     quint32 size;
 };
 
+bool isInside(const QIODevice &device, qint64 offset, qint64 length)
+{
+    return offset >= 0 && length >= 0 && offset <= device.size() - length;
+}
+
 // Reads exactly `length` bytes from `offset` into `data`; false when that range is not wholly
 // inside the device.
 bool readRange(QIODevice &device, qint64 offset, char *data, qint64 length)
 {
-    return offset >= 0 && length >= 0 && offset <= device.size() - length && device.seek(offset) &&
+    return isInside(device, offset, length) && device.seek(offset) &&
            device.read(data, length) == length;
 }
 
+// The same into a new array, allocated only once the range is known to lie in the device.
 std::optional<QByteArray> readRange(QIODevice &device, qint64 offset, qint64 length)
 {
-    QByteArray bytes;
-    if (length > device.size())
+    if (!isInside(device, offset, length))
         return std::nullopt;
-    bytes.resize(length);
+    QByteArray bytes(length, Qt::Uninitialized);
     if (!readRange(device, offset, bytes.data(), length))
         return std::nullopt;
     return bytes;

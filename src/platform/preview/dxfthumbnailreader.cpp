@@ -41,13 +41,14 @@ bool appendHex(QByteArrayView hex, QByteArray *bytes)
     return true;
 }
 
-// Makes room for the announced byte count, never more than the file itself could hold.
+// Makes room for the announced byte count, never more than the file's hexadecimal text could
+// hold (two digits a byte).
 void reserveAnnounced(QByteArrayView count, qint64 deviceSize, QByteArray *bytes)
 {
     bool ok = false;
     const qint64 announced = count.toLongLong(&ok);
     if (ok && announced > 0)
-        bytes->reserve(qMin(announced, qMin(deviceSize, MaxPreviewBytes)));
+        bytes->reserve(qMin(announced, qMin(deviceSize / 2, MaxPreviewBytes)));
 }
 
 // Collects the image of the section whose name was just read, up to its ENDSEC.

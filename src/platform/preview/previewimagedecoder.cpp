@@ -75,50 +75,43 @@ qint64 colourCount(quint16 bitCount, quint32 clrUsed)
     return clrUsed;
 }
 
-// Checks that the header describes an uncompressed bitmap of sane size whose colour table and
-// pixel rows fit inside the bytes at hand; only then may Qt allocate the image.
-bool checkDibHeader(const QByteArray &bytes, QString *error)
+qint64 requiredBytes(const InfoHeader &header, qint64 colours)
 {
-    const std::optional<InfoHeader> header = parseInfoHeader(bytes);
-    if (!header || header->size != InfoHeaderSize) {
-        *error = QStringLiteral("the bitmap header is missing or of an unknown kind");
-        return false;
-    }
-    const qint64 width = header->width;
-    const qint64 height = qAbs(header->height);
-    const quint16 bitCount = header->bitCount;
-    const quint32 compression = header->compression;
-    if (!sideInRange(width) || !sideInRange(height)) {
-        *error = QStringLiteral("the bitmap claims an impossible size of %1 x %2 pixels")
-                     .arg(width)
-                     .arg(height);
-        return false;
-    }
-    if (header->planes != 1 || !isSupportedLayout(bitCount, compression)) {
-        *error = QStringLiteral("the bitmap uses an unsupported layout (%1 bits per pixel, "
-                                "compression %2)")
-                     .arg(bitCount)
-                     .arg(compression);
-        return false;
-    }
-    const qint64 colours = colourCount(bitCount, header->coloursUsed);
-    if (colours < 0) {
-        *error = QStringLiteral("the bitmap's colour table is too large");
-        return false;
-    }
-    const qint64 masks = compression == BiBitfields ? BitfieldMasksSize : 0;
-    const qint64 stride = (width * bitCount + 31) / 32 * 4;
-    const qint64 needed = InfoHeaderSize + masks + 4 * colours + stride * height;
-    if (needed > bytes.size()) {
-        *error = QStringLiteral("the bitmap needs %1 bytes but only %2 are stored")
-                     .arg(needed)
-                     .arg(bytes.size());
-        return false;
-    }
-    return true;
+    const qint64 masks = header.compression == BiBitfields ? BitfieldMasksSize : 0;
+    const qint64 stride = (header.width * header.bitCount + 31) / 32 * 4;
+    return InfoHeaderSize + masks + 4 * colours + stride * qAbs(header.height);
 }
 
-// Decodes with exactly the given format, refusing images whose header claims a size out of range.
+// What is wrong with a packed DIB's header, or an empty text when it describes an uncompressed
+// bitmap of sane size whose colour table and pixel rows fit in the bytes at hand. Only then may
+// Qt allocate the image.
+QString dibProblem(const QByteArray &bytes)
+{
+    const std::optional<InfoHeader> header = parseInfoHeader(bytes);
+    if (!header || header->size != InfoHeaderSize)
+        return QStringLiteral("the bitmap header is missing or of an unknown kind");
+    if (!sideInRange(header->width) || !sideInRange(qAbs(header->height)))
+        return QStringLiteral("the bitmap claims an impossible size of %1 x %2 pixels")
+            .arg(header->width)
+            .arg(qAbs(header->height));
+    if (header->planes != 1 || !isSupportedLayout(header->bitCount, header->compression))
+        return QStringLiteral("the bitmap uses an unsupported layout (%1 bits per pixel, "
+                              "compression %2)")
+            .arg(header->bitCount)
+            .arg(header->compression);
+    const qint64 colours = colourCount(header->bitCount, header->coloursUsed);
+    if (colours < 0)
+        return QStringLiteral("the bitmap's colour table is too large");
+    const qint64 needed = requiredBytes(*header, colours);
+    if (needed > bytes.size())
+        return QStringLiteral("the bitmap needs %1 bytes but only %2 are stored")
+            .arg(needed)
+            .arg(bytes.size());
+    return {};
+}
+
+// Decodes with exactly the given format (no guessing from the content), after checking the size
+// that the image's header announces.
 PreviewResult decodeAs(const QByteArray &bytes, const char *format)
 {
     QBuffer buffer;
@@ -127,9 +120,14 @@ PreviewResult decodeAs(const QByteArray &bytes, const char *format)
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
     // The bitmap handler gives a top-down bitmap's height as negative.
-    const QSize size = reader.size();
-    if (!sideInRange(size.width()) || !sideInRange(qAbs(size.height())))
-        return PreviewResult::failure(QStringLiteral("the image claims an impossible size"));
+    const QSize size(reader.size().width(), qAbs(reader.size().height()));
+    if (size.isEmpty())
+        return PreviewResult::failure(QStringLiteral("the image's size cannot be read"));
+    if (!sideInRange(size.width()) || !sideInRange(size.height()))
+        return PreviewResult::failure(
+            QStringLiteral("the image claims an impossible size of %1 x %2 pixels")
+                .arg(size.width())
+                .arg(size.height()));
     const QImage image = reader.read();
     if (image.isNull())
         return PreviewResult::failure(
@@ -148,9 +146,9 @@ PreviewResult PreviewImageDecoder::decodePng(const QByteArray &bytes)
 
 PreviewResult PreviewImageDecoder::decodeDib(const QByteArray &bytes)
 {
-    QString error;
-    if (!checkDibHeader(bytes, &error))
-        return PreviewResult::failure(error);
+    const QString problem = dibProblem(bytes);
+    if (!problem.isEmpty())
+        return PreviewResult::failure(problem);
     return decodeAs(bytes, "dib");
 }
 
