@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/shell/navigator.h"
+#include "core/shell/pagewindow.h"
+
+class QPlainTextEdit;
+
+namespace tavrolin {
+
+class ChunkedTextFill;
+
+// The script review page: shows the script file text, rebuilt from the session whenever the
+// page is shown, and writes it to the working script file "\scr\tmp.scr" on "次へ＞". What the
+// user types into the box is only a view's edit: it never reaches a file.
+class scriptcodefrm : public PageWindow
+{
+    Q_OBJECT
+
+public:
+    explicit scriptcodefrm(const PageContext &context);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls();
+    QString scriptText() const;
+    void showScript();
+    void forward();
+    bool acceptLostCharacters(const QString &text) const;
+    bool dataout(const QString &text) const;
+
+    PageContext m_context;
+    QPlainTextEdit *m_box = nullptr;
+    ChunkedTextFill *m_fill = nullptr;
+    // What the box was last given, to skip refilling it with the same text (a fill of the
+    // largest scripts takes seconds) while the user has not edited it.
+    QString m_shownScript;
+    QString m_shownComment;
+    bool m_shownOnce = false;
+};
+
+} // namespace tavrolin

@@ -1,0 +1,307 @@
+#include "core/shell/layout.h"
+#include "core/shell/savedialog.h"
+#include "generation/scriptfile.h"
+#include "pages/finish/finishfrm.h"
+#include "platform/keystrokes/recordingkeystrokesender.h"
+#include "support/testfiles.h"
+#include "support/wizardbench.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace tavrolin;
+using tavrolin::test::WizardBench;
+
+namespace {
+
+const QString NotRunning = QStringLiteral("Aucadが起動していません");
+const QString NoExtension = QStringLiteral("拡張子の.scrも記述してください");
+
+QStringList itemsOf(const QComboBox *combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+QString settingsWithApplications(const QString &names)
+{
+    return QStringLiteral("[aplicationname]\r\nname=") + names + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+class TestFinishPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void titleRevealed();
+    void check1EnablesAndFocusesCombo1();
+    void applicationList_data();
+    void applicationList();
+    void handOver_data();
+    void handOver();
+    void failedHandOverSkipsSave();
+    void save_data();
+    void save();
+    void backShowsReviewPage();
+
+private:
+    template <typename Widget>
+    Widget *control(const char *name) const
+    {
+        return m_bench->control<Widget>(PageId::Finish, name);
+    }
+    void click(const char *name) const
+    {
+        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
+    }
+    // Shows the finish page the way the review page's "次へ＞" does, which writes tmp.scr.
+    void forwardFromReview();
+
+    std::unique_ptr<WizardBench> m_bench;
+    RecordingKeystrokeSender *m_sender = nullptr;
+};
+
+void TestFinishPage::init()
+{
+    m_bench = std::make_unique<WizardBench>();
+    m_bench->session().ScriptText = QStringLiteral("\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 ");
+    m_bench->session().CommentText = QStringLiteral("; 図面\r\n;作成日時2000/05/06 15:00:16\r\n");
+    auto sender = std::make_unique<RecordingKeystrokeSender>();
+    m_sender = sender.get();
+    setKeystrokeSender(std::move(sender));
+}
+
+void TestFinishPage::cleanup()
+{
+    QVERIFY(WizardBench::closeAll());
+    setKeystrokeSender(nullptr);
+    m_bench.reset();
+}
+
+void TestFinishPage::forwardFromReview()
+{
+    m_bench->show(PageId::Review);
+    QTest::mouseClick(m_bench->control<QPushButton>(PageId::Review, "cmdnext"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(m_bench->wizard.loaded(PageId::Finish)));
+}
+
+void TestFinishPage::titleRevealed()
+{
+    m_bench->wizard.load(PageId::Finish);
+    auto *title = control<QLabel>("Label1");
+    QCOMPARE(title->width(), 0);
+    m_bench->show(PageId::Finish);
+
+    QTRY_VERIFY_WITH_TIMEOUT(title->width() > 0, 5000);
+    QVERIFY(title->width() < twips(finishfrm::kTitleWidth));
+    // 168 steps of 25 twips: the first width that is not less than 4185.
+    QTRY_COMPARE_WITH_TIMEOUT(title->width(), twips(4200), 20000);
+    QTRY_VERIFY(!control<QTimer>("Timer1")->isActive());
+    QCOMPARE(title->width(), twips(4200));
+}
+
+void TestFinishPage::check1EnablesAndFocusesCombo1()
+{
+    m_bench->show(PageId::Finish);
+    auto *combo = control<QComboBox>("Combo1");
+    QVERIFY(!combo->isEnabled());
+
+    for (const bool checked : {true, false, true}) {
+        click("Check1");
+        QCOMPARE(control<QCheckBox>("Check1")->isChecked(), checked);
+        QCOMPARE(combo->isEnabled(), checked);
+        if (checked)
+            QTRY_VERIFY(combo->hasFocus());
+    }
+}
+
+void TestFinishPage::applicationList_data()
+{
+    QTest::addColumn<QString>("firstValue");
+    QTest::addColumn<QString>("secondValue");
+    QTest::addColumn<QStringList>("firstItems");
+    QTest::addColumn<QStringList>("secondItems");
+
+    const QStringList two{QStringLiteral("AutoCAD 2000"), QStringLiteral("AutoCAD R14"), QString()};
+    QTest::newRow("two titles, refocused")
+        << QStringLiteral("AutoCAD 2000,AutoCAD R14") << QStringLiteral("AutoCAD 2000,AutoCAD R14")
+        << two << two;
+    // An empty value is one empty title, followed by the empty entry that ends every fill.
+    QTest::newRow("no titles") << QString() << QString() << QStringList{QString(), QString()}
+                               << QStringList{QString(), QString()};
+    QTest::newRow("a shorter list leaves the old entries behind")
+        << QStringLiteral("A,B,C") << QStringLiteral("X")
+        << QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString()}
+        << QStringList{QStringLiteral("X"), QString(), QStringLiteral("C"), QString()};
+    const QStringList eleven{QStringLiteral("a"),
+                             QStringLiteral("b"),
+                             QStringLiteral("c"),
+                             QStringLiteral("d"),
+                             QStringLiteral("e"),
+                             QStringLiteral("f"),
+                             QStringLiteral("g"),
+                             QStringLiteral("h"),
+                             QStringLiteral("i"),
+                             QStringLiteral("j"),
+                             QString()};
+    QTest::newRow("ten or more commas fill entries 0 to 10")
+        << QStringLiteral("a,b,c,d,e,f,g,h,i,j,k,l") << QStringLiteral("a,b,c,d,e,f,g,h,i,j,")
+        << eleven << eleven;
+}
+
+void TestFinishPage::applicationList()
+{
+    QFETCH(QString, firstValue);
+    QFETCH(QString, secondValue);
+    QFETCH(QStringList, firstItems);
+    QFETCH(QStringList, secondItems);
+
+    m_bench->folder.writeSettings(settingsWithApplications(firstValue));
+    m_bench->show(PageId::Finish);
+    auto *combo = control<QComboBox>("Combo1");
+    click("Check1");
+    QTRY_VERIFY(combo->hasFocus());
+    QCOMPARE(itemsOf(combo), firstItems);
+    QTest::keyClicks(combo, QStringLiteral("typed"));
+
+    m_bench->folder.writeSettings(settingsWithApplications(secondValue));
+    control<QCheckBox>("Check2")->setFocus(Qt::TabFocusReason);
+    combo->setFocus(Qt::TabFocusReason);
+
+    QCOMPARE(itemsOf(combo), secondItems);
+    QCOMPARE(combo->currentText(), QStringLiteral("typed"));
+}
+
+void TestFinishPage::handOver_data()
+{
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<bool>("quoted");
+
+    QTest::newRow("path without a blank") << QStringLiteral("/opt/tavrolin") << false;
+    QTest::newRow("path with a blank is quoted") << QStringLiteral("/opt/my cad (2)+") << true;
+}
+
+void TestFinishPage::handOver()
+{
+    QFETCH(QString, programFolder);
+    QFETCH(bool, quoted);
+
+    m_bench->show(PageId::Finish);
+    setProgramFolder(programFolder);
+    click("Check1");
+    QTest::keyClicks(control<QComboBox>("Combo1"), QStringLiteral("AutoCAD 2000"));
+
+    click("cmdnext");
+
+    const QString path = QDir::toNativeSeparators(programFolder + QStringLiteral("/scr/tmp.scr"));
+    const QString typedPath = quoted ? u'"' + path + u'"' : path;
+    QCOMPARE(m_sender->requests().size(), 1);
+    QCOMPARE(m_sender->requests().constFirst().windowTitle, QStringLiteral("AutoCAD 2000"));
+    QCOMPARE(m_sender->requests().constFirst().text,
+             QStringLiteral("_script\n") + typedPath + u'\r');
+    QVERIFY(m_bench->messages.shown().isEmpty());
+}
+
+void TestFinishPage::failedHandOverSkipsSave()
+{
+    ScriptedSaveDialog dialog;
+    dialog.queueFileName(m_bench->folder.file(QStringLiteral("plan1.scr")));
+    m_sender->setFailure(QStringLiteral("no window"));
+    m_bench->show(PageId::Finish);
+    click("Check1");
+    click("Check2");
+
+    click("cmdnext");
+
+    QCOMPARE(m_bench->messages.texts(), QStringList{NotRunning});
+    QCOMPARE(m_bench->messages.shown().constFirst().style, int(ExclamationWarning));
+    QCOMPARE(dialog.timesShown(), 0);
+    QVERIFY(!QFile::exists(m_bench->folder.file(QStringLiteral("plan1.scr"))));
+}
+
+void TestFinishPage::save_data()
+{
+    QTest::addColumn<QString>("answer");  // relative to the test's program folder; "" cancels
+    QTest::addColumn<QString>("written"); // the file that gets the script, or ""
+    QTest::addColumn<QString>("message"); // the warning shown, or ""
+
+    const QString none;
+    const auto s = [](const char16_t *text) { return QString::fromUtf16(text); };
+    QTest::newRow("with .scr") << s(u"plan1.scr") << s(u"plan1.scr") << none;
+    QTest::newRow("blanks around the name are dropped")
+        << s(u"plan1.scr  ") << s(u"plan1.scr") << none;
+    QTest::newRow("an existing file is replaced") << s(u"old.scr") << s(u"old.scr") << none;
+    QTest::newRow("without extension") << s(u"plan1") << none << NoExtension;
+    QTest::newRow(".SCR is not .scr") << s(u"plan1.SCR") << none << NoExtension;
+    QTest::newRow("a folder named x.scr passes") << s(u"x.scr/plan1") << s(u"x.scr/plan1") << none;
+    QTest::newRow("cancel") << none << none << none;
+    QTest::newRow("write failure") << s(u"missing/plan1.scr") << none << s(u"missing/plan1.scr");
+}
+
+void TestFinishPage::save()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, written);
+    QFETCH(QString, message);
+
+    const auto file = [this](const QString &relative) { return m_bench->folder.file(relative); };
+    QVERIFY(QDir().mkpath(file(QStringLiteral("x.scr"))));
+    test::writeBytes(file(QStringLiteral("old.scr")), "old contents that are longer");
+    ScriptedSaveDialog dialog;
+    dialog.queueFileName(answer.isEmpty() ? QString() : file(answer));
+    forwardFromReview();
+    click("Check2");
+
+    click("cmdnext");
+
+    QCOMPARE(dialog.timesShown(), 1);
+    QCOMPARE(dialog.lastCaption(), QStringLiteral("Tavrolin"));
+    QCOMPARE(dialog.lastFolder(), file(QStringLiteral("scr")));
+    QCOMPARE(dialog.lastFilter(), QStringLiteral("スクリプトファイル(*.scr)"));
+    QVERIFY(m_sender->requests().isEmpty());
+    if (!written.isEmpty())
+        QCOMPARE(test::readBytes(file(written)),
+                 test::readBytes(file(QStringLiteral("scr/tmp.scr"))));
+    QCOMPARE(test::readBytes(file(QStringLiteral("old.scr"))).startsWith("old"),
+             written != QStringLiteral("old.scr"));
+    QCOMPARE(QFile::exists(file(QStringLiteral("plan1"))), false);
+    QCOMPARE(QFile::exists(file(QStringLiteral("plan1.SCR"))), false);
+    if (message.isEmpty()) {
+        QCOMPARE(m_bench->messages.texts(), QStringList());
+        return;
+    }
+    QCOMPARE(m_bench->messages.shown().size(), 1);
+    const ShownMessage warning = m_bench->messages.shown().constFirst();
+    QCOMPARE(warning.style, int(ExclamationWarning));
+    QCOMPARE(warning.title, QStringLiteral("Tavrolin"));
+    if (message == NoExtension)
+        QCOMPARE(warning.text, NoExtension);
+    else
+        QVERIFY2(warning.text.contains(QDir::toNativeSeparators(file(message))) &&
+                     !warning.text.contains(NotRunning),
+                 qPrintable(warning.text));
+}
+
+void TestFinishPage::backShowsReviewPage()
+{
+    m_bench->show(PageId::Finish);
+
+    click("Cmdbefore");
+
+    QVERIFY(m_bench->isShown(PageId::Review));
+    QVERIFY(!m_bench->isShown(PageId::Finish));
+}
+
+QTEST_MAIN(TestFinishPage)
+#include "tst_finishfrm.moc"

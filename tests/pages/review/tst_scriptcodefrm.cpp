@@ -1,0 +1,235 @@
+#include "generation/scriptfile.h"
+#include "support/testfiles.h"
+#include "support/wizardbench.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tavrolin;
+using tavrolin::test::WizardBench;
+
+namespace {
+
+// One drawing with one command line, and a comment block of two lines.
+const QString OneDrawing = QStringLiteral("\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 ");
+const QString Comment = QStringLiteral("; 図面\r\n;作成日時2000/05/06 15:00:16\r\n");
+
+// The same file as bytes: code page 932 ("図面" is 90 7D 96 CA, "作成日時" 8D EC 90 AC 93 FA
+// 8E 9E), then the CR LF that ends the file.
+const QByteArray OneDrawingFile =
+    QByteArrayLiteral(".filedia 0\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n.filedia 1 \r\n"
+                      "; \x90\x7d\x96\xca\r\n;\x8d\xec\x90\xac\x93\xfa\x8e\x9e"
+                      "2000/05/06 15:00:16\r\n\r\n");
+
+QString asShown(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
+} // namespace
+
+class TestReviewPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void forwardWritesWorkingFile_data();
+    void forwardWritesWorkingFile();
+    void textRebuiltWhenShownAgain();
+    void typedTextNeverWritten();
+    void missingScrFolderIsCreated();
+    void unwritableWorkingFileKeepsPage_data();
+    void unwritableWorkingFileKeepsPage();
+    void lostCharactersAsked_data();
+    void lostCharactersAsked();
+    void backShowsCommentPage();
+
+private:
+    QPlainTextEdit *box() const
+    {
+        return m_bench->control<QPlainTextEdit>(PageId::Review, "RichTextBox1");
+    }
+    void click(const char *button) const
+    {
+        QTest::mouseClick(m_bench->control<QPushButton>(PageId::Review, button), Qt::LeftButton);
+    }
+    QString workingFile() const { return m_bench->folder.file(QStringLiteral("scr/tmp.scr")); }
+
+    std::unique_ptr<WizardBench> m_bench;
+};
+
+void TestReviewPage::init()
+{
+    m_bench = std::make_unique<WizardBench>();
+    m_bench->session().ScriptText = OneDrawing;
+    m_bench->session().CommentText = Comment;
+}
+
+void TestReviewPage::cleanup()
+{
+    QVERIFY(WizardBench::closeAll());
+    m_bench.reset();
+}
+
+void TestReviewPage::forwardWritesWorkingFile_data()
+{
+    QTest::addColumn<QString>("scriptText");
+    QTest::addColumn<QString>("commentText");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("one drawing, one command line") << OneDrawing << Comment << OneDrawingFile;
+    QTest::newRow("no script lines")
+        << QString() << QStringLiteral(";c\r\n")
+        << QByteArrayLiteral(".filedia 0\r\n.filedia 1 \r\n;c\r\n\r\n");
+    QTest::newRow("comment without a final line break")
+        << QString() << QStringLiteral(";c")
+        << QByteArrayLiteral(".filedia 0\r\n.filedia 1 \r\n;c\r\n");
+}
+
+void TestReviewPage::forwardWritesWorkingFile()
+{
+    QFETCH(QString, scriptText);
+    QFETCH(QString, commentText);
+    QFETCH(QByteArray, bytes);
+
+    m_bench->session().ScriptText = scriptText;
+    m_bench->session().CommentText = commentText;
+    m_bench->show(PageId::Review);
+    QTRY_COMPARE(box()->toPlainText(), asShown(scriptFileText(scriptText, commentText)));
+
+    click("cmdnext");
+
+    QCOMPARE(test::readBytes(workingFile()), bytes);
+    QVERIFY(m_bench->isShown(PageId::Finish));
+    QVERIFY(!m_bench->isShown(PageId::Review));
+    QVERIFY(m_bench->messages.shown().isEmpty());
+}
+
+void TestReviewPage::textRebuiltWhenShownAgain()
+{
+    m_bench->wizard.load(PageId::Comment); // its load stores a comment of its own
+    m_bench->session().CommentText = Comment;
+    m_bench->show(PageId::Review);
+    QTest::keyClicks(box(), QStringLiteral("typed"));
+    click("Cmdbefore");
+    m_bench->wizard.go(m_bench->wizard.loaded(PageId::Comment), PageId::Review);
+    QTRY_COMPARE(box()->toPlainText(), asShown(scriptFileText(OneDrawing, Comment)));
+
+    click("Cmdbefore");
+    m_bench->session().ScriptText = QStringLiteral("\r\n.open C:\\a\\p2.dwg\r\nzoom e ");
+    m_bench->session().CommentText = QStringLiteral(";new");
+    m_bench->wizard.go(m_bench->wizard.loaded(PageId::Comment), PageId::Review);
+
+    QTRY_COMPARE(box()->toPlainText(),
+                 QStringLiteral(".filedia 0\n.open C:\\a\\p2.dwg\nzoom e \n.filedia 1 \n;new"));
+}
+
+void TestReviewPage::typedTextNeverWritten()
+{
+    m_bench->show(PageId::Review);
+    QTRY_VERIFY(box()->toPlainText().endsWith(QStringLiteral("15:00:16\n")));
+    box()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box(), QStringLiteral("typed"));
+
+    click("cmdnext");
+
+    QCOMPARE(test::readBytes(workingFile()), OneDrawingFile);
+}
+
+void TestReviewPage::missingScrFolderIsCreated()
+{
+    QVERIFY(QDir(m_bench->folder.file(QStringLiteral("scr"))).removeRecursively());
+    m_bench->show(PageId::Review);
+
+    click("cmdnext");
+
+    QCOMPARE(test::readBytes(workingFile()), OneDrawingFile);
+    QVERIFY(m_bench->isShown(PageId::Finish));
+}
+
+// Tests run as root in CI, where permissions stop no write: the working file is blocked by a
+// folder in its place, or its folder by a file.
+void TestReviewPage::unwritableWorkingFileKeepsPage_data()
+{
+    QTest::addColumn<QString>("folderInTheWay");
+    QTest::addColumn<QString>("fileInTheWay");
+
+    QTest::newRow("a folder named tmp.scr") << QStringLiteral("scr/tmp.scr") << QString();
+    QTest::newRow("a file named scr") << QString() << QStringLiteral("scr");
+}
+
+void TestReviewPage::unwritableWorkingFileKeepsPage()
+{
+    QFETCH(QString, folderInTheWay);
+    QFETCH(QString, fileInTheWay);
+
+    if (!folderInTheWay.isEmpty())
+        QVERIFY(QDir().mkpath(m_bench->folder.file(folderInTheWay)));
+    if (!fileInTheWay.isEmpty()) {
+        QVERIFY(QDir(m_bench->folder.file(fileInTheWay)).removeRecursively());
+        test::writeBytes(m_bench->folder.file(fileInTheWay), "in the way");
+    }
+    m_bench->show(PageId::Review);
+
+    click("cmdnext");
+
+    QVERIFY(m_bench->isShown(PageId::Review));
+    QVERIFY(!m_bench->wizard.loaded(PageId::Finish));
+    QCOMPARE(m_bench->messages.shown().size(), 1);
+    const ShownMessage warning = m_bench->messages.shown().constFirst();
+    QCOMPARE(warning.style, int(ExclamationWarning));
+    QVERIFY2(warning.text.contains(QDir::toNativeSeparators(workingFile())),
+             qPrintable(warning.text));
+}
+
+void TestReviewPage::lostCharactersAsked_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("Yes writes them as '?'")
+        << int(AnswerYes)
+        << QByteArrayLiteral(".filedia 0\r\n.open C:\\a\\M?ller.dwg\r\n.filedia 1 \r\n;c\r\n");
+    QTest::newRow("No writes nothing") << int(AnswerNo) << QByteArray();
+}
+
+void TestReviewPage::lostCharactersAsked()
+{
+    QFETCH(int, answer);
+    QFETCH(QByteArray, bytes);
+
+    m_bench->session().ScriptText = QStringLiteral("\r\n.open C:\\a\\Müller.dwg");
+    m_bench->session().CommentText = QStringLiteral(";c");
+    m_bench->messages.queueAnswer(answer);
+    m_bench->show(PageId::Review);
+
+    click("cmdnext");
+
+    QCOMPARE(m_bench->messages.shown().size(), 1);
+    const ShownMessage question = m_bench->messages.shown().constFirst();
+    QCOMPARE(question.style, int(ExclamationQuestion));
+    QVERIFY2(question.text.contains(QStringLiteral("2行目: .open C:\\a\\Müller.dwg")),
+             qPrintable(question.text));
+    QVERIFY(question.text.contains(QStringLiteral("'?'")));
+    QCOMPARE(test::readBytes(workingFile()), bytes);
+    QCOMPARE(m_bench->isShown(PageId::Finish), answer == AnswerYes);
+    QCOMPARE(m_bench->isShown(PageId::Review), answer != AnswerYes);
+}
+
+void TestReviewPage::backShowsCommentPage()
+{
+    m_bench->show(PageId::Review);
+
+    click("Cmdbefore");
+
+    QVERIFY(m_bench->isShown(PageId::Comment));
+    QVERIFY(!m_bench->isShown(PageId::Review));
+    QVERIFY(!QFile::exists(workingFile()));
+}
+
+QTEST_MAIN(TestReviewPage)
+#include "tst_scriptcodefrm.moc"

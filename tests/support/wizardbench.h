@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/session.h"
+#include "core/shell/messagebox.h"
+#include "core/shell/pagewindow.h"
+#include "core/shell/shellservices.h"
+#include "pages/wizard/wizard.h"
+#include "support/testprogramfolder.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+namespace tavrolin::test {
+
+// A wizard on a test program folder of its own, with scripted message boxes and a clock fixed
+// at 2000/05/06 15:00:16, for tests that drive the pages.
+class WizardBench
+{
+public:
+    static QDateTime fixedNow() { return {QDate(2000, 5, 6), QTime(15, 0, 16)}; }
+
+    WizardBench()
+    {
+        auto fixed = std::make_unique<FixedClock>(fixedNow());
+        clock = fixed.get();
+        setClock(std::move(fixed));
+    }
+
+    ~WizardBench() { setClock(nullptr); }
+
+    WizardBench(const WizardBench &) = delete;
+    WizardBench &operator=(const WizardBench &) = delete;
+
+    Session &session() { return wizard.session(); }
+
+    // Shows a page the way the wizard's buttons do and waits until it is the active window.
+    PageWindow *show(PageId page)
+    {
+        wizard.go(nullptr, page);
+        PageWindow *window = wizard.loaded(page);
+        if (window && !QTest::qWaitForWindowActive(window))
+            qWarning("the page did not become active");
+        return window;
+    }
+
+    // A control of a loaded page, found by its name.
+    template <typename Widget>
+    Widget *control(PageId page, const char *name) const
+    {
+        PageWindow *window = wizard.loaded(page);
+        return window ? window->findChild<Widget *>(QLatin1String(name)) : nullptr;
+    }
+
+    bool isShown(PageId page) const
+    {
+        PageWindow *window = wizard.loaded(page);
+        return window && window->isVisible();
+    }
+
+    // Closes every window as the program's end does; true when none is left behind.
+    static bool closeAll()
+    {
+        frmallunload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return windowCollection().isEmpty();
+    }
+
+    TestProgramFolder folder;
+    ScriptedMessages messages;
+    FixedClock *clock = nullptr;
+    Wizard wizard;
+};
+
+} // namespace tavrolin::test
