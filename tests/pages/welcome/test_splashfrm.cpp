@@ -1,0 +1,244 @@
+#include "core/shell/layout.h"
+#include "core/shell/messagebox.h"
+#include "core/shell/pagewindow.h"
+#include "core/shell/shellservices.h"
+#include "pages/welcome/labelreveal.h"
+#include "pages/wizard/wizard.h"
+#include "support/testprogramfolder.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct RevealStep
+{
+    const char *label;
+    int fullWidth;
+    int step;
+};
+
+// The labels that the reveal widens, in order, with their full widths and steps in twips.
+constexpr RevealStep kReveal[] = {{"Label1", 3660, 35},
+                                  {"Label2", 4065, 35},
+                                  {"Label5", 3105, 35},
+                                  {"Label7", 1725, 10},
+                                  {"Label8", 1620, 10}};
+
+int ticksFor(const RevealStep &step)
+{
+    return (step.fullWidth + step.step - 1) / step.step;
+}
+
+PageWindow *openWindow(const QString &name)
+{
+    for (PageWindow *window : windowCollection()) {
+        if (window->objectName() == name)
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestSplashfrm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startLoadsTheGridPageHidden();
+    void onlyPictureInstructionsAndButtonsAreReadableAtStart();
+    void labelsRevealOneAfterTheOther_data();
+    void labelsRevealOneAfterTheOther();
+    void revealFinishesWhileThePageIsHidden();
+    void sideWindowsOpenBesideAndCloseOnTheirOwn();
+    void missingPicturesNeverStopTheWindow();
+    void cancelAnsweredYesClosesEveryWindow();
+
+private:
+    PageWindow *start();
+    LabelReveal *timer1() const;
+    QLabel *label(const char *name) const;
+
+    std::unique_ptr<test::TestProgramFolder> m_folder;
+    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<Wizard> m_wizard;
+    QPointer<PageWindow> m_page;
+};
+
+void TestSplashfrm::init()
+{
+    m_folder = std::make_unique<test::TestProgramFolder>();
+    m_folder->useShippedSettings();
+    m_messages = std::make_unique<ScriptedMessages>();
+    m_wizard = std::make_unique<Wizard>();
+}
+
+void TestSplashfrm::cleanup()
+{
+    frmallunload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(windowCollection().isEmpty());
+    m_wizard.reset();
+    m_messages.reset();
+    m_folder.reset();
+}
+
+PageWindow *TestSplashfrm::start()
+{
+    m_wizard->start();
+    m_page = m_wizard->loaded(PageId::Welcome);
+    return m_page;
+}
+
+LabelReveal *TestSplashfrm::timer1() const
+{
+    return m_page->findChild<LabelReveal *>(u"Timer1"_s);
+}
+
+QLabel *TestSplashfrm::label(const char *name) const
+{
+    return m_page->findChild<QLabel *>(QLatin1String(name));
+}
+
+void TestSplashfrm::startLoadsTheGridPageHidden()
+{
+    QVERIFY(start());
+    QCOMPARE(m_page->objectName(), u"splashfrm"_s);
+    QVERIFY(m_page->isVisible());
+    QCOMPARE(m_page->windowTitle(), u"Tavrolin"_s);
+    QVERIFY(!m_page->windowIcon().isNull());
+    PageWindow *grid = m_wizard->loaded(PageId::Grid);
+    QVERIFY(grid);
+    QVERIFY(!grid->isVisible());
+    QVERIFY(!m_wizard->loaded(PageId::Drawings));
+}
+
+void TestSplashfrm::onlyPictureInstructionsAndButtonsAreReadableAtStart()
+{
+    start();
+    for (const RevealStep &step : kReveal)
+        QCOMPARE(label(step.label)->width(), 0);
+    QVERIFY(!label("Image1")->pixmap().isNull());
+    for (const char *name : {"Label3", "Label4"}) {
+        QVERIFY(label(name)->isVisible());
+        QVERIFY(label(name)->width() > 0);
+    }
+    const QStringList captions{u"バージョン情報"_s, u"使用方法"_s, u"次へ＞"_s, u"キャンセル"_s};
+    const char *buttons[] = {"Command1", "Command2", "cmdnext", "cmdcan"};
+    for (int i = 0; i < 4; ++i) {
+        auto *button = m_page->findChild<QPushButton *>(QLatin1String(buttons[i]));
+        QVERIFY(button && button->isVisible());
+        QCOMPARE(button->text(), captions[i]);
+    }
+    QVERIFY(timer1()->isActive());
+    QCOMPARE(timer1()->interval(), 15);
+}
+
+void TestSplashfrm::labelsRevealOneAfterTheOther_data()
+{
+    QTest::addColumn<int>("order");
+    for (int i = 0; i < int(std::size(kReveal)); ++i)
+        QTest::newRow(kReveal[i].label) << i;
+}
+
+// Ticks the reveal by hand through the whole sequence and checks when the label of this row
+// grows: right after the previous label is complete, by its step, up to its full width.
+void TestSplashfrm::labelsRevealOneAfterTheOther()
+{
+    QFETCH(int, order);
+    start();
+    timer1()->stop();
+    int firstTick = 0;
+    for (int i = 0; i < order; ++i)
+        firstTick += ticksFor(kReveal[i]);
+    const RevealStep &step = kReveal[order];
+    QLabel *watched = label(step.label);
+    for (int tick = 0; tick < firstTick; ++tick)
+        timer1()->tick();
+    QCOMPARE(watched->width(), 0);
+    if (order > 0)
+        QVERIFY(label(kReveal[order - 1].label)->width() >= twips(kReveal[order - 1].fullWidth));
+    for (int tick = 1; tick <= ticksFor(step); ++tick) {
+        timer1()->tick();
+        QCOMPARE(watched->width(), twips(tick * step.step));
+        if (order + 1 < int(std::size(kReveal)))
+            QCOMPARE(label(kReveal[order + 1].label)->width(), 0);
+    }
+    QVERIFY(watched->width() >= twips(step.fullWidth));
+    const int done = watched->width();
+    for (int tick = 0; tick < 1000 && !timer1()->isComplete(); ++tick)
+        timer1()->tick();
+    QVERIFY(timer1()->isComplete());
+    timer1()->tick();
+    QCOMPARE(watched->width(), done);
+}
+
+void TestSplashfrm::revealFinishesWhileThePageIsHidden()
+{
+    start();
+    QTest::mouseClick(m_page->findChild<QPushButton *>(u"cmdnext"_s), Qt::LeftButton);
+    PageWindow *drawings = m_wizard->loaded(PageId::Drawings);
+    QVERIFY(drawings && drawings->isVisible());
+    QVERIFY(!m_page->isVisible());
+    QVERIFY(!timer1()->isComplete());
+    timer1()->setInterval(0); // the same ticks, faster
+    QTRY_VERIFY(timer1()->isComplete());
+    m_wizard->go(drawings, PageId::Welcome);
+    QVERIFY(m_page->isVisible());
+    for (const RevealStep &step : kReveal)
+        QVERIFY(label(step.label)->width() >= twips(step.fullWidth));
+}
+
+void TestSplashfrm::sideWindowsOpenBesideAndCloseOnTheirOwn()
+{
+    start();
+    QTest::mouseClick(m_page->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QTest::mouseClick(m_page->findChild<QPushButton *>(u"Command2"_s), Qt::LeftButton);
+    QPointer<PageWindow> about = openWindow(u"frmAbout"_s);
+    QPointer<PageWindow> help = openWindow(u"frmBrowser"_s);
+    QVERIFY(about && about->isVisible());
+    QVERIFY(help && help->isVisible());
+    QVERIFY(m_page->isVisible());
+    about->close();
+    QVERIFY(!openWindow(u"frmAbout"_s));
+    QVERIFY(help->isVisible());
+    help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!about && !help);
+    QVERIFY(m_page->isVisible());
+    QCOMPARE(windowCollection().size(), 2); // the welcome page and the hidden grid page
+    QVERIFY(m_messages->shown().isEmpty());
+}
+
+void TestSplashfrm::missingPicturesNeverStopTheWindow()
+{
+    QVERIFY(QFile::remove(m_folder->file(u"ico/splash.bmp"_s)));
+    QVERIFY(QFile::remove(m_folder->file(u"ico/sw.ico"_s)));
+    start();
+    QVERIFY(m_page->isVisible());
+    QVERIFY(m_page->windowIcon().isNull());
+    QVERIFY(label("Image1")->pixmap().isNull());
+    QVERIFY(timer1()->isActive());
+}
+
+void TestSplashfrm::cancelAnsweredYesClosesEveryWindow()
+{
+    start();
+    m_wizard->showAbout();
+    m_wizard->showHelp();
+    m_messages->queueAnswer(AnswerYes);
+    QTest::mouseClick(m_page->findChild<QPushButton *>(u"cmdcan"_s), Qt::LeftButton);
+    QCOMPARE(m_messages->texts(), QStringList{u"ウィザードを中止しますか？"_s});
+    QVERIFY(windowCollection().isEmpty());
+}
+
+QTEST_MAIN(TestSplashfrm)
+#include "test_splashfrm.moc"
