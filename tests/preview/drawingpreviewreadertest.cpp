@@ -149,6 +149,18 @@ void DrawingPreviewReaderTest::preview_data()
         << replaced(Builder::dxf(dibWide, lf), "\n", " \t\n") << wide;
     QTest::newRow("DXF comment longer than a read chunk")
         << "999\r\n" + QByteArray(100000, 'x') + "\r\n" + Builder::dxf(dibWide) << wide;
+    // Over a megabyte: the end is searched first, in whichever line the search starts (the
+    // garbage line ahead would stop a reading from the start).
+    const QByteArray filler = QByteArray("999\r\nabcd\r\n").repeated(100000);
+    for (int shift = 0; shift < 11; ++shift)
+        QTest::addRow("DXF large, thumbnail at the end, shift %d", shift)
+            << "garbage\r\n" + filler + "999\r\n" + QByteArray(shift, 's') + "\r\n" +
+                   Builder::dxf(dibWide)
+            << wide;
+    QTest::newRow("DXF large, thumbnail before a megabyte")
+        << replaced(Builder::dxf(dibWide), "  0\r\nEOF",
+                    "  0\r\nSECTION\r\n  2\r\nOBJECTS\r\n" + filler + "  0\r\nENDSEC\r\n  0\r\nEOF")
+        << wide;
     QTest::newRow("DXF hex lines across read chunks")
         << "999\r\n" + QByteArray(40000, 'x') + "\r\n" + Builder::dxf(Builder::dib(large)) << large;
 }
@@ -232,15 +244,16 @@ void DrawingPreviewReaderTest::noPreview_data()
     };
 
     QTest::newRow("DXF no THUMBNAILIMAGE") << noThumbnail << "no THUMBNAILIMAGE";
+    QTest::newRow("DXF large, no THUMBNAILIMAGE")
+        << QByteArray("999\r\nabcd\r\n").repeated(100000) + noThumbnail << "no THUMBNAILIMAGE";
     QTest::newRow("DXF block named THUMBNAILIMAGE")
         << section("  2\r\nBLOCKS\r\n  0\r\nBLOCK\r\n  2\r\nTHUMBNAILIMAGE\r\n310\r\n" +
                    dib.toHex() + "\r\n  0\r\nENDSEC\r\n")
         << "no THUMBNAILIMAGE";
-    QTest::newRow("DXF odd hex digits")
-        << replaced(dxf, digits, digits.left(7)) << "damaged on line";
-    QTest::newRow("DXF not hex") << replaced(dxf, digits, "28G00000") << "damaged on line";
+    QTest::newRow("DXF odd hex digits") << replaced(dxf, digits, digits.left(7)) << "damaged";
+    QTest::newRow("DXF not hex") << replaced(dxf, digits, "28G00000") << "damaged";
     QTest::newRow("DXF over-long hex line")
-        << replaced(dxf, digits, QByteArray(8000, '0') + digits) << "damaged on line";
+        << replaced(dxf, digits, QByteArray(8000, '0') + digits) << "damaged";
     QTest::newRow("DXF section not closed")
         << dxf.left(dxf.lastIndexOf("  0\r\nENDSEC")) << "not closed";
     QTest::newRow("DXF cut after a group code")

@@ -37,6 +37,12 @@ bool DxfGroupReader::next()
     return true;
 }
 
+bool DxfGroupReader::skipLine()
+{
+    QByteArrayView line;
+    return readLine(&line) != Line::End;
+}
+
 // Hands out the next line from the buffer, refilling it as needed. A line longer than
 // MaxLineLength is skipped whole and reported as cut, with an empty text.
 DxfGroupReader::Line DxfGroupReader::readLine(QByteArrayView *line)

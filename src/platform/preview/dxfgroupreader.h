@@ -20,6 +20,8 @@ public:
     // (isMalformed() tells which).
     bool next();
     bool isMalformed() const { return m_malformed; }
+    // Skips one line, to start pairing at the next; false at the end of the data.
+    bool skipLine();
 
     int code() const { return m_code; }
     // The value without blanks and line end; valid until the next call of next().

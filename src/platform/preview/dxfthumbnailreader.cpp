@@ -4,6 +4,7 @@
 #include "previewimagedecoder.h"
 
 #include <QIODevice>
+#include <optional>
 
 namespace tavrolin {
 
@@ -13,6 +14,8 @@ constexpr int StructureCode = 0;
 constexpr int NameCode = 2;
 constexpr int ByteCountCode = 90;
 constexpr int ChunkCode = 310;
+// How much of a large file's end is searched before the whole file is read from its start.
+constexpr qint64 TailSize = 1024 * 1024;
 
 int hexDigitValue(char c)
 {
@@ -66,30 +69,59 @@ PreviewResult readThumbnailSection(DxfGroupReader &groups, qint64 deviceSize)
         } else if (groups.code() == ChunkCode) {
             if (groups.isValueCut() || !appendHex(groups.value(), &bytes))
                 return PreviewResult::failure(
-                    QStringLiteral("the thumbnail's hexadecimal data is damaged on line %1")
-                        .arg(groups.lineNumber()));
+                    QStringLiteral("the thumbnail's hexadecimal data is damaged"));
             if (bytes.size() > MaxPreviewBytes)
                 return PreviewResult::failure(QStringLiteral("the thumbnail is implausibly large"));
         }
     }
-    return PreviewResult::failure(
-        QStringLiteral("the THUMBNAILIMAGE section is not closed (line %1)")
-            .arg(groups.lineNumber()));
+    return PreviewResult::failure(QStringLiteral("the THUMBNAILIMAGE section is not closed"));
+}
+
+// Reads pairs up to the THUMBNAILIMAGE section and returns what it holds; nothing when the pairs
+// end without one.
+std::optional<PreviewResult> findThumbnail(DxfGroupReader &groups, qint64 deviceSize)
+{
+    bool sectionStarts = false;
+    while (groups.next()) {
+        if (sectionStarts && groups.code() == NameCode && groups.value() == "THUMBNAILIMAGE")
+            return readThumbnailSection(groups, deviceSize);
+        sectionStarts = groups.code() == StructureCode && groups.value() == "SECTION";
+        if (groups.code() == StructureCode && groups.value() == "EOF")
+            break;
+    }
+    return std::nullopt;
+}
+
+// Looks for the section in the file's last bytes only, where it normally is. Reading starts in
+// the middle of some line and may pair the lines the wrong way round, so both pairings are
+// tried. A wrong pairing cannot find the section: a "SECTION" line is always a value, never a
+// group code.
+std::optional<PreviewResult> findThumbnailInTail(QIODevice &device)
+{
+    for (const int skippedLines : {1, 2}) {
+        if (!device.seek(device.size() - TailSize))
+            return std::nullopt;
+        DxfGroupReader groups(device);
+        for (int i = 0; i < skippedLines; ++i)
+            groups.skipLine();
+        if (std::optional<PreviewResult> found = findThumbnail(groups, device.size()))
+            return found;
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
 PreviewResult DxfThumbnailReader::read(QIODevice &device)
 {
-    DxfGroupReader groups(device);
-    bool sectionStarts = false;
-    while (groups.next()) {
-        if (sectionStarts && groups.code() == NameCode && groups.value() == "THUMBNAILIMAGE")
-            return readThumbnailSection(groups, device.size());
-        sectionStarts = groups.code() == StructureCode && groups.value() == "SECTION";
-        if (groups.code() == StructureCode && groups.value() == "EOF")
-            break;
+    if (device.size() > TailSize) {
+        if (std::optional<PreviewResult> found = findThumbnailInTail(device))
+            return *found;
+        device.seek(0);
     }
+    DxfGroupReader groups(device);
+    if (std::optional<PreviewResult> found = findThumbnail(groups, device.size()))
+        return *found;
     if (groups.isMalformed())
         return PreviewResult::failure(
             QStringLiteral("the file is not an ASCII DXF drawing (line %1)")

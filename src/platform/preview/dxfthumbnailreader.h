@@ -8,7 +8,9 @@ namespace tavrolin {
 
 // Reads the THUMBNAILIMAGE section of an ASCII DXF drawing: the image is stored as hexadecimal
 // text in 310 groups (after a 90 group with its byte count) and is a packed DIB or a PNG. The
-// file is streamed pair by pair up to that section, so large drawings are never held whole.
+// section is normally the last one, so a large file's last megabyte is searched first; failing
+// that, the file is streamed pair by pair from its start. A drawing is never held whole. The
+// device must allow seeking.
 class DxfThumbnailReader
 {
 public:
