@@ -1,0 +1,122 @@
+#include "commandgrid.h"
+
+#include "core/shell/layout.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace tavrolin {
+
+namespace {
+
+// Frame1 in twips: it lies at Top -120 in the scrolled content and is as large as it.
+constexpr int kFrameTop = -120;
+constexpr int kFrameWidth = 9015;
+constexpr int kFrameHeight = 7335;
+
+constexpr int kFirstRowTop = 360;
+constexpr int kRowPitch = 600;
+constexpr int kCellHeight = 300;
+constexpr std::array<int, kGridColumns> kColumnWidths{1455, 1695, 2055, 1695, 1575};
+
+int cellLeft(int row, int column)
+{
+    switch (column) {
+    case SubjectName:
+        return row <= 3 ? 1650 : 1680;
+    case PurposeType:
+        return row <= 3 ? 3420 : 3480;
+    case PurposeName:
+        return row == 1 ? 5520 : row <= 3 ? 5550 : 5640;
+    case Action:
+        return 7320;
+    default:
+        return 120;
+    }
+}
+
+// Focus that comes back to a cell from another window (a message box, another application) or
+// from the cell's own drop-down list is not the user moving into the cell.
+bool movesIntoCell(const QEvent *event)
+{
+    if (event->type() != QEvent::FocusIn)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+CommandGrid::CommandGrid(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(u"Frame1"_s);
+    placeTwips(this, 0, kFrameTop, kFrameWidth, kFrameHeight);
+    for (int row = 0; row < kGridRows; ++row) {
+        for (int column = 0; column < kGridColumns; ++column)
+            m_cells[row][column] = createCell(row, column);
+    }
+}
+
+QComboBox *CommandGrid::createCell(int row, int column)
+{
+    auto *combo = new QComboBox(this);
+    combo->setObjectName(cellName(row, column));
+    combo->setEditable(true);
+    // The cell's text is whatever the user picked or typed: typing neither adds to the list
+    // nor completes from it.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    placeTwips(combo, cellLeft(row, column), kFirstRowTop + kRowPitch * row, kColumnWidths[column],
+               kCellHeight);
+    combo->installEventFilter(this);
+    return combo;
+}
+
+QString CommandGrid::cellName(int row, int column)
+{
+    static const std::array<QString, kGridColumns> kRowZero{
+        u"shugotypeCmb"_s, u"shugonamecmb"_s, u"purpusetype"_s, u"purpusename"_s, u"docmb"_s};
+    if (row == 0)
+        return kRowZero[column];
+    return u"Combo%1"_s.arg(kGridColumns * (row - 1) + column + 1);
+}
+
+QString CommandGrid::cellText(int row, int column) const
+{
+    return m_cells[row][column]->currentText();
+}
+
+QList<QComboBox *> CommandGrid::tabOrder() const
+{
+    // Combo15, Combo5, Combo14 to Combo11 backwards, row 0, Combo4 to Combo1 backwards, then
+    // Combo6 to Combo10 and Combo16 to Combo55 in order.
+    QList<QComboBox *> order{cell(3, Action), cell(1, Action)};
+    for (int column = PurposeName; column >= SubjectType; --column)
+        order.append(cell(3, column));
+    for (int column = SubjectType; column <= Action; ++column)
+        order.append(cell(0, column));
+    for (int column = PurposeName; column >= SubjectType; --column)
+        order.append(cell(1, column));
+    for (int row : {2, 4, 5, 6, 7, 8, 9, 10, 11}) {
+        for (int column = SubjectType; column <= Action; ++column)
+            order.append(cell(row, column));
+    }
+    return order;
+}
+
+bool CommandGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (movesIntoCell(event)) {
+        for (int row = 0; row < kGridRows; ++row) {
+            for (int column = 0; column < kGridColumns; ++column) {
+                if (m_cells[row][column] == watched)
+                    emit cellEntered(row, column);
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+} // namespace tavrolin

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "generation/gridtexts.h"
+
+#include <QFrame>
+#include <QList>
+#include <array>
+
+class QComboBox;
+
+namespace tavrolin {
+
+// The command grid (Frame1): twelve rows of five editable drop-down cells, subject type, subject
+// name, purpose type, purpose name and action. It knows which cell is which row and column,
+// places the cells, and reports each cell that the user moves into.
+class CommandGrid : public QFrame, public GridTexts
+{
+    Q_OBJECT
+
+public:
+    explicit CommandGrid(QWidget *parent);
+
+    QComboBox *cell(int row, int column) const { return m_cells[row][column]; }
+    QString cellText(int row, int column) const override;
+
+    // The cells in the order in which the Tab key visits them.
+    QList<QComboBox *> tabOrder() const;
+
+    // The control name of a cell: the named cells of row 0, then Combo1 to Combo55.
+    static QString cellName(int row, int column);
+
+signals:
+    // The user moved into a cell, by mouse or by keyboard.
+    void cellEntered(int row, int column);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QComboBox *createCell(int row, int column);
+
+    std::array<std::array<QComboBox *, kGridColumns>, kGridRows> m_cells{};
+};
+
+} // namespace tavrolin

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "core/shell/messagebox.h"
+#include "core/shell/pagewindow.h"
+#include "core/shell/shellservices.h"
+#include "pages/wizard/wizard.h"
+#include "support/testprogramfolder.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace tavrolin::test {
+
+// The grid page in a wizard of its own, over a program folder that the test writes, with every
+// message box answered and recorded.
+class GridPageHarness
+{
+public:
+    GridPageHarness() { m_folder.writeCommentTemplate(QStringLiteral(";test\r\n")); }
+
+    ~GridPageHarness()
+    {
+        frmallunload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    GridPageHarness(const GridPageHarness &) = delete;
+    GridPageHarness &operator=(const GridPageHarness &) = delete;
+
+    // Shows the grid page as the active window; its load runs now.
+    void show()
+    {
+        m_wizard.go(nullptr, PageId::Grid);
+        QVERIFY(QTest::qWaitForWindowActive(page()));
+    }
+
+    void writeSettings(const QString &text) const { m_folder.writeSettings(text); }
+    const TestProgramFolder &folder() const { return m_folder; }
+    ScriptedMessages &messages() { return m_messages; }
+    Wizard &wizard() { return m_wizard; }
+    PageWindow *page() const { return m_wizard.loaded(PageId::Grid); }
+
+    template <typename T = QWidget>
+    T *child(const QString &name) const
+    {
+        T *widget = page()->findChild<T *>(name);
+        if (!widget)
+            qWarning("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    QComboBox *cell(const QString &name) const { return child<QComboBox>(name); }
+    QComboBox *cell(int row, int column) const { return cell(cellName(row, column)); }
+
+    // The cell names as the page names them: row 0's own names, then Combo1 to Combo55.
+    static QString cellName(int row, int column)
+    {
+        static const QStringList rowZero{
+            QStringLiteral("shugotypeCmb"), QStringLiteral("shugonamecmb"),
+            QStringLiteral("purpusetype"), QStringLiteral("purpusename"), QStringLiteral("docmb")};
+        return row == 0 ? rowZero[column] : QStringLiteral("Combo%1").arg(5 * row - 4 + column);
+    }
+
+    // Types a whole text into a cell without moving into it.
+    void type(int row, int column, const QString &text) const
+    {
+        cell(row, column)->lineEdit()->setText(text);
+    }
+
+    void typeRow(int row, const QStringList &texts) const
+    {
+        for (int column = 0; column < texts.size(); ++column)
+            type(row, column, texts[column]);
+    }
+
+    QStringList rowTexts(int row) const
+    {
+        QStringList texts;
+        for (int column = 0; column < 5; ++column)
+            texts.append(cell(row, column)->currentText());
+        return texts;
+    }
+
+    // "1" for each enabled cell of the row, "0" for each disabled one.
+    QString rowEnabled(int row) const
+    {
+        QString mask;
+        for (int column = 0; column < 5; ++column)
+            mask += cell(row, column)->isEnabled() ? u'1' : u'0';
+        return mask;
+    }
+
+    // Moves into a cell with the mouse, as the user does; a cell that holds the focus already
+    // gives it up first, so its handler runs again.
+    void enter(QComboBox *target) const
+    {
+        if (target->hasFocus())
+            target->clearFocus();
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    void enter(int row, int column) const { enter(cell(row, column)); }
+
+    static QStringList entries(const QComboBox *combo)
+    {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items.append(combo->itemText(i));
+        return items;
+    }
+
+private:
+    TestProgramFolder m_folder;
+    ScriptedMessages m_messages;
+    Wizard m_wizard;
+};
+
+} // namespace tavrolin::test

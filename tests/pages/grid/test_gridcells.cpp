@@ -1,0 +1,348 @@
+// The grid's cells: which list each cell looks up when the user moves into it, how the list is
+// rewritten, and the rule of each column, with the differences of row 0.
+
+#include "gridpageharness.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kRowFinished = u"この段は終了です"_s;
+
+} // namespace
+
+class TestGridCells : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void listLookups_data();
+    void listLookups();
+    void shorterRefillLeavesStaleEntries();
+    void columnRules_data();
+    void columnRules();
+    void rowFinishedAtPurposeNameLooksUpEndAtAction();
+    void purposeTypeReopensAFinishedRow();
+    void subjectTypeReenablesAFixedSubjectName();
+    void finishingTheFocusedCellMovesIntoNoOtherCell();
+    void onlyMovingIntoACellRunsItsHandler_data();
+    void onlyMovingIntoACellRunsItsHandler();
+    void tabKeyRunsTheCascadeInTabOrder_data();
+    void tabKeyRunsTheCascadeInTabOrder();
+
+private:
+    std::unique_ptr<test::GridPageHarness> m_grid;
+};
+
+void TestGridCells::init()
+{
+    m_grid = std::make_unique<test::GridPageHarness>();
+    m_grid->show();
+}
+
+void TestGridCells::cleanup()
+{
+    m_grid.reset();
+    QVERIFY(windowCollection().isEmpty());
+}
+
+void TestGridCells::listLookups_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("entries");
+
+    QTest::newRow("subject types from shugo, typed text kept")
+        << u"[shugo]\nname=レイヤー,図面\n"_s << 0 << 0 << QStringList{u"手入力"_s}
+        << QStringList{u"レイヤー"_s, u"図面"_s, QString()};
+    QTest::newRow("Combo27 under Combo26's subject type")
+        << u"[レイヤー]\ntype=L13,壁\nname=表示しない\n"_s << 6 << 1 << QStringList{u"レイヤー"_s}
+        << QStringList{u"L13"_s, u"壁"_s, QString()};
+    QTest::newRow("purpose types under the subject type, not the subject name")
+        << u"[レイヤー]\nname=表示しない,色を変える\n[L13]\nname=違う\n"_s << 1 << 2
+        << QStringList{u"レイヤー"_s, u"L13"_s}
+        << QStringList{u"表示しない"_s, u"色を変える"_s, QString()};
+    QTest::newRow("purpose names under the purpose type")
+        << u"[色を変える]\nname=赤,青\n"_s << 4 << 3
+        << QStringList{u"レイヤー"_s, u"L13"_s, u"色を変える"_s}
+        << QStringList{u"赤"_s, u"青"_s, QString()};
+    QTest::newRow("Combo15 under Combo14's purpose name")
+        << u"[赤]\nname=1,2,5\n"_s << 3 << 4
+        << QStringList{u"レイヤー"_s, u"L13"_s, u"色を変える"_s, u"赤"_s}
+        << QStringList{u"1"_s, u"2"_s, u"5"_s, QString()};
+    QTest::newRow("a typed text names the section")
+        << u"[自由入力]\nname=a,b\n"_s << 11 << 3
+        << QStringList{QString(), QString(), u"自由入力"_s}
+        << QStringList{u"a"_s, u"b"_s, QString()};
+    QTest::newRow("ten values") << u"[shugo]\nname=a,b,c,d,e,f,g,h,i,j\n"_s << 5 << 0
+                                << QStringList() << u"a,b,c,d,e,f,g,h,i,j,"_s.split(u',');
+    QTest::newRow("ten or more commas write entries 0 to 10")
+        << u"[shugo]\nname=a,b,c,d,e,f,g,h,i,j,k,l,m\n"_s << 5 << 0 << QStringList()
+        << u"a,b,c,d,e,f,g,h,i,j,"_s.split(u',');
+    QTest::newRow("last value cut to 20 characters")
+        << u"[shugo]\nname=あいうえおかきくけこさしすせそたちつてとなにぬ,x\n"_s << 2 << 0
+        << QStringList()
+        << QStringList{u"あいうえおかきくけこさしすせそたちつてとなにぬ"_s, u"x"_s, QString()};
+    QTest::newRow("missing section gives two empty entries")
+        << u"[shugo]\nname=a\n"_s << 7 << 2 << QStringList{u"不明"_s}
+        << QStringList{QString(), QString()};
+}
+
+void TestGridCells::listLookups()
+{
+    QFETCH(QString, settings);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, entries);
+    m_grid->writeSettings(settings);
+    m_grid->typeRow(row, texts);
+    const QStringList before = m_grid->rowTexts(row);
+
+    m_grid->enter(row, column);
+
+    QCOMPARE(test::GridPageHarness::entries(m_grid->cell(row, column)), entries);
+    QCOMPARE(m_grid->rowTexts(row), before);
+    QCOMPARE(m_grid->messages().texts(), QStringList());
+}
+
+void TestGridCells::shorterRefillLeavesStaleEntries()
+{
+    m_grid->writeSettings(u"[レイヤー]\ntype=n1,n2,n3,n4,n5\n"_s);
+    m_grid->type(6, 0, u"レイヤー"_s);
+    QComboBox *names = m_grid->cell(u"Combo27"_s);
+    m_grid->enter(names);
+    names->setCurrentIndex(2); // the user picks n3
+    m_grid->writeSettings(u"[レイヤー]\ntype=m1,m2\n"_s);
+
+    m_grid->enter(names);
+
+    QCOMPARE(test::GridPageHarness::entries(names),
+             (QStringList{u"m1"_s, u"m2"_s, QString(), u"n4"_s, u"n5"_s, QString()}));
+    QCOMPARE(names->currentText(), u"n3"_s);
+}
+
+void TestGridCells::columnRules_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("enabledBefore");
+    QTest::addColumn<QStringList>("textsAfter");
+    QTest::addColumn<QString>("enabledAfter");
+    QTest::addColumn<bool>("finishedMessage");
+
+    const QStringList layer{u"レイヤー"_s, u"L13"_s, u"表示しない"_s, QString(), QString()};
+    const QStringList layerEnded{u"レイヤー"_s, u"L13"_s, u"表示しない"_s, u"終了"_s, u"終了"_s};
+    const QStringList drawing{u"図面"_s, QString(), QString(), QString(), QString()};
+    const QStringList drawingAll{u"図面"_s, u"すべて"_s, QString(), QString(), QString()};
+
+    QTest::newRow("subject type enables subject name")
+        << u"[shugo]\nname=レイヤー,図面\n"_s << 6 << 0 << drawingAll << u"10111"_s << drawingAll
+        << u"11111"_s << false;
+    QTest::newRow("row 0 subject name すべて is fixed")
+        << u"[図面]\ntype=すべて,x\n"_s << 0 << 1 << drawing << u"11111"_s << drawingAll
+        << u"10111"_s << false;
+    QTest::newRow("row 4 subject name すべて is fixed")
+        << u"[図面]\ntype=すべて,x\n"_s << 4 << 1 << drawing << u"11111"_s << drawingAll
+        << u"10111"_s << false;
+    QTest::newRow("subject name list without すべて")
+        << u"[図面]\ntype=x,すべて\n"_s << 4 << 1 << drawing << u"11111"_s << drawing << u"11111"_s
+        << false;
+    QTest::newRow("purpose type enables purpose name and action")
+        << u"[レイヤー]\nname=表示しない\n"_s << 3 << 2 << layerEnded << u"11100"_s << layerEnded
+        << u"11111"_s << false;
+    QTest::newRow("row 1 purpose name 終了 leaves both open")
+        << u"[表示しない]\nname=終了,x\n"_s << 1 << 3 << layer << u"11111"_s << layerEnded
+        << u"11111"_s << true;
+    QTest::newRow("row 0 purpose name 終了 closes both")
+        << u"[表示しない]\nname=終了\n"_s << 0 << 3 << layer << u"11111"_s << layerEnded
+        << u"11100"_s << true;
+    QTest::newRow("row 0 purpose name without 終了")
+        << u"[表示しない]\nname=x,終了\n"_s << 0 << 3 << layer << u"11111"_s << layer << u"11111"_s
+        << false;
+
+    // The action list decides: its first entry "終了", or an end score of 2 or more, in which
+    // the written trailing empty entry always counts 1.
+    const struct
+    {
+        const char *name;
+        QString value;
+        bool finishes;
+    } actions[] = {
+        {"1,2,5", u"1,2,5"_s, false},  {"1,,5", u"1,,5"_s, true},
+        {"1,2,", u"1,2,"_s, true},     {"可能", u"可能"_s, true},
+        {"能", u"能"_s, true},         {"可", u"可"_s, true},
+        {"x,可", u"x,可"_s, true},     {"可能x", u"可能x"_s, false},
+        {"終了,x", u"終了,x"_s, true}, {"empty list", QString(), true},
+    };
+    const QStringList action{u"S"_s, u"N"_s, u"P"_s, u"A"_s, QString()};
+    const QStringList actionEnded{u"S"_s, u"N"_s, u"P"_s, u"A"_s, u"終了"_s};
+    for (const auto &a : actions) {
+        const QString settings = u"[A]\nname="_s + a.value + u'\n';
+        QTest::addRow("row 0 action %s", a.name)
+            << settings << 0 << 4 << action << u"11111"_s << (a.finishes ? actionEnded : action)
+            << (a.finishes ? u"11110"_s : u"11111"_s) << a.finishes;
+        for (int row : {2, 3, 11}) {
+            QTest::addRow("row %d action %s", row, a.name)
+                << settings << row << 4 << action << u"11111"_s
+                << (a.finishes ? actionEnded : action) << (a.finishes ? u"11100"_s : u"11111"_s)
+                << a.finishes;
+        }
+    }
+}
+
+void TestGridCells::columnRules()
+{
+    QFETCH(QString, settings);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, enabledBefore);
+    QFETCH(QStringList, textsAfter);
+    QFETCH(QString, enabledAfter);
+    QFETCH(bool, finishedMessage);
+    m_grid->writeSettings(settings);
+    m_grid->typeRow(row, texts);
+    for (int c = 0; c < 5; ++c)
+        m_grid->cell(row, c)->setEnabled(enabledBefore[c] == u'1');
+
+    m_grid->enter(row, column);
+
+    QCOMPARE(m_grid->rowTexts(row), textsAfter);
+    QCOMPARE(m_grid->rowEnabled(row), enabledAfter);
+    QCOMPARE(m_grid->messages().texts(),
+             finishedMessage ? QStringList{kRowFinished} : QStringList());
+    if (finishedMessage)
+        QCOMPARE(m_grid->messages().shown().first().style, int(InformationNotice));
+}
+
+void TestGridCells::rowFinishedAtPurposeNameLooksUpEndAtAction()
+{
+    m_grid->writeSettings(u"[表示しない]\nname=終了\n"_s);
+    m_grid->typeRow(1, {u"レイヤー"_s, u"L13"_s, u"表示しない"_s});
+    m_grid->enter(1, 3);
+    QCOMPARE(m_grid->rowEnabled(1), u"11111"_s);
+
+    // No section "終了": an empty action list finishes the row again and closes it.
+    m_grid->enter(1, 4);
+    QCOMPARE(m_grid->messages().texts(), (QStringList{kRowFinished, kRowFinished}));
+    QCOMPARE(m_grid->rowEnabled(1), u"11100"_s);
+    QCOMPARE(m_grid->rowTexts(1).mid(3), (QStringList{u"終了"_s, u"終了"_s}));
+}
+
+void TestGridCells::purposeTypeReopensAFinishedRow()
+{
+    m_grid->writeSettings(u"[レイヤー]\nname=表示しない\n"_s);
+    m_grid->typeRow(3, {u"レイヤー"_s, u"L13"_s, u"表示しない"_s, u"x"_s});
+    m_grid->enter(3, 4);
+    QCOMPARE(m_grid->rowEnabled(3), u"11100"_s);
+
+    m_grid->enter(3, 2);
+    QCOMPARE(m_grid->rowEnabled(3), u"11111"_s);
+    QCOMPARE(m_grid->rowTexts(3)[4], u"終了"_s);
+}
+
+void TestGridCells::subjectTypeReenablesAFixedSubjectName()
+{
+    m_grid->writeSettings(u"[shugo]\nname=図面,レイヤー\n[図面]\ntype=すべて\n"_s);
+    m_grid->type(9, 0, u"図面"_s);
+    m_grid->enter(9, 1);
+    QCOMPARE(m_grid->rowEnabled(9), u"10111"_s);
+
+    m_grid->enter(9, 0);
+    QCOMPARE(m_grid->rowEnabled(9), u"11111"_s);
+    QCOMPARE(m_grid->rowTexts(9)[1], u"すべて"_s);
+}
+
+// The focused cell that a rule disables must not pass the focus on along the tab order: Combo5
+// follows Combo15 there, and its handler would finish row 1 behind the user's back.
+void TestGridCells::finishingTheFocusedCellMovesIntoNoOtherCell()
+{
+    m_grid->writeSettings(QString());
+    m_grid->enter(3, 4);
+
+    QCOMPARE(m_grid->rowEnabled(3), u"11100"_s);
+    QCOMPARE(m_grid->messages().texts(), QStringList{kRowFinished});
+    QCOMPARE(m_grid->cell(u"Combo5"_s)->count(), 0);
+    QVERIFY(!qobject_cast<QComboBox *>(QApplication::focusWidget()));
+    QCOMPARE(m_grid->rowEnabled(1), u"11111"_s);
+}
+
+void TestGridCells::onlyMovingIntoACellRunsItsHandler_data()
+{
+    QTest::addColumn<Qt::FocusReason>("reason");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("mouse") << Qt::MouseFocusReason << true;
+    QTest::newRow("tab") << Qt::TabFocusReason << true;
+    QTest::newRow("backtab") << Qt::BacktabFocusReason << true;
+    QTest::newRow("back from its drop-down list") << Qt::PopupFocusReason << false;
+    QTest::newRow("back from another window") << Qt::ActiveWindowFocusReason << false;
+}
+
+void TestGridCells::onlyMovingIntoACellRunsItsHandler()
+{
+    QFETCH(Qt::FocusReason, reason);
+    QFETCH(bool, runs);
+    m_grid->writeSettings(u"[shugo]\nname=a,b\n"_s);
+    QComboBox *cell = m_grid->cell(u"Combo21"_s);
+
+    QFocusEvent focusIn(QEvent::FocusIn, reason);
+    QCoreApplication::sendEvent(cell, &focusIn);
+
+    QCOMPARE(cell->count(), runs ? 3 : 0);
+}
+
+void TestGridCells::tabKeyRunsTheCascadeInTabOrder_data()
+{
+    QTest::addColumn<QStringList>("disabled");
+    QTest::newRow("all cells enabled") << QStringList();
+    // Cells that no handler visited before them enables again.
+    QTest::newRow("disabled cells are skipped")
+        << QStringList{u"Combo5"_s, u"Combo14"_s, u"Combo3"_s, u"Combo48"_s};
+}
+
+void TestGridCells::tabKeyRunsTheCascadeInTabOrder()
+{
+    QFETCH(QStringList, disabled);
+    // Lists that finish no row and fix no subject name, so the order stays as it is.
+    m_grid->writeSettings(u"[shugo]\nname=S\n[S]\ntype=N\nname=T\n[T]\nname=P\n[P]\nname=a,b\n"_s);
+    for (int row = 0; row < 12; ++row)
+        m_grid->typeRow(row, {u"S"_s, u"N"_s, u"T"_s, u"P"_s});
+    for (const QString &name : disabled)
+        m_grid->cell(name)->setEnabled(false);
+    QStringList expected{u"Combo15"_s,     u"Combo5"_s,      u"Combo14"_s,      u"Combo13"_s,
+                         u"Combo12"_s,     u"Combo11"_s,     u"shugotypeCmb"_s, u"shugonamecmb"_s,
+                         u"purpusetype"_s, u"purpusename"_s, u"docmb"_s,        u"Combo4"_s,
+                         u"Combo3"_s,      u"Combo2"_s,      u"Combo1"_s};
+    for (int n : {6, 7, 8, 9, 10})
+        expected.append(u"Combo%1"_s.arg(n));
+    for (int n = 16; n <= 55; ++n)
+        expected.append(u"Combo%1"_s.arg(n));
+    for (const QString &name : disabled)
+        expected.removeOne(name);
+
+    m_grid->child(u"cmdcan"_s)->setFocus();
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto *cell = qobject_cast<QComboBox *>(QApplication::focusWidget());
+        QVERIFY2(cell, qPrintable(visited.join(u' ')));
+        QVERIFY2(cell->count() > 0, qPrintable(cell->objectName()));
+        visited.append(cell->objectName());
+    }
+    QCOMPARE(visited, expected);
+    QCOMPARE(m_grid->messages().texts(), QStringList());
+}
+
+QTEST_MAIN(TestGridCells)
+#include "test_gridcells.moc"

@@ -1,0 +1,359 @@
+// The grid page around the grid: its load, scrolling, tabs, back and cancel, and the forward step
+// with its progress display, driven through a wizard.
+
+#include "core/drawingpath.h"
+#include "core/session.h"
+#include "gridpageharness.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSettings = u"[表示しない]\ntype=off\n[上書き保存]\ntype=qsave\n"_s;
+const QStringList kLayerOff{u"レイヤー"_s, u"L13"_s, u"表示しない"_s, u"終了"_s, u"終了"_s};
+const QStringList kSave{u"図面"_s, u"すべて"_s, u"上書き保存"_s, u"終了"_s, u"終了"_s};
+const QString kNotDescribed = u"処理が記述されていません"_s;
+
+void setDrawings(Session &session, const QStringList &paths)
+{
+    for (int d = 0; d < paths.size(); ++d) {
+        session.DrawingPaths[d] = paths[d];
+        session.OpenCommands[d] = openCommand(paths[d]);
+    }
+    session.DrawingCount = static_cast<int>(paths.size());
+}
+
+// What the page shows while generation lets the event loop run.
+struct ProgressState
+{
+    bool seen = false;
+    bool pageEnabled = true;
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    bool barVisible = false;
+    int barMaximum = -1;
+    int barValue = -1;
+    bool captionVisible = false;
+    bool exampleVisible = true;
+};
+
+} // namespace
+
+class TestGridPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void loadShowsTheGridPane();
+    void missingIconAndHelpPageStillOpen();
+    void scrollingMovesTheRows_data();
+    void scrollingMovesTheRows();
+    void tabKeyDoesNotScroll();
+    void tabsBringTheirPaneToTheFront();
+    void forward_data();
+    void forward();
+    void forwardRegeneratesOnlyAChangedGrid();
+    void progressDisplayDuringAndAfterGeneration();
+    void backShowsTheDrawingListAndKeepsTheGrid();
+    void cancel_data();
+    void cancel();
+
+private:
+    QWidget *visibleAtPaneCentre() const;
+    void next() const;
+
+    std::unique_ptr<test::GridPageHarness> m_grid;
+};
+
+void TestGridPage::init()
+{
+    m_grid = std::make_unique<test::GridPageHarness>();
+    m_grid->writeSettings(kSettings);
+}
+
+void TestGridPage::cleanup()
+{
+    m_grid.reset();
+    QVERIFY(windowCollection().isEmpty());
+}
+
+QWidget *TestGridPage::visibleAtPaneCentre() const
+{
+    const QWidget *pane = m_grid->child(u"Frame2"_s);
+    return m_grid->page()->childAt(pane->geometry().center());
+}
+
+void TestGridPage::next() const
+{
+    QTest::mouseClick(m_grid->child<QPushButton>(u"cmdnext"_s), Qt::LeftButton);
+}
+
+void TestGridPage::loadShowsTheGridPane()
+{
+    m_grid->show();
+    QCOMPARE(m_grid->page()->windowTitle(), u"Tavrolin"_s);
+    QVERIFY(!m_grid->child(u"ProgressBar1"_s)->isVisible());
+    QVERIFY(!m_grid->child(u"Label7"_s)->isVisible());
+    QVERIFY(m_grid->child(u"Label5"_s)->isVisible());
+    QVERIFY(m_grid->child(u"Frame2"_s)->isAncestorOf(visibleAtPaneCentre()));
+    auto *bar = m_grid->child<QScrollBar>(u"VScroll1"_s);
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 5400);
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(bar->isEnabled());
+    QCOMPARE(bar->geometry().left(), m_grid->child(u"Picture2"_s)->geometry().right() + 1);
+    QVERIFY(m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().contains(u"コマンド"_s));
+    QCOMPARE(m_grid->child<QTabWidget>(u"TabStrip1"_s)->currentIndex(), 0);
+    for (int row = 0; row < 12; ++row) {
+        QCOMPARE(m_grid->rowEnabled(row), u"11111"_s);
+        QCOMPARE(m_grid->rowTexts(row), QStringList(5, QString()));
+    }
+    QCOMPARE(m_grid->messages().texts(), QStringList());
+}
+
+void TestGridPage::missingIconAndHelpPageStillOpen()
+{
+    QFile::remove(m_grid->folder().file(u"ico/sw.ico"_s));
+    QFile::remove(m_grid->folder().file(u"help/help3.htm"_s));
+    m_grid->show();
+    QVERIFY(m_grid->page()->isVisible());
+    QVERIFY(m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().isEmpty());
+    QCOMPARE(m_grid->messages().texts(), QStringList());
+}
+
+void TestGridPage::scrollingMovesTheRows_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QList<int>>("rowsShown");
+    QTest::newRow("top") << 0 << QList<int>{0, 1, 2};
+    QTest::newRow("three rows down") << 1800 << QList<int>{3, 4, 5};
+    QTest::newRow("end") << 5400 << QList<int>{9, 10, 11};
+}
+
+// A row counts as shown when all its cells lie wholly inside the viewport.
+void TestGridPage::scrollingMovesTheRows()
+{
+    QFETCH(int, value);
+    QFETCH(QList<int>, rowsShown);
+    m_grid->show();
+    auto *bar = m_grid->child<QScrollBar>(u"VScroll1"_s);
+    bar->setValue(5400 - value); // a move away first, so the value below changes
+    bar->setValue(value);
+
+    const QWidget *viewport = m_grid->child(u"Picture2"_s);
+    QList<int> shown;
+    for (int row = 0; row < 12; ++row) {
+        bool whole = true;
+        for (int column = 0; column < 5; ++column) {
+            const QComboBox *cell = m_grid->cell(row, column);
+            const QRect area(cell->mapTo(viewport, QPoint(0, 0)), cell->size());
+            whole = whole && viewport->rect().contains(area);
+        }
+        if (whole)
+            shown.append(row);
+    }
+    QCOMPARE(shown, rowsShown);
+}
+
+void TestGridPage::tabKeyDoesNotScroll()
+{
+    m_grid->show();
+    m_grid->cell(u"Combo42"_s)->setFocus();
+    QTest::keyClick(m_grid->cell(u"Combo42"_s), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_grid->cell(u"Combo43"_s));
+    QCOMPARE(m_grid->child<QScrollBar>(u"VScroll1"_s)->value(), 0);
+    QCOMPARE(m_grid->child(u"Picture1"_s)->pos(), QPoint(0, 0));
+}
+
+void TestGridPage::tabsBringTheirPaneToTheFront()
+{
+    m_grid->show();
+    m_grid->child<QScrollBar>(u"VScroll1"_s)->setValue(3000);
+    m_grid->type(6, 1, u"壁"_s);
+    QTabBar *tabs = m_grid->child<QTabWidget>(u"TabStrip1"_s)->tabBar();
+    QCOMPARE(tabs->tabText(0), u"スクリプトコード作成"_s);
+    QCOMPARE(tabs->tabText(1), u"操作説明"_s);
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QVERIFY(m_grid->child(u"Frame4"_s)->isAncestorOf(visibleAtPaneCentre()));
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QVERIFY(m_grid->child(u"Frame2"_s)->isAncestorOf(visibleAtPaneCentre()));
+    QCOMPARE(m_grid->child<QScrollBar>(u"VScroll1"_s)->value(), 3000);
+    QCOMPARE(m_grid->cell(u"Combo27"_s)->currentText(), u"壁"_s);
+}
+
+void TestGridPage::forward_data()
+{
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<QString>("gridSummary");
+    QTest::addColumn<QString>("script");
+
+    const QString layerOff = kLayerOff.join(u',');
+    QStringList noAction = kLayerOff;
+    noAction[4].clear();
+    QStringList saveNoAction = kSave;
+    saveNoAction[4].clear();
+
+    QTest::newRow("row 0 not described")
+        << QList<QStringList>{{QString(), u"L13"_s, u"表示しない"_s, u"終了"_s, u"終了"_s}} << false
+        << QString() << QString();
+    QTest::newRow("row 0 without action generates nothing")
+        << QList<QStringList>{noAction} << true << QString() << QString();
+    QTest::newRow("row 0 complete")
+        << QList<QStringList>{kLayerOff} << true << layerOff
+        << u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n.open C:\\a\\p2.dwg\r\n-layer of L13 "_s;
+    QTest::newRow("two rows") << QList<QStringList>{kLayerOff, kSave} << true
+                              << layerOff + kSave.join(u',')
+                              << u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n.qsave "
+                                 u"\r\n.open C:\\a\\p2.dwg\r\n-layer of L13 \r\n.qsave "_s;
+    QTest::newRow("rows after an empty action are ignored")
+        << QList<QStringList>{kLayerOff, saveNoAction, kSave} << true << layerOff
+        << u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n\r\n"
+           u"\r\n.open C:\\a\\p2.dwg\r\n-layer of L13 \r\n\r\n"_s;
+}
+
+void TestGridPage::forward()
+{
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(bool, goesOn);
+    QFETCH(QString, gridSummary);
+    QFETCH(QString, script);
+    Session &session = m_grid->wizard().session();
+    setDrawings(session, {u"C:\\a\\p1.dwg"_s, u"C:\\a\\p2.dwg"_s});
+    m_grid->show();
+    for (int row = 0; row < rows.size(); ++row)
+        m_grid->typeRow(row, rows[row]);
+
+    next();
+
+    QWidget *comment = m_grid->wizard().loaded(PageId::Comment);
+    QCOMPARE(comment && comment->isVisible(), goesOn);
+    QCOMPARE(m_grid->page()->isVisible(), !goesOn);
+    QCOMPARE(m_grid->messages().texts().contains(kNotDescribed), !goesOn);
+    QCOMPARE(session.GridSummary, gridSummary);
+    QCOMPARE(session.PreviousGridSummary, gridSummary);
+    QCOMPARE(session.ScriptText, script);
+    QVERIFY(m_grid->page()->isEnabled());
+    QCOMPARE(m_grid->page()->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestGridPage::forwardRegeneratesOnlyAChangedGrid()
+{
+    Session &session = m_grid->wizard().session();
+    setDrawings(session, {u"C:\\a\\p1.dwg"_s});
+    m_grid->show();
+    m_grid->typeRow(0, kLayerOff);
+    next();
+    QWidget *comment = m_grid->wizard().loaded(PageId::Comment);
+    QVERIFY(comment->isVisible());
+
+    session.ScriptText = u"kept"_s;
+    m_grid->wizard().go(comment, PageId::Grid);
+    next();
+    QVERIFY(comment->isVisible());
+    QCOMPARE(session.ScriptText, u"kept"_s);
+
+    m_grid->wizard().go(comment, PageId::Grid);
+    m_grid->type(0, 1, u"L14"_s);
+    next();
+    QVERIFY(comment->isVisible());
+    QCOMPARE(session.ScriptText, u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L14 "_s);
+}
+
+void TestGridPage::progressDisplayDuringAndAfterGeneration()
+{
+    Session &session = m_grid->wizard().session();
+    setDrawings(session, {u"C:\\a\\p1.dwg"_s, u"C:\\a\\p2.dwg"_s, u"C:\\a\\p3.dwg"_s});
+    m_grid->show();
+    m_grid->typeRow(0, kLayerOff);
+    PageWindow *page = m_grid->page();
+    auto *bar = m_grid->child<QProgressBar>(u"ProgressBar1"_s);
+    QWidget *caption = m_grid->child(u"Label7"_s);
+    QWidget *example = m_grid->child(u"Label5"_s);
+    QTest::qWait(20); // the event loop turns at most every few milliseconds during generation
+    ProgressState during;
+    QTimer::singleShot(0, page, [&] {
+        during = {true,           page->isEnabled(), page->cursor().shape(), bar->isVisible(),
+                  bar->maximum(), bar->value(),      caption->isVisible(),   example->isVisible()};
+    });
+
+    next();
+
+    QVERIFY(during.seen);
+    QVERIFY(!during.pageEnabled);
+    QCOMPARE(during.cursor, Qt::WaitCursor);
+    QVERIFY(during.barVisible);
+    QCOMPARE(during.barMaximum, 3);
+    QVERIFY(during.barValue >= 0 && during.barValue < 3);
+    QVERIFY(during.captionVisible);
+    QVERIFY(!during.exampleVisible);
+    QCOMPARE(bar->value(), 2);
+    QVERIFY(bar->isVisibleTo(page));
+
+    // Coming back from the comment page: the progress display is gone, and so is the example.
+    m_grid->wizard().go(m_grid->wizard().loaded(PageId::Comment), PageId::Grid);
+    QTRY_VERIFY(!bar->isVisible());
+    QVERIFY(!caption->isVisible());
+    QVERIFY(!example->isVisible());
+    QVERIFY(page->isEnabled());
+    QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestGridPage::backShowsTheDrawingListAndKeepsTheGrid()
+{
+    m_grid->show();
+    m_grid->typeRow(2, kSave);
+    m_grid->child<QScrollBar>(u"VScroll1"_s)->setValue(600);
+    QTest::mouseClick(m_grid->child<QPushButton>(u"Cmdbefore"_s), Qt::LeftButton);
+    QWidget *drawings = m_grid->wizard().loaded(PageId::Drawings);
+    QVERIFY(drawings && drawings->isVisible());
+    QVERIFY(!m_grid->page()->isVisible());
+
+    m_grid->wizard().go(drawings, PageId::Grid);
+    QVERIFY(m_grid->page()->isVisible());
+    QCOMPARE(m_grid->rowTexts(2), kSave);
+    QCOMPARE(m_grid->child<QScrollBar>(u"VScroll1"_s)->value(), 600);
+}
+
+void TestGridPage::cancel_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("no") << int(AnswerNo) << false;
+    QTest::newRow("yes") << int(AnswerYes) << true;
+}
+
+void TestGridPage::cancel()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    m_grid->show();
+    m_grid->typeRow(0, kLayerOff);
+    m_grid->messages().queueAnswer(answer);
+
+    QTest::mouseClick(m_grid->child<QPushButton>(u"cmdcan"_s), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(m_grid->messages().texts(), QStringList{u"ウィザードを中止しますか？"_s});
+    QCOMPARE(windowCollection().isEmpty(), closes);
+    if (!closes) {
+        QVERIFY(m_grid->page()->isVisible());
+        QCOMPARE(m_grid->rowTexts(0), kLayerOff);
+    }
+}
+
+QTEST_MAIN(TestGridPage)
+#include "test_gridpage.moc"
