@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace tavrolin::test {
 
@@ -31,6 +33,8 @@ QProcess *X11Desktop::start(const QString &program, const QStringList &arguments
 {
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(environment);
+    // Should the test die before it stops them, the programs go too.
+    process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     process->setProgram(program);
     process->setArguments(arguments);
     process->start();

@@ -4,8 +4,7 @@
 
 namespace tavrolin {
 
-bool Win32KeystrokeSender::sendText(const QString &windowTitle, const QString &text,
-                                    QString *error)
+bool Win32KeystrokeSender::sendText(const QString &windowTitle, const QString &text, QString *error)
 {
     std::wstring reason;
     if (Win32WindowTyper().sendText(windowTitle.toStdWString(), text.toStdWString(), &reason))

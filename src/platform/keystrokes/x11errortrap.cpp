@@ -6,12 +6,10 @@ namespace tavrolin {
 
 namespace {
 
-int errors = 0;
 XErrorHandler previousHandler = nullptr;
 
-int countError(Display *, XErrorEvent *)
+int ignoreError(Display *, XErrorEvent *)
 {
-    ++errors;
     return 0;
 }
 
@@ -19,18 +17,12 @@ int countError(Display *, XErrorEvent *)
 
 X11ErrorTrap::X11ErrorTrap()
 {
-    errors = 0;
-    previousHandler = XSetErrorHandler(countError);
+    previousHandler = XSetErrorHandler(ignoreError);
 }
 
 X11ErrorTrap::~X11ErrorTrap()
 {
     XSetErrorHandler(previousHandler);
-}
-
-int X11ErrorTrap::errorCount() const
-{
-    return errors;
 }
 
 } // namespace tavrolin

@@ -4,8 +4,9 @@ namespace tavrolin {
 
 // Xlib reports protocol errors (a window that vanished between the search and its activation,
 // a focus request on an unmapped window) through a process-wide handler whose default ends the
-// program. While a trap exists, errors are only counted; the previous handler comes back when
-// the trap goes away. Used on the user-interface thread only.
+// program. While a trap exists they are ignored, since the sender checks the outcome that matters
+// (the window has the focus) itself; the previous handler comes back when the trap goes away.
+// Used on the user-interface thread only.
 class X11ErrorTrap
 {
 public:
@@ -13,8 +14,6 @@ public:
     ~X11ErrorTrap();
     X11ErrorTrap(const X11ErrorTrap &) = delete;
     X11ErrorTrap &operator=(const X11ErrorTrap &) = delete;
-
-    int errorCount() const;
 };
 
 } // namespace tavrolin

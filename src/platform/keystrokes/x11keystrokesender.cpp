@@ -5,6 +5,7 @@
 
 #include <QDeadlineTimer>
 #include <QThread>
+#include <algorithm>
 #include <clocale>
 #include <memory>
 
@@ -110,12 +111,32 @@ bool hasFocus(const xdo_t *xdo, Window window)
            isWithin(xdo->xdpy, focused, window);
 }
 
-// Asks the window manager to activate the window; without one that supports it, raises the
-// window and gives it the focus directly. Succeeds only once the window has the focus, since
-// keystrokes go wherever the focus is.
+// Whether a window manager runs that activates windows on request (_NET_ACTIVE_WINDOW).
+bool windowManagerActivates(const xdo_t *xdo)
+{
+    unsigned char *value = nullptr;
+    long count = 0;
+    Atom type = 0;
+    int size = 0;
+    const Window root = DefaultRootWindow(xdo->xdpy);
+    if (xdo_get_window_property(xdo, root, "_NET_SUPPORTED", &value, &count, &type, &size) !=
+        XDO_SUCCESS)
+        return false;
+    const Atom wanted = XInternAtom(xdo->xdpy, "_NET_ACTIVE_WINDOW", False);
+    // Format-32 properties arrive as an array of longs.
+    const auto *atoms = reinterpret_cast<const Atom *>(value);
+    const bool supported =
+        value && size == 32 && std::find(atoms, atoms + count, wanted) != atoms + count;
+    XFree(value);
+    return supported;
+}
+
+// Asks the window manager to activate the window; without one that does, raises the window and
+// gives it the focus directly. Succeeds only once the window has the focus, since keystrokes go
+// wherever the focus is.
 bool activate(const xdo_t *xdo, Window window)
 {
-    if (xdo_activate_window(xdo, window) != XDO_SUCCESS) {
+    if (!windowManagerActivates(xdo) || xdo_activate_window(xdo, window) != XDO_SUCCESS) {
         xdo_raise_window(xdo, window);
         xdo_focus_window(xdo, window);
     }
