@@ -1,0 +1,137 @@
+#include "core/shell/messagebox.h"
+#include "core/shell/pagewindow.h"
+#include "core/shell/shellservices.h"
+#include "pages/wizard/wizard.h"
+#include "support/testprogramfolder.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+class TestFrmAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void showsNameVersionAndDescription_data();
+    void showsNameVersionAndDescription();
+    void captionFallsBackWhenAnotherWindowLoads();
+    void okClosesOnlyTheAboutBox();
+    void systemInformationIsUnavailableHere();
+    void missingIconStillOpensTheWindow();
+
+private:
+    PageWindow *openAbout();
+    QPushButton *button(const char *name) const;
+
+    std::unique_ptr<test::TestProgramFolder> m_folder;
+    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<Wizard> m_wizard;
+    QPointer<PageWindow> m_about;
+};
+
+void TestFrmAbout::init()
+{
+    m_folder = std::make_unique<test::TestProgramFolder>();
+    m_folder->useShippedSettings();
+    m_messages = std::make_unique<ScriptedMessages>();
+    m_wizard = std::make_unique<Wizard>();
+}
+
+void TestFrmAbout::cleanup()
+{
+    frmallunload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(windowCollection().isEmpty());
+    m_wizard.reset();
+    m_messages.reset();
+    m_folder.reset();
+}
+
+PageWindow *TestFrmAbout::openAbout()
+{
+    m_wizard->start();
+    m_wizard->showAbout();
+    for (PageWindow *window : windowCollection()) {
+        if (window->objectName() == u"frmAbout"_s)
+            m_about = window;
+    }
+    return m_about;
+}
+
+QPushButton *TestFrmAbout::button(const char *name) const
+{
+    return m_about->findChild<QPushButton *>(QLatin1String(name));
+}
+
+void TestFrmAbout::showsNameVersionAndDescription_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("title") << u"lblTitle"_s << u"タヴロリンへようこそ"_s;
+    QTest::newRow("version") << u"lblVersion"_s << u"ver 1.00"_s;
+    QTest::newRow("description")
+        << u"lblDescription"_s << u"説明：Autocad用スクリプト自動作成を行なうために使用します。"_s;
+}
+
+void TestFrmAbout::showsNameVersionAndDescription()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    QVERIFY(openAbout());
+    QCOMPARE(m_about->findChild<QLabel *>(label)->text(), text);
+    QCOMPARE(m_about->windowTitle(), u"Tavrolinのバージョン情報"_s);
+    QVERIFY(!m_about->windowIcon().isNull());
+    QVERIFY(!m_about->findChild<QLabel *>(u"picIcon"_s)->pixmap().isNull());
+    QCOMPARE(button("cmdSysInfo")->text(), u"ｼｽﾃﾑ情報(&S)..."_s);
+}
+
+void TestFrmAbout::captionFallsBackWhenAnotherWindowLoads()
+{
+    openAbout();
+    m_wizard->load(PageId::Drawings);
+    QCOMPARE(m_about->windowTitle(), u"Tavrolin"_s);
+}
+
+void TestFrmAbout::okClosesOnlyTheAboutBox()
+{
+    openAbout();
+    QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!m_about);
+    QVERIFY(m_wizard->loaded(PageId::Welcome)->isVisible());
+    QVERIFY(m_wizard->loaded(PageId::Grid));
+}
+
+// This platform has no system information tool: the one box without the product's title.
+void TestFrmAbout::systemInformationIsUnavailableHere()
+{
+    openAbout();
+    QTest::mouseClick(button("cmdSysInfo"), Qt::LeftButton);
+    QCOMPARE(m_messages->shown().size(), 1);
+    const ShownMessage &message = m_messages->shown().first();
+    QCOMPARE(message.text, u"現時点ではｼｽﾃﾑ情報を使用できません"_s);
+    QCOMPARE(message.style, 0);
+    QCOMPARE(message.title, QGuiApplication::applicationDisplayName());
+    QVERIFY(message.title != productName());
+    QVERIFY(m_about->isVisible());
+}
+
+void TestFrmAbout::missingIconStillOpensTheWindow()
+{
+    QVERIFY(QFile::remove(m_folder->file(u"ico/sw.ico"_s)));
+    QVERIFY(openAbout());
+    QVERIFY(m_about->isVisible());
+    QVERIFY(m_about->findChild<QLabel *>(u"picIcon"_s)->pixmap().isNull());
+    QCOMPARE(m_about->windowTitle(), u"Tavrolinのバージョン情報"_s);
+}
+
+QTEST_MAIN(TestFrmAbout)
+#include "test_frmabout.moc"
