@@ -64,7 +64,8 @@ void frmBrowser::buildControls()
     connect(m_cboAddress, &QComboBox::activated, this, &frmBrowser::navigateToAddressText);
     connect(m_cboAddress->lineEdit(), &QLineEdit::returnPressed, this,
             &frmBrowser::navigateToAddressText);
-    connect(m_brwWebBrowser, &QTextBrowser::anchorClicked, this, &frmBrowser::navigate);
+    // The viewer follows a link itself; the caption follows the page it loads.
+    connect(m_brwWebBrowser, &QTextBrowser::anchorClicked, m_timTimer, qOverload<>(&QTimer::start));
     connect(m_brwWebBrowser, &QTextBrowser::sourceChanged, this, [this](const QUrl &address) {
         m_cboAddress->setEditText(HelpView::addressText(address));
     });

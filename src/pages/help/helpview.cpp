@@ -21,7 +21,7 @@ QString errorPage(const QUrl &address, const QString &reason)
 
 } // namespace
 
-HelpView::HelpView(QWidget *parent) : QTextBrowser(parent), m_loader(this)
+HelpView::HelpView(QWidget *parent) : QTextBrowser(parent)
 {
     // Links go through navigate(), so they are read like any other address.
     setOpenLinks(false);
