@@ -1,5 +1,6 @@
 #include "headless.h"
 
+#include "previewcommand.h"
 #include "scriptcommand.h"
 
 #include <QCoreApplication>
@@ -10,12 +11,15 @@ namespace tavrolin {
 namespace {
 
 const QString kScript = QStringLiteral("script");
+const QString kPreview = QStringLiteral("preview");
 
 QString usage()
 {
     return QStringLiteral("Usage: tavrolin                 start the wizard\n"
                           "       tavrolin script [options] [DRAWING...]\n"
                           "                                build a script file without windows\n"
+                          "       tavrolin preview DRAWING -o FILE.png\n"
+                          "                                write the preview picture of a drawing\n"
                           "       tavrolin --version\n"
                           "Run \"tavrolin script --help\" for the options.\n");
 }
@@ -27,7 +31,7 @@ bool isHeadlessCommand(const QStringList &arguments)
     if (arguments.size() < 2)
         return false;
     const QString &word = arguments[1];
-    return word == kScript || word.startsWith(u'-');
+    return word == kScript || word == kPreview || word.startsWith(u'-');
 }
 
 int runHeadlessCommand(const QStringList &arguments)
@@ -36,6 +40,8 @@ int runHeadlessCommand(const QStringList &arguments)
     const QStringList rest = arguments.mid(2);
     if (word == kScript)
         return runScriptCommand(rest);
+    if (word == kPreview)
+        return runPreviewCommand(rest);
     if (word == u"--version" || word == u"-v") {
         QTextStream(stdout) << QCoreApplication::applicationName() << u' '
                             << QCoreApplication::applicationVersion() << Qt::endl;

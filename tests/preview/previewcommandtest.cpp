@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace tavrolin;
+using namespace Qt::StringLiterals;
 
 class PreviewCommandTest : public QObject
 {
@@ -44,20 +45,24 @@ void PreviewCommandTest::exitCode_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
 
-    QTest::newRow("DWG, -o") << QStringList{"@png.dwg", "-o", "@out.png"} << 0;
-    QTest::newRow("DXF, --output") << QStringList{"--output", "@out.png", "@bitmap.dxf"} << 0;
-    QTest::newRow("--output=") << QStringList{"@bitmap.dxf", "--output=@out.png"} << 0;
-    QTest::newRow("help") << QStringList{"--help"} << 0;
-    QTest::newRow("no preview") << QStringList{"@none.dwg", "-o", "@out.png"} << 1;
-    QTest::newRow("missing drawing") << QStringList{"@missing.dwg", "-o", "@out.png"} << 1;
+    QTest::newRow("DWG, -o") << QStringList{u"@png.dwg"_s, u"-o"_s, u"@out.png"_s} << 0;
+    QTest::newRow("DXF, --output")
+        << QStringList{u"--output"_s, u"@out.png"_s, u"@bitmap.dxf"_s} << 0;
+    QTest::newRow("--output=") << QStringList{u"@bitmap.dxf"_s, u"--output=@out.png"_s} << 0;
+    QTest::newRow("help") << QStringList{u"--help"_s} << 0;
+    QTest::newRow("no preview") << QStringList{u"@none.dwg"_s, u"-o"_s, u"@out.png"_s} << 1;
+    QTest::newRow("missing drawing") << QStringList{u"@missing.dwg"_s, u"-o"_s, u"@out.png"_s} << 1;
     QTest::newRow("output folder missing")
-        << QStringList{"@png.dwg", "-o", "@missing/out.png"} << 1;
+        << QStringList{u"@png.dwg"_s, u"-o"_s, u"@missing/out.png"_s} << 1;
     QTest::newRow("nothing") << QStringList{} << 2;
-    QTest::newRow("no output") << QStringList{"@png.dwg"} << 2;
-    QTest::newRow("no drawing") << QStringList{"-o", "@out.png"} << 2;
-    QTest::newRow("-o without a file") << QStringList{"@png.dwg", "-o"} << 2;
-    QTest::newRow("two drawings") << QStringList{"@png.dwg", "@none.dwg", "-o", "@out.png"} << 2;
-    QTest::newRow("unknown option") << QStringList{"@png.dwg", "-o", "@out.png", "--size"} << 2;
+    QTest::newRow("no output") << QStringList{u"@png.dwg"_s} << 2;
+    QTest::newRow("no drawing") << QStringList{u"-o"_s, u"@out.png"_s} << 2;
+    QTest::newRow("-o without a file") << QStringList{u"@png.dwg"_s, u"-o"_s} << 2;
+    QTest::newRow("two drawings") << QStringList{u"@png.dwg"_s, u"@none.dwg"_s, u"-o"_s,
+                                                 u"@out.png"_s}
+                                  << 2;
+    QTest::newRow("unknown option")
+        << QStringList{u"@png.dwg"_s, u"-o"_s, u"@out.png"_s, u"--size"_s} << 2;
 }
 
 // The PNG is written exactly when the command succeeds on a drawing, and holds the preview.
