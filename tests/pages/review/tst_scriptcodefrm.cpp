@@ -1,4 +1,5 @@
 #include "generation/scriptfile.h"
+#include "pages/review/chunkedtextfill.h"
 #include "support/testfiles.h"
 #include "support/wizardbench.h"
 
@@ -88,6 +89,13 @@ void TestReviewPage::forwardWritesWorkingFile_data()
     QTest::newRow("comment without a final line break")
         << QString() << QStringLiteral(";c")
         << QByteArrayLiteral(".filedia 0\r\n.filedia 1 \r\n;c\r\n");
+    // The box takes a long text in pieces; here a CR LF sits right where the first piece would
+    // end, and must still give one line break, not two.
+    const QString longLine(ChunkedTextFill::kPieceLength - 14, u'x');
+    const QString large = QStringLiteral("\r\n;") + longLine + QStringLiteral("\r\n;end");
+    QTest::newRow("long script, comment ending in a lone CR")
+        << large << QStringLiteral(";c\r")
+        << ".filedia 0" + large.toLatin1() + QByteArrayLiteral("\r\n.filedia 1 \r\n;c\r\r\n");
 }
 
 void TestReviewPage::forwardWritesWorkingFile()
