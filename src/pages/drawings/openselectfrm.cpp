@@ -1,0 +1,399 @@
+#include "openselectfrm.h"
+
+#include "clipplayer.h"
+#include "core/drawingpath.h"
+#include "core/programfolder.h"
+#include "core/session.h"
+#include "core/shell/layout.h"
+#include "core/shell/messagebox.h"
+#include "core/shell/shellservices.h"
+#include "filedroplist.h"
+#include "pages/wizard/pagefactories.h"
+#include "platform/preview/dwgthumbnail.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+#include <exception>
+
+using namespace Qt::StringLiterals;
+
+namespace tavrolin {
+
+namespace {
+
+const QString ReplaceQuestion = u"今までのファイルリストが削除されますよろしいですか？"_s;
+const QString NotADrawing = u"これはDwg・DXFファイルでは有りません"_s;
+const QString NoDrawingInFolder = u"このフォルダにはDwg・DXFファイルが有りません"_s;
+const QString TooManyDrawings =
+    u"図面が多すぎます。一度にリストに追加できる図面は%1件までです。"_s.arg(
+        Session::kDrawingCapacity);
+const QString Added = u"図面がリストに追加されました"_s;
+const QString Importing = u"インポート中しばらくお待ちください"_s;
+const QString ClearQuestion = u"本当にリストをクリアーしますか？"_s;
+const QString NothingToClear = u"ファイルは選択されていません"_s;
+const QString NothingSelected = u"ファイルが選択されてません"_s;
+const QString ClipFile = u"FileCopy.avi"_s;
+
+// Items are added to the list box in batches: one insertion of many rows costs far less than
+// as many insertions of one row.
+constexpr int ListBatch = 1000;
+
+QString describe(const std::exception &failure)
+{
+    return QString::fromLocal8Bit(failure.what());
+}
+
+// Runs a handler of the page; an unexpected failure is shown in a warning and ends the handler.
+template <typename Handler>
+void reportingFailures(Handler handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &failure) {
+        showMessage(describe(failure), ExclamationWarning);
+    }
+}
+
+template <typename Control>
+Control *placed(Control *control, const QString &name, int left, int top, int width, int height)
+{
+    control->setObjectName(name);
+    placeTwips(control, left, top, width, height);
+    return control;
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+              int width, int height)
+{
+    auto *control = placed(new QLabel(caption, parent), name, left, top, width, height);
+    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return control;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                    int width, int height)
+{
+    return placed(new QPushButton(caption, parent), name, left, top, width, height);
+}
+
+} // namespace
+
+openselectfrm::openselectfrm(const PageContext &context)
+    : PageWindow(Kind::WizardPage), m_context(context)
+{
+    setObjectName(u"openselectfrm"_s);
+    buildControls();
+    connectHandlers();
+    load();
+}
+
+void openselectfrm::buildControls()
+{
+    setClientSizeTwips(this, 6750, 2820);
+    Frame1 = placed(new QGroupBox(this), u"Frame1"_s, 120, 0, 6615, 2175);
+    Label1 =
+        label(Frame1, u"Label1"_s,
+              u"処理を行なう図面をエキスプローラから左のリストボックスへドラッグしてください。"_s,
+              120, 240, 2895, 735);
+    Label1->setWordWrap(true);
+    Animation1 = placed(new ClipPlayer(Frame1), u"Animation1"_s, 120, 960, 3015, 495);
+    Label2 = label(Frame1, u"Label2"_s, QString(), 120, 1200, 2895, 375);
+    Label3 = label(Frame1, u"Label3"_s, QString(), 120, 1560, 2895, 255);
+    ProgressBar1 = placed(new QProgressBar(Frame1), u"ProgressBar1"_s, 120, 1800, 2895, 255);
+    ProgressBar1->setTextVisible(false);
+    List1 = placed(new FileDropList(Frame1), u"List1"_s, 3120, 240, 3375, 1860);
+    Line1 = placed(new QFrame(this), u"Line1"_s, 120, 2265, 6615, 30);
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Command1 = button(this, u"Command1"_s, u"リストクリアー"_s, 120, 2400, 1215, 375);
+    Label4 = label(this, u"Label4"_s, u"図面プレビュー"_s, 1440, 2520, 1215, 255);
+    DwgThumbnail1 = placed(new DwgThumbnail(this), u"DwgThumbnail1"_s, 2760, 2400, 615, 375);
+    Cmdbefore = button(this, u"Cmdbefore"_s, u"＜戻る"_s, 3480, 2400, 1095, 375);
+    cmdnext = button(this, u"cmdnext"_s, u"次へ＞"_s, 4560, 2400, 1095, 375);
+    cmdcan = button(this, u"cmdcan"_s, u"キャンセル"_s, 5640, 2400, 1095, 375);
+}
+
+void openselectfrm::connectHandlers()
+{
+    connect(List1, &FileDropList::filesDropped, this, &openselectfrm::dropFiles);
+    connect(List1, &QListWidget::currentItemChanged, this, &openselectfrm::showPreview);
+    connect(Command1, &QPushButton::clicked, this, &openselectfrm::clearList);
+    connect(cmdnext, &QPushButton::clicked, this, &openselectfrm::goNext);
+    connect(Cmdbefore, &QPushButton::clicked, this,
+            [this] { m_context.navigator.go(this, PageId::Welcome); });
+    connect(cmdcan, &QPushButton::clicked, this, [] { wizardcancel(); });
+}
+
+// A missing or unreadable window icon is reported, and the page loads all the same.
+void openselectfrm::load()
+{
+    reportingFailures([this] {
+        ProgressBar1->hide();
+        Label3->hide();
+        const QString iconError = frmtitleset();
+        if (!iconError.isEmpty())
+            showMessage(iconError, ExclamationWarning);
+        frmdefaultset();
+    });
+}
+
+void openselectfrm::frmdefaultset()
+{
+    reportingFailures([this] {
+        Label2->hide();
+        List1->clear();
+        Animation1->show();
+        List1->setAcceptDrops(true);
+    });
+}
+
+void openselectfrm::av(const QString &filename)
+{
+    reportingFailures([this, &filename] {
+        Animation1->show();
+        Animation1->setAutoPlay(true);
+        QString error;
+        if (!Animation1->open(programFile(u'\\' + filename), &error)) {
+            showMessage(error, ExclamationWarning);
+            return;
+        }
+        Label2->show();
+    });
+}
+
+void openselectfrm::progprocess()
+{
+    reportingFailures([this] {
+        setBusy(true);
+        ProgressBar1->show();
+        ProgressBar1->setMinimum(0);
+        ProgressBar1->setMaximum(dropcount);
+        ProgressBar1->setValue(addcount);
+        Label3->show();
+        Label2->hide();
+        Label3->setText(Importing);
+    });
+}
+
+void openselectfrm::clearset()
+{
+    reportingFailures([this] {
+        std::vector<QString> &paths = m_context.session.DrawingPaths;
+        std::fill(paths.begin(), paths.end(), QString());
+        m_context.session.DrawingCount = 0;
+        Label2->hide();
+    });
+}
+
+bool openselectfrm::hasDrawingList() const
+{
+    return !m_context.session.DrawingPaths.at(0).isEmpty();
+}
+
+void openselectfrm::clearList()
+{
+    reportingFailures([this] {
+        if (!hasDrawingList()) {
+            showMessage(NothingToClear, ExclamationWarning);
+            return;
+        }
+        if (showMessage(ClearQuestion, YesNoQuestion) != AnswerYes)
+            return;
+        clearset();
+        List1->clear();
+        Label3->hide();
+        DwgThumbnail1->setDrawingPath(QString());
+    });
+}
+
+void openselectfrm::goNext()
+{
+    reportingFailures([this] {
+        if (List1->count() > 0 && !List1->item(0)->text().isEmpty())
+            m_context.navigator.go(this, PageId::Grid);
+        else
+            showMessage(NothingSelected, ExclamationWarning);
+    });
+}
+
+// A click on an entry, or a move to it with the keys, previews that drawing.
+void openselectfrm::showPreview(QListWidgetItem *item)
+{
+    if (item)
+        DwgThumbnail1->setDrawingPath(item->text());
+}
+
+// The drop is handled after its event has returned (see FileDropList). A drop that arrives while
+// one is being handled is ignored: the list takes no drops meanwhile, and a drop already
+// accepted is dropped here.
+void openselectfrm::dropFiles(const QStringList &dropped)
+{
+    if (m_phase != DropPhase::Idle)
+        return;
+    const QPointer<openselectfrm> self(this);
+    m_phase = DropPhase::Collecting;
+    List1->setAcceptDrops(false);
+    try {
+        importDrop(dropped);
+    } catch (const std::exception &failure) {
+        if (self)
+            abandonDrop(describe(failure));
+    }
+    if (!self)
+        return;
+    m_phase = DropPhase::Idle;
+    List1->setAcceptDrops(true);
+}
+
+// Every step that lets the event loop run may see the page closed; the drop then ends at once.
+void openselectfrm::importDrop(const QStringList &dropped)
+{
+    av(ClipFile);
+    DropContents contents;
+    switch (
+        contents.expand(dropped, Session::kDrawingCapacity, [this] { return turnEventLoop(); })) {
+    case DropContents::Outcome::Stopped:
+        return;
+    case DropContents::Outcome::OverCapacity:
+        showMessage(TooManyDrawings, ExclamationWarning);
+        hideAnimation();
+        return;
+    case DropContents::Outcome::Complete:
+        break;
+    }
+    if (!mayReplaceList())
+        return;
+    dropcount = 0;
+    addcount = 0;
+    Label3->show();
+    if (checkPass(contents.entries()) && importPass(contents.entries()))
+        finishImport();
+}
+
+// A drop always replaces the list; replacing one asks first.
+bool openselectfrm::mayReplaceList()
+{
+    if (!hasDrawingList())
+        return true;
+    if (showMessage(ReplaceQuestion, ExclamationQuestion) != AnswerYes) {
+        hideAnimation();
+        return false;
+    }
+    List1->clear();
+    clearset();
+    return true;
+}
+
+// Every entry must be a drawing, or the whole drop is refused, for its first failing entry.
+bool openselectfrm::checkPass(const QList<DropContents::Entry> &entries)
+{
+    if (!turnEventLoop(true))
+        return false;
+    for (const DropContents::Entry &entry : entries) {
+        if (entry.kind == DropContents::Kind::File && !isDrawingPath(entry.path)) {
+            refuseDrop(NotADrawing);
+            return false;
+        }
+        if (entry.kind == DropContents::Kind::EmptyFolder) {
+            refuseDrop(NoDrawingInFolder + u'\n' + entry.path);
+            return false;
+        }
+        ++dropcount;
+        if (!turnEventLoop())
+            return false;
+    }
+    return true;
+}
+
+// The drawings go to the list box and to the session's drawing list; bounds-checked writes, so
+// a list that outgrew the session's arrays fails instead of writing past them.
+bool openselectfrm::importPass(const QList<DropContents::Entry> &entries)
+{
+    m_phase = DropPhase::Importing;
+    Session &session = m_context.session;
+    QStringList batch;
+    int n = 0;
+    for (const DropContents::Entry &entry : entries) {
+        setEnabled(false);
+        progprocess();
+        if (!turnEventLoop(n == 0))
+            return false;
+        batch.append(entry.path);
+        if (batch.size() == ListBatch) {
+            List1->addItems(batch);
+            batch.clear();
+        }
+        session.DrawingPaths.at(n) = entry.path;
+        session.OpenCommands.at(n) = openCommand(entry.path);
+        addcount = ++n;
+    }
+    List1->addItems(batch);
+    return true;
+}
+
+void openselectfrm::finishImport()
+{
+    m_context.session.DrawingCount = addcount;
+    Label3->hide();
+    Label2->show();
+    ProgressBar1->hide();
+    hideAnimation();
+    setEnabled(true);
+    setBusy(false);
+    Label2->setText(Added);
+}
+
+void openselectfrm::refuseDrop(const QString &warning)
+{
+    showMessage(warning, ExclamationWarning);
+    Label3->setText(QString());
+    Label2->setText(QString());
+    hideAnimation();
+}
+
+// An unexpected failure puts the page back to work and reports it. A failure while importing
+// removes what this drop had added, so the list box and the session agree: nothing of the drop
+// is listed, as when a path is refused.
+void openselectfrm::abandonDrop(const QString &failure)
+{
+    if (m_phase == DropPhase::Importing) {
+        List1->clear();
+        clearset();
+    }
+    Label3->hide();
+    ProgressBar1->hide();
+    hideAnimation();
+    setEnabled(true);
+    setBusy(false);
+    showMessage(failure, ExclamationWarning);
+}
+
+void openselectfrm::hideAnimation()
+{
+    Animation1->stop();
+    Animation1->hide();
+}
+
+// One turn of the event loop, at most every few milliseconds: a turn costs far more than one
+// step of the drop, so a turn per step would make a drop of many files many times slower, while
+// the clip and the progress bar move as smoothly. False when the page was closed meanwhile.
+bool openselectfrm::turnEventLoop(bool immediately)
+{
+    const QPointer<openselectfrm> self(this);
+    if (immediately)
+        m_yield.now();
+    else
+        m_yield();
+    return self && !isClosing();
+}
+
+PageWindow *createDrawingsPage(const PageContext &context)
+{
+    return new openselectfrm(context);
+}
+
+} // namespace tavrolin
