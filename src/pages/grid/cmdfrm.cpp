@@ -44,7 +44,7 @@ cmdfrm::cmdfrm(const PageContext &context)
     createHeading();
     createPanes();
     createFooter();
-    setTabOrder();
+    chainTabOrder();
 
     CommandGrid &grid = m_gridPane->grid();
     m_populator = std::make_unique<CellPopulator>(grid, m_lookup);
@@ -105,7 +105,9 @@ void cmdfrm::createFooter()
     placeTwips(m_progress, 120, 3000, 2655, 375);
     m_progressCaption =
         createLabel(this, u"Label7"_s, u"Scriptファイル作成中しばらくお待ちください"_s);
-    placeTwips(m_progressCaption, 2880, 3120, 3255, 255);
+    // 3255 twips wide would cut the caption's last character off with the platform's Japanese
+    // font; it reaches no nearer the buttons than 150 twips.
+    placeTwips(m_progressCaption, 2880, 3120, 3330, 255);
     m_example = createLabel(this, u"Label5"_s, u"（例：レイヤー:L13:色を変える：赤）"_s);
     placeTwips(m_example, 120, 3120, 3375, 255);
 
@@ -128,7 +130,7 @@ QPushButton *cmdfrm::createButton(const QString &name, const QString &caption, i
 
 // The tab strip and the buttons come first, then the cells in their own order; every cell
 // fills its list as the Tab key reaches it.
-void cmdfrm::setTabOrder()
+void cmdfrm::chainTabOrder()
 {
     QList<QWidget *> order{m_tabs, m_browser, m_back, m_next, m_cancel};
     for (QComboBox *cell : m_gridPane->grid().tabOrder())

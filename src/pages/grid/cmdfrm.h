@@ -36,7 +36,7 @@ private:
     void createPanes();
     void createFooter();
     QPushButton *createButton(const QString &name, const QString &caption, int left);
-    void setTabOrder();
+    void chainTabOrder();
 
     void load();
     void helpinput();

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -37,14 +38,12 @@ int cellLeft(int row, int column)
     }
 }
 
-// Focus that comes back to a cell from another window (a message box, another application) or
-// from the cell's own drop-down list is not the user moving into the cell.
-bool movesIntoCell(const QEvent *event)
+// Focus that leaves a cell for another window (a message box, another application) or for the
+// cell's own drop-down list is still the page's current cell when it comes back.
+bool staysCurrent(const QEvent *event)
 {
-    if (event->type() != QEvent::FocusIn)
-        return false;
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -68,6 +67,8 @@ QComboBox *CommandGrid::createCell(int row, int column)
     // nor completes from it.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    // A cell is entered by mouse or keyboard only; the mouse wheel passing over it does not.
+    combo->setFocusPolicy(Qt::StrongFocus);
     placeTwips(combo, cellLeft(row, column), kFirstRowTop + kRowPitch * row, kColumnWidths[column],
                kCellHeight);
     combo->installEventFilter(this);
@@ -106,17 +107,27 @@ QList<QComboBox *> CommandGrid::tabOrder() const
     return order;
 }
 
+// A cell is entered when it becomes the page's current cell, by mouse or by keyboard, also when
+// the click that activates the window lands on it (the focus then arrives with the window).
 bool CommandGrid::eventFilter(QObject *watched, QEvent *event)
 {
-    if (movesIntoCell(event)) {
-        for (int row = 0; row < kGridRows; ++row) {
-            for (int column = 0; column < kGridColumns; ++column) {
-                if (m_cells[row][column] == watched)
-                    emit cellEntered(row, column);
-            }
-        }
+    if (event->type() == QEvent::FocusOut && !staysCurrent(event)) {
+        m_current = nullptr;
+    } else if (event->type() == QEvent::FocusIn && watched != m_current) {
+        m_current = watched;
+        emitEntered(watched);
     }
     return QFrame::eventFilter(watched, event);
+}
+
+void CommandGrid::emitEntered(const QObject *cell)
+{
+    for (int row = 0; row < kGridRows; ++row) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            if (m_cells[row][column] == cell)
+                emit cellEntered(row, column);
+        }
+    }
 }
 
 } // namespace tavrolin

@@ -30,7 +30,7 @@ public:
     static QString cellName(int row, int column);
 
 signals:
-    // The user moved into a cell, by mouse or by keyboard.
+    // The user moved into a cell, by mouse or by keyboard; its list is to be refilled.
     void cellEntered(int row, int column);
 
 protected:
@@ -38,8 +38,11 @@ protected:
 
 private:
     QComboBox *createCell(int row, int column);
+    void emitEntered(const QObject *cell);
 
     std::array<std::array<QComboBox *, kGridColumns>, kGridRows> m_cells{};
+    // The cell that holds the page's focus, also while another window is active.
+    const QObject *m_current = nullptr;
 };
 
 } // namespace tavrolin

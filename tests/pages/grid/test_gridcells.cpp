@@ -28,11 +28,9 @@ private slots:
     void columnRules_data();
     void columnRules();
     void rowFinishedAtPurposeNameLooksUpEndAtAction();
-    void purposeTypeReopensAFinishedRow();
-    void subjectTypeReenablesAFixedSubjectName();
     void finishingTheFocusedCellMovesIntoNoOtherCell();
-    void onlyMovingIntoACellRunsItsHandler_data();
-    void onlyMovingIntoACellRunsItsHandler();
+    void focusReturningToTheCurrentCellRunsNothing_data();
+    void focusReturningToTheCurrentCellRunsNothing();
     void tabKeyRunsTheCascadeInTabOrder_data();
     void tabKeyRunsTheCascadeInTabOrder();
 
@@ -240,30 +238,6 @@ void TestGridCells::rowFinishedAtPurposeNameLooksUpEndAtAction()
     QCOMPARE(m_grid->rowTexts(1).mid(3), (QStringList{u"終了"_s, u"終了"_s}));
 }
 
-void TestGridCells::purposeTypeReopensAFinishedRow()
-{
-    m_grid->writeSettings(u"[レイヤー]\nname=表示しない\n"_s);
-    m_grid->typeRow(3, {u"レイヤー"_s, u"L13"_s, u"表示しない"_s, u"x"_s});
-    m_grid->enter(3, 4);
-    QCOMPARE(m_grid->rowEnabled(3), u"11100"_s);
-
-    m_grid->enter(3, 2);
-    QCOMPARE(m_grid->rowEnabled(3), u"11111"_s);
-    QCOMPARE(m_grid->rowTexts(3)[4], u"終了"_s);
-}
-
-void TestGridCells::subjectTypeReenablesAFixedSubjectName()
-{
-    m_grid->writeSettings(u"[shugo]\nname=図面,レイヤー\n[図面]\ntype=すべて\n"_s);
-    m_grid->type(9, 0, u"図面"_s);
-    m_grid->enter(9, 1);
-    QCOMPARE(m_grid->rowEnabled(9), u"10111"_s);
-
-    m_grid->enter(9, 0);
-    QCOMPARE(m_grid->rowEnabled(9), u"11111"_s);
-    QCOMPARE(m_grid->rowTexts(9)[1], u"すべて"_s);
-}
-
 // The focused cell that a rule disables must not pass the focus on along the tab order: Combo5
 // follows Combo15 there, and its handler would finish row 1 behind the user's back.
 void TestGridCells::finishingTheFocusedCellMovesIntoNoOtherCell()
@@ -278,28 +252,44 @@ void TestGridCells::finishingTheFocusedCellMovesIntoNoOtherCell()
     QCOMPARE(m_grid->rowEnabled(1), u"11111"_s);
 }
 
-void TestGridCells::onlyMovingIntoACellRunsItsHandler_data()
+// A cell runs its handler when it becomes the page's current cell; focus that went to another
+// window or to the cell's own drop-down list and comes back is no new entry.
+void TestGridCells::focusReturningToTheCurrentCellRunsNothing_data()
 {
-    QTest::addColumn<Qt::FocusReason>("reason");
-    QTest::addColumn<bool>("runs");
-    QTest::newRow("mouse") << Qt::MouseFocusReason << true;
-    QTest::newRow("tab") << Qt::TabFocusReason << true;
-    QTest::newRow("backtab") << Qt::BacktabFocusReason << true;
-    QTest::newRow("back from its drop-down list") << Qt::PopupFocusReason << false;
-    QTest::newRow("back from another window") << Qt::ActiveWindowFocusReason << false;
+    QTest::addColumn<Qt::FocusReason>("leaving");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<Qt::FocusReason>("arriving");
+    QTest::addColumn<int>("entries");
+
+    const QString same = u"Combo21"_s;
+    QTest::newRow("away and back by mouse")
+        << Qt::MouseFocusReason << same << Qt::MouseFocusReason << 4;
+    QTest::newRow("away and back by Tab")
+        << Qt::TabFocusReason << same << Qt::BacktabFocusReason << 4;
+    QTest::newRow("back from its drop-down list")
+        << Qt::PopupFocusReason << same << Qt::PopupFocusReason << 3;
+    QTest::newRow("back from another window")
+        << Qt::ActiveWindowFocusReason << same << Qt::ActiveWindowFocusReason << 3;
+    QTest::newRow("click on another cell activates the window")
+        << Qt::ActiveWindowFocusReason << u"Combo26"_s << Qt::ActiveWindowFocusReason << 4;
 }
 
-void TestGridCells::onlyMovingIntoACellRunsItsHandler()
+void TestGridCells::focusReturningToTheCurrentCellRunsNothing()
 {
-    QFETCH(Qt::FocusReason, reason);
-    QFETCH(bool, runs);
+    QFETCH(Qt::FocusReason, leaving);
+    QFETCH(QString, target);
+    QFETCH(Qt::FocusReason, arriving);
+    QFETCH(int, entries);
     m_grid->writeSettings(u"[shugo]\nname=a,b\n"_s);
-    QComboBox *cell = m_grid->cell(u"Combo21"_s);
+    m_grid->enter(m_grid->cell(u"Combo21"_s));
+    m_grid->writeSettings(u"[shugo]\nname=a,b,c\n"_s);
 
-    QFocusEvent focusIn(QEvent::FocusIn, reason);
-    QCoreApplication::sendEvent(cell, &focusIn);
+    QFocusEvent focusOut(QEvent::FocusOut, leaving);
+    QCoreApplication::sendEvent(m_grid->cell(u"Combo21"_s), &focusOut);
+    QFocusEvent focusIn(QEvent::FocusIn, arriving);
+    QCoreApplication::sendEvent(m_grid->cell(target), &focusIn);
 
-    QCOMPARE(cell->count(), runs ? 3 : 0);
+    QCOMPARE(m_grid->cell(target)->count(), entries);
 }
 
 void TestGridCells::tabKeyRunsTheCascadeInTabOrder_data()
