@@ -11,12 +11,16 @@ class Clock
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    // The same moment as milliseconds since the epoch, which is cheaper to read than the local
+    // date and time.
+    virtual qint64 msecsSinceEpoch() const { return now().toMSecsSinceEpoch(); }
 };
 
 class SystemClock : public Clock
 {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 msecsSinceEpoch() const override { return QDateTime::currentMSecsSinceEpoch(); }
 };
 
 class FixedClock : public Clock

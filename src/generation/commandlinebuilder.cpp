@@ -4,6 +4,7 @@
 #include "core/drawingpath.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
+#include "generationview.h"
 
 #include <array>
 
@@ -53,8 +54,8 @@ QString folderOf(const QString &path)
 } // namespace
 
 CommandLineBuilder::CommandLineBuilder(const Session &session, SettingsLookup &lookup,
-                                       RowLines &scrcmddata)
-    : m_session(session), m_lookup(lookup), m_scrcmddata(scrcmddata)
+                                       RowLines &scrcmddata, GenerationView &view)
+    : m_session(session), m_lookup(lookup), m_scrcmddata(scrcmddata), m_view(view)
 {}
 
 void CommandLineBuilder::scrmakefile(const QString &scrkeyword, const QString &Data, int colum)
@@ -68,18 +69,20 @@ void CommandLineBuilder::scrmakefile(const QString &scrkeyword, const QString &D
     for (int drawing = 0; drawing < m_session.DrawingCount; ++drawing) {
         scrcmd = form(drawing);
         selectscrcmddata(colum, drawing + 1);
+        m_view.yieldToEventLoop();
     }
 }
 
-// Formatted by hand: the stamp is taken for every drawing's line, and the locale-aware
-// date formatting costs more than the rest of such a line.
 QString CommandLineBuilder::getdate()
 {
-    const QDate today = clock().now().date();
-    const auto twoDigits = [](int value) {
-        return QString::number(value % 100).rightJustified(2, u'0');
-    };
-    return twoDigits(today.year()) + twoDigits(today.month()) + twoDigits(today.day());
+    const qint64 now = clock().msecsSinceEpoch();
+    if (now < m_stampFrom || now >= m_stampUntil) {
+        const QDate today = clock().now().date();
+        m_stamp = today.toString(QStringLiteral("yyMMdd"));
+        m_stampFrom = today.startOfDay().toMSecsSinceEpoch();
+        m_stampUntil = today.addDays(1).startOfDay().toMSecsSinceEpoch();
+    }
+    return m_stamp;
 }
 
 void CommandLineBuilder::selectscrcmddata(int colum, int filecount1)

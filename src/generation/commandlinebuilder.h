@@ -9,6 +9,7 @@ namespace tavrolin {
 
 struct Session;
 class SettingsLookup;
+class GenerationView;
 
 // Turns one grid row into the AutoCAD command line of every drawing of the drawing list
 // (scrmakefile). The row's command keyword is read from the settings file under its purpose
@@ -17,7 +18,8 @@ class SettingsLookup;
 class CommandLineBuilder
 {
 public:
-    CommandLineBuilder(const Session &session, SettingsLookup &lookup, RowLines &scrcmddata);
+    CommandLineBuilder(const Session &session, SettingsLookup &lookup, RowLines &scrcmddata,
+                       GenerationView &view);
 
     // Builds row `colum`'s lines from its summary `Data`, looking the keyword up in section
     // `scrkeyword` (the row's purpose type). A keyword of no known form leaves the row's lines
@@ -25,7 +27,8 @@ public:
     void scrmakefile(const QString &scrkeyword, const QString &Data, int colum);
 
     // Today's date as yyMMdd (011231 for 31 December 2001), the stamp of dated save-as names.
-    static QString getdate();
+    // It is taken anew for every drawing's line, so a run across midnight changes the date.
+    QString getdate();
 
     // Stores scrcmd as entry `filecount1` of row `colum`; a row outside 0 to 11 stores nothing.
     void selectscrcmddata(int colum, int filecount1);
@@ -46,6 +49,14 @@ private:
     const Session &m_session;
     SettingsLookup &m_lookup;
     RowLines &m_scrcmddata;
+    GenerationView &m_view;
+
+    // The last stamp and the span of clock time, in milliseconds since the epoch, in which it
+    // holds: the local day it was taken on. Reading the clock's milliseconds is cheap; working
+    // out the local date is not, and is only done when the day may have changed.
+    QString m_stamp;
+    qint64 m_stampFrom = 0;
+    qint64 m_stampUntil = 0;
 };
 
 } // namespace tavrolin

@@ -1,6 +1,7 @@
 #include "scriptgenerator.h"
 
 #include "core/session.h"
+#include "generationview.h"
 #include "gridtexts.h"
 
 using namespace Qt::StringLiterals;
@@ -9,8 +10,8 @@ namespace tavrolin {
 
 ScriptGenerator::ScriptGenerator(Session &session, SettingsLookup &lookup, const GridTexts &grid,
                                  GenerationView &view)
-    : builder(session, lookup, scrcmddata), assembly(session, scrcmddata, grid, view),
-      m_session(session), m_grid(grid)
+    : builder(session, lookup, scrcmddata, view), assembly(session, scrcmddata, grid, view),
+      m_session(session), m_grid(grid), m_view(view)
 {}
 
 bool ScriptGenerator::rowZeroDescribed() const
@@ -26,13 +27,17 @@ QString ScriptGenerator::rowSummary(const GridTexts &grid, int row)
     return summary;
 }
 
+// The pass lets the event loop run while it builds the lines of many drawings, so the page is
+// disabled meanwhile: no cell may change under it.
 void ScriptGenerator::scrcodemakesum()
 {
+    m_view.setPageEnabled(false);
     for (int row = 0; row < kGridRows; ++row) {
         if (m_grid.cellText(row, Action).isEmpty())
             break;
         summariseRow(row);
     }
+    m_view.setPageEnabled(true);
     QString summary;
     for (int row = 0; row < kGridRows; ++row)
         summary += scrcmddata.at(row, 0);

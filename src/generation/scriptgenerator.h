@@ -46,6 +46,7 @@ private:
 
     Session &m_session;
     const GridTexts &m_grid;
+    GenerationView &m_view;
 };
 
 } // namespace tavrolin

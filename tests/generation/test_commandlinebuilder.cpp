@@ -2,6 +2,7 @@
 #include "core/session.h"
 #include "core/settingslookup.h"
 #include "generation/commandlinebuilder.h"
+#include "generation/generationview.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -78,6 +79,7 @@ private:
     std::unique_ptr<Session> m_session;
     std::unique_ptr<SettingsLookup> m_lookup;
     std::unique_ptr<RowLines> m_lines;
+    GenerationView m_view;
     std::unique_ptr<CommandLineBuilder> m_builder;
 };
 
@@ -95,7 +97,7 @@ void TestCommandLineBuilder::init()
         m_session->DrawingPaths[m_session->DrawingCount++] = path;
     m_lookup = std::make_unique<SettingsLookup>(m_dir.filePath(u"tavrolin.ini"_s));
     m_lines = std::make_unique<RowLines>();
-    m_builder = std::make_unique<CommandLineBuilder>(*m_session, *m_lookup, *m_lines);
+    m_builder = std::make_unique<CommandLineBuilder>(*m_session, *m_lookup, *m_lines, m_view);
 }
 
 void TestCommandLineBuilder::build(const QString &purposeType, const QString &summary, int row)
@@ -205,7 +207,14 @@ void TestCommandLineBuilder::commaInACellShiftsTheFields()
 
 void TestCommandLineBuilder::dateStampIsTwoDigitYearMonthDay()
 {
-    QCOMPARE(CommandLineBuilder::getdate(), u"011231"_s);
+    QCOMPARE(m_builder->getdate(), u"011231"_s);
+    setClock(std::make_unique<FixedClock>(QDateTime(QDate(2001, 12, 31), QTime(23, 59, 59, 999))));
+    QCOMPARE(m_builder->getdate(), u"011231"_s);
+    setClock(std::make_unique<FixedClock>(QDateTime(QDate(2002, 1, 1), QTime(0, 0))));
+    QCOMPARE(m_builder->getdate(), u"020101"_s);
+    setClock(std::make_unique<FixedClock>(QDateTime(QDate(1999, 3, 4), QTime(12, 0))));
+    QCOMPARE(m_builder->getdate(), u"990304"_s);
+    setClock(std::make_unique<FixedClock>(QDateTime(QDate(2001, 12, 31), QTime(15, 0, 16))));
 }
 
 void TestCommandLineBuilder::selectscrcmddataStoresOnlyInsideTheGrid()

@@ -15,6 +15,8 @@ GridProgressView::GridProgressView(PageWindow &page, QProgressBar &bar, QLabel &
 void GridProgressView::setPageEnabled(bool enabled)
 {
     m_page.setEnabled(enabled);
+    if (!enabled)
+        m_page.setBusy(true);
 }
 
 void GridProgressView::progprocess(int drawingno, int drawingCount)
@@ -26,11 +28,19 @@ void GridProgressView::progprocess(int drawingno, int drawingCount)
     m_bar.setValue(drawingno);
     m_caption.show();
     m_example.hide();
+    m_paintNow = m_paintNow || drawingno == 0;
 }
 
+// The progress display is painted as soon as it appears; afterwards the loop turns every few
+// milliseconds.
 void GridProgressView::yieldToEventLoop()
 {
-    m_yield();
+    if (m_paintNow) {
+        m_paintNow = false;
+        m_yield.now();
+    } else {
+        m_yield();
+    }
 }
 
 } // namespace tavrolin

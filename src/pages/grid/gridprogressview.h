@@ -10,9 +10,9 @@ namespace tavrolin {
 
 class PageWindow;
 
-// What script generation shows on the grid page: the page disabled while the script is built,
-// the hourglass, the progress bar with its caption in place of the example line, and turns of
-// the event loop so the window stays painted.
+// What script generation shows on the grid page: the page disabled with the hourglass while the
+// lines and the script are built, the progress bar with its caption in place of the example line,
+// and turns of the event loop so the window stays painted.
 class GridProgressView : public GenerationView
 {
 public:
@@ -30,6 +30,7 @@ private:
     // One turn of the event loop costs more than assembling one drawing's block, so the loop
     // turns every few milliseconds rather than after every drawing.
     EventYield m_yield;
+    bool m_paintNow = false;
 };
 
 } // namespace tavrolin

@@ -283,14 +283,22 @@ void TestGridPage::progressDisplayDuringAndAfterGeneration()
     auto *bar = m_grid->child<QProgressBar>(u"ProgressBar1"_s);
     QWidget *caption = m_grid->child(u"Label7"_s);
     QWidget *example = m_grid->child(u"Label5"_s);
-    QTest::qWait(20); // the event loop turns at most every few milliseconds during generation
+    // The event loop turns while the lines are built and again as soon as the progress display
+    // appears; the last look taken during generation sees the display.
     ProgressState during;
-    QTimer::singleShot(0, page, [&] {
-        during = {true,           page->isEnabled(), page->cursor().shape(), bar->isVisible(),
-                  bar->maximum(), bar->value(),      caption->isVisible(),   example->isVisible()};
+    QTimer look;
+    look.setInterval(0);
+    QObject::connect(&look, &QTimer::timeout, page, [&] {
+        if (!page->isEnabled())
+            during = {
+                true,           page->isEnabled(), page->cursor().shape(), bar->isVisible(),
+                bar->maximum(), bar->value(),      caption->isVisible(),   example->isVisible()};
     });
+    QTest::qWait(20);
+    look.start();
 
     next();
+    look.stop();
 
     QVERIFY(during.seen);
     QVERIFY(!during.pageEnabled);
