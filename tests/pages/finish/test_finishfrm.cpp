@@ -304,4 +304,4 @@ void TestFinishPage::backShowsReviewPage()
 }
 
 QTEST_MAIN(TestFinishPage)
-#include "tst_finishfrm.moc"
+#include "test_finishfrm.moc"

@@ -345,4 +345,4 @@ void TestClipReader::namesTheFileInErrors()
 }
 
 QTEST_GUILESS_MAIN(TestClipReader)
-#include "tst_clipreader.moc"
+#include "test_clipreader.moc"

@@ -556,4 +556,4 @@ void TestOpenSelectFrm::importFailure()
 }
 
 QTEST_MAIN(TestOpenSelectFrm)
-#include "tst_openselectfrm.moc"
+#include "test_openselectfrm.moc"

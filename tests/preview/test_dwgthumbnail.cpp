@@ -48,7 +48,7 @@ bool isBlank(const QImage &image)
 
 } // namespace
 
-class DwgThumbnailTest : public QObject
+class TestDwgThumbnail : public QObject
 {
     Q_OBJECT
 
@@ -61,7 +61,7 @@ private slots:
     void realDrawing();
 };
 
-void DwgThumbnailTest::fitsAndCentres_data()
+void TestDwgThumbnail::fitsAndCentres_data()
 {
     QTest::addColumn<QSize>("preview");
     QTest::addColumn<QSize>("widget");
@@ -78,7 +78,7 @@ void DwgThumbnailTest::fitsAndCentres_data()
 
 // The preview fills the fitted rectangle and nothing outside it (one pixel of slack at the
 // edges for smoothing).
-void DwgThumbnailTest::fitsAndCentres()
+void TestDwgThumbnail::fitsAndCentres()
 {
     QFETCH(QSize, preview);
     QFETCH(QSize, widget);
@@ -105,7 +105,7 @@ void DwgThumbnailTest::fitsAndCentres()
     }
 }
 
-void DwgThumbnailTest::blankWithoutPreview_data()
+void TestDwgThumbnail::blankWithoutPreview_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("contents");
@@ -120,7 +120,7 @@ void DwgThumbnailTest::blankWithoutPreview_data()
 }
 
 // Whatever replaces a shown preview, the widget turns blank.
-void DwgThumbnailTest::blankWithoutPreview()
+void TestDwgThumbnail::blankWithoutPreview()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, contents);
@@ -145,7 +145,7 @@ void DwgThumbnailTest::blankWithoutPreview()
 }
 
 // A second drawing of the same shape must not show the first one's resampled picture.
-void DwgThumbnailTest::nextDrawingRepaints()
+void TestDwgThumbnail::nextDrawingRepaints()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -156,7 +156,7 @@ void DwgThumbnailTest::nextDrawingRepaints()
     QCOMPARE(paintedAt(thumbnail, QSize(40, 20)).pixelColor(20, 10), QColor(Qt::green));
 }
 
-void DwgThumbnailTest::realDrawing()
+void TestDwgThumbnail::realDrawing()
 {
     const QString path = QDir(QStringLiteral(TAVROLIN_DRAWINGS_DIR))
                              .filePath(QStringLiteral("libredwg-r2018-sample.dwg"));
@@ -169,5 +169,5 @@ void DwgThumbnailTest::realDrawing()
     QVERIFY(!isBlank(paintedAt(thumbnail, QSize(41, 25))));
 }
 
-QTEST_MAIN(DwgThumbnailTest)
-#include "dwgthumbnailtest.moc"
+QTEST_MAIN(TestDwgThumbnail)
+#include "test_dwgthumbnail.moc"

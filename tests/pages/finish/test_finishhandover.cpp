@@ -110,4 +110,4 @@ void TestFinishHandOver::run()
 }
 
 QTEST_MAIN(TestFinishHandOver)
-#include "tst_finishhandover.moc"
+#include "test_finishhandover.moc"

@@ -76,7 +76,7 @@ std::optional<QMap<QString, QSize>> sampleExpectations()
 
 } // namespace
 
-class DrawingPreviewReaderTest : public QObject
+class TestPreviewReader : public QObject
 {
     Q_OBJECT
 
@@ -92,7 +92,7 @@ private slots:
     void samplesAreAllListed();
 };
 
-void DrawingPreviewReaderTest::preview_data()
+void TestPreviewReader::preview_data()
 {
     QTest::addColumn<QByteArray>("drawing");
     QTest::addColumn<QImage>("expected");
@@ -165,7 +165,7 @@ void DrawingPreviewReaderTest::preview_data()
         << "999\r\n" + QByteArray(40000, 'x') + "\r\n" + Builder::dxf(Builder::dib(large)) << large;
 }
 
-void DrawingPreviewReaderTest::preview()
+void TestPreviewReader::preview()
 {
     QFETCH(QByteArray, drawing);
     QFETCH(QImage, expected);
@@ -175,7 +175,7 @@ void DrawingPreviewReaderTest::preview()
     QCOMPARE(rgb(result.image), rgb(expected));
 }
 
-void DrawingPreviewReaderTest::noPreview_data()
+void TestPreviewReader::noPreview_data()
 {
     QTest::addColumn<QByteArray>("drawing");
     QTest::addColumn<QString>("reason");
@@ -272,7 +272,7 @@ void DrawingPreviewReaderTest::noPreview_data()
     QTest::newRow("empty file") << QByteArray() << "empty";
 }
 
-void DrawingPreviewReaderTest::noPreview()
+void TestPreviewReader::noPreview()
 {
     QFETCH(QByteArray, drawing);
     QFETCH(QString, reason);
@@ -282,7 +282,7 @@ void DrawingPreviewReaderTest::noPreview()
     QVERIFY2(result.error.contains(reason), qPrintable(result.error));
 }
 
-void DrawingPreviewReaderTest::mutations_data()
+void TestPreviewReader::mutations_data()
 {
     QTest::addColumn<QByteArray>("drawing");
 
@@ -295,7 +295,7 @@ void DrawingPreviewReaderTest::mutations_data()
 
 // Cut at every length, and each byte changed to three other values: every variant gives an
 // image or a reason, never a crash, a hang or an oversized image.
-void DrawingPreviewReaderTest::mutations()
+void TestPreviewReader::mutations()
 {
     QFETCH(QByteArray, drawing);
 
@@ -311,7 +311,7 @@ void DrawingPreviewReaderTest::mutations()
     }
 }
 
-void DrawingPreviewReaderTest::samples_data()
+void TestPreviewReader::samples_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
@@ -325,7 +325,7 @@ void DrawingPreviewReaderTest::samples_data()
 
 // The real drawings give the preview size or the absence that SOURCES.md records, and stay
 // well-formed when cut short or changed at a spread of places.
-void DrawingPreviewReaderTest::samples()
+void TestPreviewReader::samples()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);
@@ -348,7 +348,7 @@ void DrawingPreviewReaderTest::samples()
     }
 }
 
-void DrawingPreviewReaderTest::samplesAreAllListed()
+void TestPreviewReader::samplesAreAllListed()
 {
     const auto expected = sampleExpectations();
     if (!expected)
@@ -360,5 +360,5 @@ void DrawingPreviewReaderTest::samplesAreAllListed()
     QCOMPARE(present, expected->keys());
 }
 
-QTEST_GUILESS_MAIN(DrawingPreviewReaderTest)
-#include "drawingpreviewreadertest.moc"
+QTEST_GUILESS_MAIN(TestPreviewReader)
+#include "test_previewreader.moc"

@@ -158,4 +158,4 @@ void TestSysInfoTool::noRegistryHere()
 }
 
 QTEST_GUILESS_MAIN(TestSysInfoTool)
-#include "tst_sysinfotool.moc"
+#include "test_sysinfotool.moc"

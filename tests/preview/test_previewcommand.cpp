@@ -9,7 +9,7 @@
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
 
-class PreviewCommandTest : public QObject
+class TestPreviewCommand : public QObject
 {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ private:
 };
 
 // Drawings the rows name: with a PNG preview, with a bitmap thumbnail, without a preview.
-void PreviewCommandTest::initTestCase()
+void TestPreviewCommand::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     const QList<QPair<QString, QByteArray>> drawings = {
@@ -39,7 +39,7 @@ void PreviewCommandTest::initTestCase()
     }
 }
 
-void PreviewCommandTest::exitCode_data()
+void TestPreviewCommand::exitCode_data()
 {
     // "@" stands for the test's folder.
     QTest::addColumn<QStringList>("arguments");
@@ -66,7 +66,7 @@ void PreviewCommandTest::exitCode_data()
 }
 
 // The PNG is written exactly when the command succeeds on a drawing, and holds the preview.
-void PreviewCommandTest::exitCode()
+void TestPreviewCommand::exitCode()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
@@ -83,5 +83,5 @@ void PreviewCommandTest::exitCode()
         QCOMPARE(QImage(output, "PNG").convertToFormat(QImage::Format_RGB32), m_image);
 }
 
-QTEST_GUILESS_MAIN(PreviewCommandTest)
-#include "previewcommandtest.moc"
+QTEST_GUILESS_MAIN(TestPreviewCommand)
+#include "test_previewcommand.moc"

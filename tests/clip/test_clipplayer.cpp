@@ -222,4 +222,4 @@ void TestClipPlayer::paintsTheCurrentFrame()
 }
 
 QTEST_MAIN(TestClipPlayer)
-#include "tst_clipplayer.moc"
+#include "test_clipplayer.moc"

@@ -155,4 +155,4 @@ void TestCommentPage::forwardStoresEdits()
 }
 
 QTEST_MAIN(TestCommentPage)
-#include "tst_commentfrm.moc"
+#include "test_commentfrm.moc"

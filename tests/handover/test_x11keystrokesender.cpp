@@ -164,4 +164,4 @@ void TestX11KeystrokeSender::cleanupTestCase()
 }
 
 QTEST_GUILESS_MAIN(TestX11KeystrokeSender)
-#include "tst_x11keystrokesender.moc"
+#include "test_x11keystrokesender.moc"

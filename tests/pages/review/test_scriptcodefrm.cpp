@@ -240,4 +240,4 @@ void TestReviewPage::backShowsCommentPage()
 }
 
 QTEST_MAIN(TestReviewPage)
-#include "tst_scriptcodefrm.moc"
+#include "test_scriptcodefrm.moc"

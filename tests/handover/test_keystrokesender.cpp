@@ -83,4 +83,4 @@ void TestKeystrokeSender::realSenderRefusesWithoutDisplay()
 }
 
 QTEST_GUILESS_MAIN(TestKeystrokeSender)
-#include "tst_keystrokesender.moc"
+#include "test_keystrokesender.moc"
