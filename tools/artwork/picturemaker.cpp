@@ -57,6 +57,34 @@ QImage blankPicture(int width, int height)
     return image;
 }
 
+// Where the parts of a picture of a batch of drawings stand: the sheets from back to front, the
+// floor plan and notes on the front sheet, and the badge that says what the page is about.
+struct BatchLayout
+{
+    QSize size;
+    QRectF sheets[3];
+    QRectF floorPlan;
+    QRectF notes;
+    void (MotifPainter::*badge)(const QPointF &centre, qreal radius);
+    QPointF badgeCentre;
+    qreal badgeRadius;
+};
+
+QImage batchPicture(const BatchLayout &layout)
+{
+    QImage image = blankPicture(layout.size.width(), layout.size.height());
+    QPainter painter(&image);
+    MotifPainter motif(painter);
+    motif.backdrop(image.rect(), 10);
+    motif.backSheet(layout.sheets[0], 9);
+    motif.backSheet(layout.sheets[1], 9);
+    motif.frontSheet(layout.sheets[2], 9);
+    motif.floorPlan(layout.floorPlan);
+    motif.notes(layout.notes);
+    (motif.*layout.badge)(layout.badgeCentre, layout.badgeRadius);
+    return image;
+}
+
 } // namespace
 
 QImage PictureMaker::windowIcon(int size)
@@ -75,34 +103,28 @@ QImage PictureMaker::windowIcon(int size)
 
 QImage PictureMaker::welcomePicture()
 {
-    QImage image = blankPicture(WelcomeWidth, WelcomeHeight);
-    QPainter painter(&image);
-    MotifPainter motif(painter);
-    motif.backdrop(image.rect(), 10);
     // A batch of drawings: two sheets behind the one being worked on.
-    motif.backSheet(QRectF(30.5, 12.5, 76, 58), 9);
-    motif.backSheet(QRectF(22.5, 20.5, 76, 58), 9);
-    motif.frontSheet(QRectF(14.5, 28.5, 76, 58), 9);
-    motif.floorPlan(QRectF(24, 44, 36, 30));
-    motif.notes(QRectF(66, 46, 18, 20));
-    motif.promptBadge(QPointF(95, 95), 16);
-    return image;
+    return batchPicture({.size = QSize(WelcomeWidth, WelcomeHeight),
+                         .sheets = {QRectF(30.5, 12.5, 76, 58), QRectF(22.5, 20.5, 76, 58),
+                                    QRectF(14.5, 28.5, 76, 58)},
+                         .floorPlan = QRectF(24, 44, 36, 30),
+                         .notes = QRectF(66, 46, 18, 20),
+                         .badge = &MotifPainter::promptBadge,
+                         .badgeCentre = QPointF(95, 95),
+                         .badgeRadius = 16});
 }
 
 QImage PictureMaker::finishPicture()
 {
-    QImage image = blankPicture(FinishWidth, FinishHeight);
-    QPainter painter(&image);
-    MotifPainter motif(painter);
-    motif.backdrop(image.rect(), 10);
     // The same batch, neatly stacked and done.
-    motif.backSheet(QRectF(26.5, 16.5, 80, 62), 9);
-    motif.backSheet(QRectF(20.5, 22.5, 80, 62), 9);
-    motif.frontSheet(QRectF(14.5, 28.5, 80, 62), 9);
-    motif.floorPlan(QRectF(24, 45, 38, 32));
-    motif.notes(QRectF(68, 47, 20, 20));
-    motif.checkBadge(QPointF(101, 92), 18);
-    return image;
+    return batchPicture({.size = QSize(FinishWidth, FinishHeight),
+                         .sheets = {QRectF(26.5, 16.5, 80, 62), QRectF(20.5, 22.5, 80, 62),
+                                    QRectF(14.5, 28.5, 80, 62)},
+                         .floorPlan = QRectF(24, 45, 38, 32),
+                         .notes = QRectF(68, 47, 20, 20),
+                         .badge = &MotifPainter::checkBadge,
+                         .badgeCentre = QPointF(101, 92),
+                         .badgeRadius = 18});
 }
 
 } // namespace tavrolin
