@@ -120,6 +120,7 @@ void openselectfrm::buildControls()
 void openselectfrm::connectHandlers()
 {
     connect(List1, &FileDropList::filesDropped, this, &openselectfrm::dropFiles);
+    connect(List1, &QListWidget::itemClicked, this, &openselectfrm::showPreview);
     connect(List1, &QListWidget::currentItemChanged, this, &openselectfrm::showPreview);
     connect(Command1, &QPushButton::clicked, this, &openselectfrm::clearList);
     connect(cmdnext, &QPushButton::clicked, this, &openselectfrm::goNext);

@@ -6,6 +6,7 @@
 #include "core/shell/messagebox.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <array>
 #include <exception>
 
@@ -192,6 +193,7 @@ void CellPopulator::disableCell(int row, int column)
     if (cell->window()->focusWidget() == cell)
         cell->clearFocus();
     cell->setEnabled(false);
+    cell->lineEdit()->setCursorPosition(0); // a text longer than the cell shows its beginning
 }
 
 } // namespace tavrolin

@@ -3,6 +3,7 @@
 #include "core/shell/layout.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <array>
 
@@ -114,8 +115,13 @@ bool CommandGrid::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusOut && !staysCurrent(event)) {
         m_current = nullptr;
     } else if (event->type() == QEvent::FocusIn && watched != m_current) {
+        // The cell takes the focus first (the event passes this filter now that the cell is
+        // current), then its handler runs: a rule that disables the cell then also ends the
+        // text cursor that taking the focus started.
         m_current = watched;
+        QCoreApplication::sendEvent(watched, event);
         emitEntered(watched);
+        return true;
     }
     return QFrame::eventFilter(watched, event);
 }

@@ -80,6 +80,8 @@ void scriptcodefrm::buildControls()
     m_box->setObjectName(QStringLiteral("RichTextBox1"));
     m_box->setFont(japaneseFont(9));
     m_box->setUndoRedoEnabled(false); // every fill would stack up megabytes of undo steps
+    // One line of the box is one line of the script, each of whose blanks is an Enter.
+    m_box->setLineWrapMode(QPlainTextEdit::NoWrap);
     placeTwips(m_box, 120, 480, 6495, 1695);
     m_fill = new ChunkedTextFill(m_box);
 
