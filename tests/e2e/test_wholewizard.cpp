@@ -2,17 +2,14 @@
 #include "core/shell/savedialog.h"
 #include "platform/keystrokes/recordingkeystrokesender.h"
 #include "support/wizardbench.h"
+#include "support/wizarddriver.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QListWidget>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -27,13 +24,6 @@ const QList<QStringList> kRows = {
     {u"画面"_s, QString(), u"ズームする"_s, u"倍率を決めて"_s, u"2x"_s},
     {u"図面"_s, QString(), u"名前を付けて保存する"_s, u"日付-1～xの形式"_s, QString()},
 };
-
-QString cellName(int row, int column)
-{
-    static const QStringList rowZero{u"shugotypeCmb"_s, u"shugonamecmb"_s, u"purpusetype"_s,
-                                     u"purpusename"_s, u"docmb"_s};
-    return row == 0 ? rowZero[column] : u"Combo%1"_s.arg(5 * row - 4 + column);
-}
 
 } // namespace
 
@@ -51,15 +41,20 @@ private slots:
 
 private:
     template <typename T = QWidget>
-    T *control(PageId page, const QString &name) const;
-    void click(PageId page, const char *button) const;
-    void dropDrawings(const QStringList &paths) const;
-    void composeRow(int row, const QStringList &picks) const;
-    QStringList gridLines() const;
+    T *control(PageId page, const QString &name) const
+    {
+        return m_driver->control<T>(page, name);
+    }
+    void click(PageId page, const char *button) const
+    {
+        QVERIFY2(m_driver->click(page, button), button);
+    }
+    QStringList gridLines() const { return m_driver->gridLines(kRows.size()); }
     QByteArray headlessScript(const QStringList &drawings) const;
     void walkBackAndForward() const;
 
     std::unique_ptr<test::WizardBench> m_bench;
+    std::unique_ptr<test::WizardDriver> m_driver;
     std::unique_ptr<ScriptedSaveDialog> m_saveDialog;
     RecordingKeystrokeSender *m_keystrokes = nullptr;
     QTemporaryDir m_files;
@@ -69,6 +64,7 @@ void TestWholeWizard::init()
 {
     m_bench = std::make_unique<test::WizardBench>();
     m_bench->folder.useShippedSettings();
+    m_driver = std::make_unique<test::WizardDriver>(m_bench->wizard);
     m_saveDialog = std::make_unique<ScriptedSaveDialog>();
     auto keystrokes = std::make_unique<RecordingKeystrokeSender>();
     m_keystrokes = keystrokes.get();
@@ -81,69 +77,6 @@ void TestWholeWizard::cleanup()
     setKeystrokeSender(nullptr);
     m_saveDialog.reset();
     m_bench.reset();
-}
-
-template <typename T>
-T *TestWholeWizard::control(PageId page, const QString &name) const
-{
-    PageWindow *window = m_bench->wizard.loaded(page);
-    return window ? window->findChild<T *>(name) : nullptr;
-}
-
-void TestWholeWizard::click(PageId page, const char *button) const
-{
-    auto *target = control<QAbstractButton>(page, QLatin1String(button));
-    QVERIFY2(target, button);
-    QTest::mouseClick(target, Qt::LeftButton);
-}
-
-// Drags the drawings from a file manager onto the drawing list and waits for the import.
-void TestWholeWizard::dropDrawings(const QStringList &paths) const
-{
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString &path : paths)
-        urls.append(QUrl::fromLocalFile(path));
-    data.setUrls(urls);
-    QWidget *list = control<QListWidget>(PageId::Drawings, u"List1"_s)->viewport();
-    const QPoint at = list->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(list, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(list, &move);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(list, &drop);
-    QTRY_COMPARE(m_bench->session().DrawingCount, paths.size());
-}
-
-// Moves into each cell of the row from left to right, which fills its list from the settings
-// file, and picks the wanted entry from that list.
-void TestWholeWizard::composeRow(int row, const QStringList &picks) const
-{
-    for (int column = 0; column < 5; ++column) {
-        auto *cell = control<QComboBox>(PageId::Grid, cellName(row, column));
-        if (!cell->isEnabled())
-            continue; // fixed by the cascade ("すべて", "終了")
-        QTest::mouseClick(cell, Qt::LeftButton);
-        if (picks[column].isEmpty())
-            continue;
-        const int entry = cell->findText(picks[column]);
-        QVERIFY2(entry >= 0, qPrintable(cellName(row, column) + u": "_s + picks[column]));
-        cell->setCurrentIndex(entry);
-    }
-}
-
-// The grid as the headless command reads it: one line per row, cells separated by TAB.
-QStringList TestWholeWizard::gridLines() const
-{
-    QStringList lines;
-    for (int row = 0; row < kRows.size(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < 5; ++column)
-            cells.append(control<QComboBox>(PageId::Grid, cellName(row, column))->currentText());
-        lines.append(cells.join(u'\t'));
-    }
-    return lines;
 }
 
 QByteArray TestWholeWizard::headlessScript(const QStringList &drawings) const
@@ -197,12 +130,12 @@ void TestWholeWizard::fromWelcomeToSavedScript()
     QVERIFY(m_bench->isShown(PageId::Welcome));
     QVERIFY(m_bench->wizard.loaded(PageId::Grid)); // loaded hidden at start
     click(PageId::Welcome, "cmdnext");
-    dropDrawings(drawings);
+    QVERIFY(m_driver->dropDrawings(drawings));
     click(PageId::Drawings, "cmdnext");
-    QVERIFY(QTest::qWaitForWindowActive(m_bench->wizard.loaded(PageId::Grid)));
+    QVERIFY(m_driver->waitUntilActive(PageId::Grid));
 
     for (int row = 0; row < kRows.size(); ++row)
-        composeRow(row, kRows[row]);
+        QCOMPARE(m_driver->composeRow(row, kRows[row]), QString());
     // Rows 0, 1 and 3 end on their own; row 2 ends with its action picked.
     QCOMPARE(m_bench->messages.texts().count(u"この段は終了です"_s), 3);
     click(PageId::Grid, "cmdnext");
