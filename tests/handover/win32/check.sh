@@ -1,6 +1,6 @@
 #!/bin/sh
-# Cross-checks the Windows layers of the keystroke hand-over and the system information lookup
-# on Linux: compiles them with mingw-w64 (g++-mingw-w64-x86-64-posix), syntax-checks their Qt
+# Cross-checks the Windows layers of the keystroke hand-over, the system information lookup and
+# the ANSI code page conversion on Linux: compiles them with mingw-w64 (g++-mingw-w64-x86-64-posix), syntax-checks their Qt
 # wrappers against the Qt headers, and runs the check programs under wine when it is installed.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,8 +11,9 @@ cxx=x86_64-w64-mingw32-g++-posix
 flags="-std=c++20 -Wall -Wextra -Wpedantic -Werror -I$src"
 qt=/usr/include/x86_64-linux-gnu/qt6
 
-for file in keystrokes/win32keystrokesender.cpp sysinfo/registry_win.cpp sysinfo/sysinfotool.cpp; do
-    $cxx $flags -fsyntax-only -isystem "$qt" -isystem "$qt/QtCore" "$src/platform/$file"
+for file in platform/keystrokes/win32keystrokesender.cpp platform/sysinfo/registry_win.cpp \
+    platform/sysinfo/sysinfotool.cpp core/ansicodec_win.cpp; do
+    $cxx $flags -fsyntax-only -isystem "$qt" -isystem "$qt/QtCore" "$src/$file"
 done
 echo "Qt wrappers compile"
 
