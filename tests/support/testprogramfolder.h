@@ -48,7 +48,8 @@ public:
     void useShippedSettings() const
     {
         for (const char *name : {"tavrolin.ini", "commentdata.dat"}) {
-            const QString shipped = QStringLiteral(TAVROLIN_SOURCE_DIR "/data/") + QLatin1String(name);
+            const QString shipped =
+                QStringLiteral(TAVROLIN_SOURCE_DIR "/data/") + QLatin1String(name);
             QFile::remove(file(QLatin1String(name)));
             QFile::copy(shipped, file(QLatin1String(name)));
         }

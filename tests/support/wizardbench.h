@@ -2,20 +2,17 @@
 
 #include "core/clock.h"
 #include "core/session.h"
-#include "core/shell/messagebox.h"
-#include "core/shell/pagewindow.h"
-#include "core/shell/shellservices.h"
 #include "pages/wizard/wizard.h"
-#include "support/testprogramfolder.h"
+#include "support/windowbench.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
 #include <QTest>
 
 namespace tavrolin::test {
 
-// A wizard on a test program folder of its own, with scripted message boxes and a clock fixed
-// at 2000/05/06 15:00:16, for tests that drive the pages.
-class WizardBench
+// A wizard on a window bench, with a clock fixed at 2000/05/06 15:00:16, for tests that drive
+// the pages.
+class WizardBench : public WindowBench
 {
 public:
     static QDateTime fixedNow() { return {QDate(2000, 5, 6), QTime(15, 0, 16)}; }
@@ -28,9 +25,6 @@ public:
     }
 
     ~WizardBench() { setClock(nullptr); }
-
-    WizardBench(const WizardBench &) = delete;
-    WizardBench &operator=(const WizardBench &) = delete;
 
     Session &session() { return wizard.session(); }
 
@@ -52,22 +46,18 @@ public:
         return window ? window->findChild<Widget *>(QLatin1String(name)) : nullptr;
     }
 
+    // Clicks a button of a loaded page with the mouse, as the user does.
+    void click(PageId page, const char *button) const
+    {
+        QTest::mouseClick(control<QAbstractButton>(page, button), Qt::LeftButton);
+    }
+
     bool isShown(PageId page) const
     {
         PageWindow *window = wizard.loaded(page);
         return window && window->isVisible();
     }
 
-    // Closes every window as the program's end does; true when none is left behind.
-    static bool closeAll()
-    {
-        frmallunload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return windowCollection().isEmpty();
-    }
-
-    TestProgramFolder folder;
-    ScriptedMessages messages;
     FixedClock *clock = nullptr;
     Wizard wizard;
 };

@@ -1,8 +1,4 @@
-#include "core/shell/messagebox.h"
-#include "core/shell/pagewindow.h"
-#include "core/shell/shellservices.h"
-#include "pages/wizard/wizard.h"
-#include "support/testprogramfolder.h"
+#include "support/wizardbench.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,38 +27,27 @@ private:
     PageWindow *openAbout();
     QPushButton *button(const char *name) const;
 
-    std::unique_ptr<test::TestProgramFolder> m_folder;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<Wizard> m_wizard;
+    std::unique_ptr<test::WizardBench> m_bench;
     QPointer<PageWindow> m_about;
 };
 
 void TestFrmAbout::init()
 {
-    m_folder = std::make_unique<test::TestProgramFolder>();
-    m_folder->useShippedSettings();
-    m_messages = std::make_unique<ScriptedMessages>();
-    m_wizard = std::make_unique<Wizard>();
+    m_bench = std::make_unique<test::WizardBench>();
+    m_bench->folder.useShippedSettings();
 }
 
 void TestFrmAbout::cleanup()
 {
-    frmallunload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(windowCollection().isEmpty());
-    m_wizard.reset();
-    m_messages.reset();
-    m_folder.reset();
+    QVERIFY(test::WizardBench::closeAll());
+    m_bench.reset();
 }
 
 PageWindow *TestFrmAbout::openAbout()
 {
-    m_wizard->start();
-    m_wizard->showAbout();
-    for (PageWindow *window : windowCollection()) {
-        if (window->objectName() == u"frmAbout"_s)
-            m_about = window;
-    }
+    m_bench->wizard.start();
+    m_bench->wizard.showAbout();
+    m_about = test::WizardBench::window(u"frmAbout"_s);
     return m_about;
 }
 
@@ -96,7 +81,7 @@ void TestFrmAbout::showsNameVersionAndDescription()
 void TestFrmAbout::captionFallsBackWhenAnotherWindowLoads()
 {
     openAbout();
-    m_wizard->load(PageId::Drawings);
+    m_bench->wizard.load(PageId::Drawings);
     QCOMPARE(m_about->windowTitle(), u"Tavrolin"_s);
 }
 
@@ -106,8 +91,8 @@ void TestFrmAbout::okClosesOnlyTheAboutBox()
     QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!m_about);
-    QVERIFY(m_wizard->loaded(PageId::Welcome)->isVisible());
-    QVERIFY(m_wizard->loaded(PageId::Grid));
+    QVERIFY(m_bench->wizard.loaded(PageId::Welcome)->isVisible());
+    QVERIFY(m_bench->wizard.loaded(PageId::Grid));
 }
 
 // This platform has no system information tool: the one box without the product's title.
@@ -115,8 +100,8 @@ void TestFrmAbout::systemInformationIsUnavailableHere()
 {
     openAbout();
     QTest::mouseClick(button("cmdSysInfo"), Qt::LeftButton);
-    QCOMPARE(m_messages->shown().size(), 1);
-    const ShownMessage &message = m_messages->shown().first();
+    QCOMPARE(m_bench->messages.shown().size(), 1);
+    const ShownMessage &message = m_bench->messages.shown().first();
     QCOMPARE(message.text, u"現時点ではｼｽﾃﾑ情報を使用できません"_s);
     QCOMPARE(message.style, 0);
     QCOMPARE(message.title, QGuiApplication::applicationDisplayName());
@@ -126,7 +111,7 @@ void TestFrmAbout::systemInformationIsUnavailableHere()
 
 void TestFrmAbout::missingIconStillOpensTheWindow()
 {
-    QVERIFY(QFile::remove(m_folder->file(u"ico/sw.ico"_s)));
+    QVERIFY(QFile::remove(m_bench->folder.file(u"ico/sw.ico"_s)));
     QVERIFY(openAbout());
     QVERIFY(m_about->isVisible());
     QVERIFY(m_about->findChild<QLabel *>(u"picIcon"_s)->pixmap().isNull());

@@ -1,12 +1,7 @@
 #include "clipplayer.h"
-#include "core/session.h"
-#include "core/shell/messagebox.h"
-#include "core/shell/pagewindow.h"
-#include "core/shell/shellservices.h"
-#include "pages/wizard/wizard.h"
 #include "platform/preview/dwgthumbnail.h"
 #include "preview/drawingbuilder.h"
-#include "support/testprogramfolder.h"
+#include "support/wizardbench.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -62,7 +57,7 @@ private:
     template <typename Widget>
     Widget *control(const char *name) const;
     QListWidget *list() { return control<QListWidget>("List1"); }
-    Session &session() { return m_wizard->session(); }
+    Session &session() { return m_bench->session(); }
     QString path(const QString &relative) const;
     QStringList paths(const QStringList &relative) const;
     QString makeFile(const QString &relative, const QByteArray &bytes = {}) const;
@@ -72,43 +67,35 @@ private:
     QStringList messages() const;
     QString status() const;
 
-    std::unique_ptr<test::TestProgramFolder> m_programFolder;
+    std::unique_ptr<test::WizardBench> m_bench;
     std::unique_ptr<QTemporaryDir> m_files;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<Wizard> m_wizard;
 };
 
 void TestOpenSelectFrm::init()
 {
-    m_programFolder = std::make_unique<test::TestProgramFolder>();
+    m_bench = std::make_unique<test::WizardBench>();
     m_files = std::make_unique<QTemporaryDir>();
-    m_messages = std::make_unique<ScriptedMessages>();
-    m_wizard = std::make_unique<Wizard>();
 }
 
 void TestOpenSelectFrm::cleanup()
 {
-    frmallunload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(windowCollection().isEmpty());
-    m_wizard.reset();
-    m_messages.reset();
+    QVERIFY(test::WizardBench::closeAll());
     m_files.reset();
-    m_programFolder.reset();
+    m_bench.reset();
 }
 
 // The page, shown as the welcome page's next shows it; loaded at the first call.
 PageWindow *TestOpenSelectFrm::page()
 {
-    if (!m_wizard->loaded(PageId::Drawings))
-        m_wizard->go(nullptr, PageId::Drawings);
-    return m_wizard->loaded(PageId::Drawings);
+    if (!m_bench->wizard.loaded(PageId::Drawings))
+        m_bench->wizard.go(nullptr, PageId::Drawings);
+    return m_bench->wizard.loaded(PageId::Drawings);
 }
 
 template <typename Widget>
 Widget *TestOpenSelectFrm::control(const char *name) const
 {
-    auto *widget = m_wizard->loaded(PageId::Drawings)->findChild<Widget *>(QLatin1String(name));
+    auto *widget = m_bench->control<Widget>(PageId::Drawings, name);
     if (!widget)
         qFatal("no control %s", name);
     return widget;
@@ -175,7 +162,7 @@ QStringList TestOpenSelectFrm::listed()
 QStringList TestOpenSelectFrm::messages() const
 {
     QStringList result;
-    for (const ShownMessage &message : m_messages->shown())
+    for (const ShownMessage &message : m_bench->messages.shown())
         result.append(QString::number(message.style) + u' ' + message.text);
     return result;
 }
@@ -188,7 +175,7 @@ QString TestOpenSelectFrm::status() const
         const auto *control = this->control<QLabel>(name);
         return (control->isVisible() ? u"shown \""_s : u"hidden \""_s) + control->text() + u'"';
     };
-    const PageWindow *window = m_wizard->loaded(PageId::Drawings);
+    const PageWindow *window = m_bench->wizard.loaded(PageId::Drawings);
     return u"clip %1, Label3 %2, Label2 %3, bar %4, window %5"_s.arg(
         clip->isVisible() ? (clip->isPlaying() ? u"playing"_s : u"shown"_s) : u"hidden"_s,
         label("Label3"), label("Label2"),
@@ -258,7 +245,7 @@ void TestOpenSelectFrm::drop()
         QVERIFY(dropFiles(before));
     for (const QString &file : files)
         makeFile(file);
-    m_messages->queueAnswer(answer);
+    m_bench->messages.queueAnswer(answer);
     QVERIFY(dropFiles(dropped));
 
     QCOMPARE(messages(), warnings.replaceInStrings(u"%1"_s, path(QString())));
@@ -289,7 +276,7 @@ void TestOpenSelectFrm::sessionVariables()
     auto *bar = control<QProgressBar>("ProgressBar1");
     connect(bar, &QProgressBar::valueChanged, this,
             [&](int value) { progress.append(u"%1/%2"_s.arg(value).arg(bar->maximum())); });
-    m_messages->queueAnswer(AnswerYes);
+    m_bench->messages.queueAnswer(AnswerYes);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QVERIFY(dropFiles({u"n.dwg"_s}));
     QCOMPARE(progress, QStringList{u"0/1"_s});
@@ -318,7 +305,7 @@ void TestOpenSelectFrm::capacity()
         urls.append(QUrl::fromLocalFile(m_files->filePath(u"d%1.dwg"_s.arg(i))));
     QMimeData data;
     data.setUrls(urls);
-    m_messages->queueAnswer(AnswerYes);
+    m_bench->messages.queueAnswer(AnswerYes);
     QVERIFY(drop(data));
 
     const bool fits = count <= Session::kDrawingCapacity;
@@ -404,7 +391,7 @@ void TestOpenSelectFrm::buttons()
     if (!before.isEmpty())
         QVERIFY(dropFiles(before));
     const std::vector<QString> openLines = session().OpenCommands;
-    m_messages->queueAnswer(answer);
+    m_bench->messages.queueAnswer(answer);
     QTest::mouseClick(control<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
 
     QCOMPARE(messages(), shown);
@@ -422,17 +409,17 @@ void TestOpenSelectFrm::backAndForwardKeepTheList()
     QVERIFY(dropFiles({u"a.dwg"_s, u"b.dxf"_s}));
     PageWindow *drawings = page();
     QTest::mouseClick(control<QPushButton>("Cmdbefore"), Qt::LeftButton);
-    PageWindow *welcome = m_wizard->loaded(PageId::Welcome);
+    PageWindow *welcome = m_bench->wizard.loaded(PageId::Welcome);
     QVERIFY(welcome && welcome->isVisible() && !drawings->isVisible());
 
-    m_wizard->go(welcome, PageId::Drawings);
+    m_bench->wizard.go(welcome, PageId::Drawings);
     QCOMPARE(page(), drawings);
     QCOMPARE(listed(), paths({u"a.dwg"_s, u"b.dxf"_s}));
     QCOMPARE(session().DrawingCount, 2);
     QCOMPARE(control<QLabel>("Label2")->text(), Added);
 
     QTest::mouseClick(control<QPushButton>("cmdnext"), Qt::LeftButton);
-    PageWindow *grid = m_wizard->loaded(PageId::Grid);
+    PageWindow *grid = m_bench->wizard.loaded(PageId::Grid);
     QVERIFY(grid && grid->isVisible() && !drawings->isVisible());
     QCOMPARE(messages(), QStringList());
 }
@@ -455,7 +442,7 @@ void TestOpenSelectFrm::previewOnClick()
     QCOMPARE(preview->drawingPath(), path(u"blank.dwg"_s));
     QVERIFY(!preview->hasPreview());
     clickEntry(0);
-    m_messages->queueAnswer(AnswerYes);
+    m_bench->messages.queueAnswer(AnswerYes);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(preview->drawingPath(), QString());
     QVERIFY(!preview->hasPreview());
@@ -502,7 +489,7 @@ void TestOpenSelectFrm::statusArea()
     watch.stop();
     if (moment == u"declined")
         QVERIFY(dropFiles({u"b.dwg"_s}));
-    m_messages->queueAnswer(AnswerYes);
+    m_bench->messages.queueAnswer(AnswerYes);
     if (moment == u"cleared")
         QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     if (moment == u"check" || moment == u"import")
@@ -528,9 +515,9 @@ void TestOpenSelectFrm::brokenDataFile()
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
 
-    QVERIFY(QFile::remove(m_programFolder->file(file)));
+    QVERIFY(QFile::remove(m_bench->folder.file(file)));
     if (!bytes.isEmpty())
-        test::writeBytes(m_programFolder->file(file), bytes);
+        test::writeBytes(m_bench->folder.file(file), bytes);
     QVERIFY(dropFiles({u"a.dwg"_s}));
     QCOMPARE(messages().size(), 1);
     QVERIFY2(messages().first().startsWith(u"48 "_s) &&

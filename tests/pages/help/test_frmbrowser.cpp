@@ -1,8 +1,5 @@
-#include "core/shell/messagebox.h"
-#include "core/shell/pagewindow.h"
-#include "core/shell/shellservices.h"
 #include "pages/wizard/pagefactories.h"
-#include "support/testprogramfolder.h"
+#include "support/windowbench.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -79,25 +76,20 @@ private:
     QTextBrowser *viewer() const;
     QWidget *toolButton(const char *key) const;
 
-    std::unique_ptr<test::TestProgramFolder> m_folder;
-    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<test::WindowBench> m_bench;
     QPointer<PageWindow> m_window;
 };
 
 void TestFrmBrowser::init()
 {
-    m_folder = std::make_unique<test::TestProgramFolder>();
-    m_messages = std::make_unique<ScriptedMessages>();
+    m_bench = std::make_unique<test::WindowBench>();
 }
 
 void TestFrmBrowser::cleanup()
 {
-    frmallunload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(windowCollection().isEmpty());
-    QVERIFY(m_messages->shown().isEmpty());
-    m_messages.reset();
-    m_folder.reset();
+    QVERIFY(test::WindowBench::closeAll());
+    QVERIFY(m_bench->messages.shown().isEmpty());
+    m_bench.reset();
 }
 
 void TestFrmBrowser::open()
@@ -115,7 +107,7 @@ void TestFrmBrowser::typeAddress(const QString &text)
 
 QString TestFrmBrowser::homePath() const
 {
-    return QDir::toNativeSeparators(m_folder->file(u"help/masterhelp.htm"_s));
+    return QDir::toNativeSeparators(m_bench->folder.file(u"help/masterhelp.htm"_s));
 }
 
 QComboBox *TestFrmBrowser::address() const
@@ -142,7 +134,8 @@ void TestFrmBrowser::startsAtTheHelpHomePage()
     QCOMPARE(address()->count(), 1);
     QCOMPARE(address()->itemText(0), homePath());
     QTRY_COMPARE(m_window->windowTitle(), kHomeTitle);
-    QCOMPARE(viewer()->source(), QUrl::fromLocalFile(m_folder->file(u"help/masterhelp.htm"_s)));
+    QCOMPARE(viewer()->source(),
+             QUrl::fromLocalFile(m_bench->folder.file(u"help/masterhelp.htm"_s)));
     QVERIFY(!toolButton("Back")->isEnabled());
     QVERIFY(!toolButton("Forward")->isEnabled());
 }
@@ -183,9 +176,9 @@ void TestFrmBrowser::enterShowsTheTypedAddress()
     QFETCH(QString, title);
     QFETCH(QString, shownText);
     if (form == Path)
-        typed = QDir::toNativeSeparators(m_folder->file(typed));
+        typed = QDir::toNativeSeparators(m_bench->folder.file(typed));
     else if (form == FileUrl)
-        typed = QUrl::fromLocalFile(m_folder->file(typed)).toString();
+        typed = QUrl::fromLocalFile(m_bench->folder.file(typed)).toString();
     open();
     QTRY_COMPARE(m_window->windowTitle(), kHomeTitle);
     typeAddress(typed);
@@ -198,7 +191,7 @@ void TestFrmBrowser::enterShowsTheTypedAddress()
 void TestFrmBrowser::listEntryReturnsHome()
 {
     open();
-    typeAddress(m_folder->file(u"help/help3.htm"_s));
+    typeAddress(m_bench->folder.file(u"help/help3.htm"_s));
     QTRY_COMPARE(m_window->windowTitle(), kHelp3Title);
     address()->showPopup();
     QAbstractItemView *list = address()->view();
@@ -223,7 +216,7 @@ void TestFrmBrowser::linksAndHistoryStepBackAndForward()
                       viewer()->cursorRect(inside).center());
     QTRY_COMPARE(m_window->windowTitle(), kHelp3Title);
     QCOMPARE(address()->currentText(),
-             QDir::toNativeSeparators(m_folder->file(u"help/help3.htm"_s)));
+             QDir::toNativeSeparators(m_bench->folder.file(u"help/help3.htm"_s)));
 
     QVERIFY(toolButton("Back")->isEnabled());
     QVERIFY(!toolButton("Forward")->isEnabled());
@@ -238,7 +231,7 @@ void TestFrmBrowser::linksAndHistoryStepBackAndForward()
 
 void TestFrmBrowser::missingHomePageStillOpensTheWindow()
 {
-    QVERIFY(QFile::remove(m_folder->file(u"help/masterhelp.htm"_s)));
+    QVERIFY(QFile::remove(m_bench->folder.file(u"help/masterhelp.htm"_s)));
     open();
     QCOMPARE(address()->currentText(), homePath());
     QTRY_COMPARE(m_window->windowTitle(), kErrorTitle);

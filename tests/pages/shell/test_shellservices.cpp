@@ -1,9 +1,6 @@
 #include "core/shell/eventyield.h"
 #include "core/shell/layout.h"
-#include "core/shell/messagebox.h"
-#include "core/shell/pagewindow.h"
-#include "core/shell/shellservices.h"
-#include "support/testprogramfolder.h"
+#include "support/windowbench.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -65,23 +62,18 @@ private slots:
     void yieldRunsEventsAtMostOncePerInterval();
 
 private:
-    std::unique_ptr<test::TestProgramFolder> m_folder;
-    std::unique_ptr<ScriptedMessages> m_messages;
+    std::unique_ptr<test::WindowBench> m_bench;
 };
 
 void TestShellServices::init()
 {
-    m_folder = std::make_unique<test::TestProgramFolder>();
-    m_messages = std::make_unique<ScriptedMessages>();
+    m_bench = std::make_unique<test::WindowBench>();
 }
 
 void TestShellServices::cleanup()
 {
-    frmallunload();
-    processDeferredDeletes();
-    QVERIFY(windowCollection().isEmpty());
-    m_messages.reset();
-    m_folder.reset();
+    QVERIFY(test::WindowBench::closeAll());
+    m_bench.reset();
 }
 
 void TestShellServices::titlesetGivesEveryWindowCaptionAndIcon()
@@ -100,7 +92,7 @@ void TestShellServices::titlesetGivesEveryWindowCaptionAndIcon()
 
 void TestShellServices::missingIconLeavesCaptionsAndSaysWhy()
 {
-    QFile::remove(m_folder->file(u"ico/sw.ico"_s));
+    QFile::remove(m_bench->folder.file(u"ico/sw.ico"_s));
     auto *page = new PageWindow(PageWindow::Kind::WizardPage);
     auto *other = new PageWindow(PageWindow::Kind::WizardPage);
     const QString error = frmtitleset();
@@ -114,10 +106,10 @@ void TestShellServices::cancelAnsweredNoKeepsEverything()
 {
     auto *page = new PageWindow(PageWindow::Kind::WizardPage);
     page->show();
-    m_messages->queueAnswer(AnswerNo);
+    m_bench->messages.queueAnswer(AnswerNo);
     wizardcancel();
-    QCOMPARE(m_messages->shown().size(), 1);
-    const ShownMessage &question = m_messages->shown().first();
+    QCOMPARE(m_bench->messages.shown().size(), 1);
+    const ShownMessage &question = m_bench->messages.shown().first();
     QCOMPARE(question.text, u"ウィザードを中止しますか？"_s);
     QCOMPARE(question.title, u"Tavrolin"_s);
     QCOMPARE(question.style, 52);
@@ -132,7 +124,7 @@ void TestShellServices::cancelAnsweredYesClosesEveryWindow()
     QPointer<PageWindow> help = new PageWindow(PageWindow::Kind::SideWindow);
     shown->show();
     help->show();
-    m_messages->queueAnswer(AnswerYes);
+    m_bench->messages.queueAnswer(AnswerYes);
     wizardcancel();
     QVERIFY(windowCollection().isEmpty());
     processDeferredDeletes();
@@ -151,7 +143,7 @@ void TestShellServices::closingAnyWizardPageClosesAllOnce()
     for (const auto &page : pages)
         QCOMPARE(page->closeEvents, 1);
     QCOMPARE(about->closeEvents, 1);
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(m_bench->messages.shown().isEmpty());
 }
 
 void TestShellServices::closingASideWindowClosesOnlyIt()
@@ -167,14 +159,14 @@ void TestShellServices::closingASideWindowClosesOnlyIt()
 
 void TestShellServices::messagesAreRecordedAndAnswered()
 {
-    m_messages->queueAnswer(AnswerYes);
+    m_bench->messages.queueAnswer(AnswerYes);
     QCOMPARE(showMessage(u"a"_s, ExclamationQuestion), int(AnswerYes));
     QCOMPARE(showMessage(u"b"_s, YesNoQuestion), int(AnswerNo)); // nothing queued
     QCOMPARE(showMessage(u"c"_s, ExclamationWarning), int(AnswerOk));
     QCOMPARE(showMessage(u"d"_s, PlainOk, u"other"_s), int(AnswerOk));
-    QCOMPARE(m_messages->texts(), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
-    QCOMPARE(m_messages->shown().last().title, u"other"_s);
-    QCOMPARE(m_messages->shown()[2].style, 48);
+    QCOMPARE(m_bench->messages.texts(), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
+    QCOMPARE(m_bench->messages.shown().last().title, u"other"_s);
+    QCOMPARE(m_bench->messages.shown()[2].style, 48);
 }
 
 void TestShellServices::twipsBecomeLogicalPixels_data()

@@ -1,10 +1,6 @@
 #include "core/shell/layout.h"
-#include "core/shell/messagebox.h"
-#include "core/shell/pagewindow.h"
-#include "core/shell/shellservices.h"
 #include "pages/welcome/labelreveal.h"
-#include "pages/wizard/wizard.h"
-#include "support/testprogramfolder.h"
+#include "support/wizardbench.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -13,6 +9,7 @@
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
+using tavrolin::test::WizardBench;
 
 namespace {
 
@@ -33,15 +30,6 @@ constexpr RevealStep kReveal[] = {{"Label1", 3660, 35},
 int ticksFor(const RevealStep &step)
 {
     return (step.fullWidth + step.step - 1) / step.step;
-}
-
-PageWindow *openWindow(const QString &name)
-{
-    for (PageWindow *window : windowCollection()) {
-        if (window->objectName() == name)
-            return window;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -67,34 +55,26 @@ private:
     LabelReveal *timer1() const;
     QLabel *label(const char *name) const;
 
-    std::unique_ptr<test::TestProgramFolder> m_folder;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<Wizard> m_wizard;
+    std::unique_ptr<WizardBench> m_bench;
     QPointer<PageWindow> m_page;
 };
 
 void TestSplashfrm::init()
 {
-    m_folder = std::make_unique<test::TestProgramFolder>();
-    m_folder->useShippedSettings();
-    m_messages = std::make_unique<ScriptedMessages>();
-    m_wizard = std::make_unique<Wizard>();
+    m_bench = std::make_unique<WizardBench>();
+    m_bench->folder.useShippedSettings();
 }
 
 void TestSplashfrm::cleanup()
 {
-    frmallunload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(windowCollection().isEmpty());
-    m_wizard.reset();
-    m_messages.reset();
-    m_folder.reset();
+    QVERIFY(WizardBench::closeAll());
+    m_bench.reset();
 }
 
 PageWindow *TestSplashfrm::start()
 {
-    m_wizard->start();
-    m_page = m_wizard->loaded(PageId::Welcome);
+    m_bench->wizard.start();
+    m_page = m_bench->wizard.loaded(PageId::Welcome);
     return m_page;
 }
 
@@ -115,10 +95,10 @@ void TestSplashfrm::startLoadsTheGridPageHidden()
     QVERIFY(m_page->isVisible());
     QCOMPARE(m_page->windowTitle(), u"Tavrolin"_s);
     QVERIFY(!m_page->windowIcon().isNull());
-    PageWindow *grid = m_wizard->loaded(PageId::Grid);
+    PageWindow *grid = m_bench->wizard.loaded(PageId::Grid);
     QVERIFY(grid);
     QVERIFY(!grid->isVisible());
-    QVERIFY(!m_wizard->loaded(PageId::Drawings));
+    QVERIFY(!m_bench->wizard.loaded(PageId::Drawings));
 }
 
 void TestSplashfrm::onlyPictureInstructionsAndButtonsAreReadableAtStart()
@@ -185,13 +165,13 @@ void TestSplashfrm::revealFinishesWhileThePageIsHidden()
 {
     start();
     QTest::mouseClick(m_page->findChild<QPushButton *>(u"cmdnext"_s), Qt::LeftButton);
-    PageWindow *drawings = m_wizard->loaded(PageId::Drawings);
+    PageWindow *drawings = m_bench->wizard.loaded(PageId::Drawings);
     QVERIFY(drawings && drawings->isVisible());
     QVERIFY(!m_page->isVisible());
     QVERIFY(!timer1()->isComplete());
     timer1()->setInterval(0); // the same ticks, faster
     QTRY_VERIFY(timer1()->isComplete());
-    m_wizard->go(drawings, PageId::Welcome);
+    m_bench->wizard.go(drawings, PageId::Welcome);
     QVERIFY(m_page->isVisible());
     for (const RevealStep &step : kReveal)
         QVERIFY(label(step.label)->width() >= twips(step.fullWidth));
@@ -202,26 +182,26 @@ void TestSplashfrm::sideWindowsOpenBesideAndCloseOnTheirOwn()
     start();
     QTest::mouseClick(m_page->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
     QTest::mouseClick(m_page->findChild<QPushButton *>(u"Command2"_s), Qt::LeftButton);
-    QPointer<PageWindow> about = openWindow(u"frmAbout"_s);
-    QPointer<PageWindow> help = openWindow(u"frmBrowser"_s);
+    QPointer<PageWindow> about = WizardBench::window(u"frmAbout"_s);
+    QPointer<PageWindow> help = WizardBench::window(u"frmBrowser"_s);
     QVERIFY(about && about->isVisible());
     QVERIFY(help && help->isVisible());
     QVERIFY(m_page->isVisible());
     about->close();
-    QVERIFY(!openWindow(u"frmAbout"_s));
+    QVERIFY(!WizardBench::window(u"frmAbout"_s));
     QVERIFY(help->isVisible());
     help->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!about && !help);
     QVERIFY(m_page->isVisible());
     QCOMPARE(windowCollection().size(), 2); // the welcome page and the hidden grid page
-    QVERIFY(m_messages->shown().isEmpty());
+    QVERIFY(m_bench->messages.shown().isEmpty());
 }
 
 void TestSplashfrm::missingPicturesNeverStopTheWindow()
 {
-    QVERIFY(QFile::remove(m_folder->file(u"ico/splash.bmp"_s)));
-    QVERIFY(QFile::remove(m_folder->file(u"ico/sw.ico"_s)));
+    QVERIFY(QFile::remove(m_bench->folder.file(u"ico/splash.bmp"_s)));
+    QVERIFY(QFile::remove(m_bench->folder.file(u"ico/sw.ico"_s)));
     start();
     QVERIFY(m_page->isVisible());
     QVERIFY(m_page->windowIcon().isNull());
@@ -232,11 +212,11 @@ void TestSplashfrm::missingPicturesNeverStopTheWindow()
 void TestSplashfrm::cancelAnsweredYesClosesEveryWindow()
 {
     start();
-    m_wizard->showAbout();
-    m_wizard->showHelp();
-    m_messages->queueAnswer(AnswerYes);
+    m_bench->wizard.showAbout();
+    m_bench->wizard.showHelp();
+    m_bench->messages.queueAnswer(AnswerYes);
     QTest::mouseClick(m_page->findChild<QPushButton *>(u"cmdcan"_s), Qt::LeftButton);
-    QCOMPARE(m_messages->texts(), QStringList{u"ウィザードを中止しますか？"_s});
+    QCOMPARE(m_bench->messages.texts(), QStringList{u"ウィザードを中止しますか？"_s});
     QVERIFY(windowCollection().isEmpty());
 }
 

@@ -1,8 +1,4 @@
-#include "core/shell/messagebox.h"
-#include "core/shell/pagewindow.h"
-#include "core/shell/shellservices.h"
-#include "pages/wizard/wizard.h"
-#include "support/testprogramfolder.h"
+#include "support/wizardbench.h"
 
 #include <QTest>
 
@@ -20,33 +16,25 @@ private slots:
     void sideWindowsOpenOnceBesideTheWizard();
 
 private:
-    std::unique_ptr<test::TestProgramFolder> m_folder;
-    std::unique_ptr<ScriptedMessages> m_messages;
-    std::unique_ptr<Wizard> m_wizard;
+    std::unique_ptr<test::WizardBench> m_bench;
 };
 
 void TestWizard::init()
 {
-    m_folder = std::make_unique<test::TestProgramFolder>();
-    m_folder->useShippedSettings();
-    m_messages = std::make_unique<ScriptedMessages>();
-    m_wizard = std::make_unique<Wizard>();
+    m_bench = std::make_unique<test::WizardBench>();
+    m_bench->folder.useShippedSettings();
 }
 
 void TestWizard::cleanup()
 {
-    frmallunload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(windowCollection().isEmpty());
-    m_wizard.reset();
-    m_messages.reset();
-    m_folder.reset();
+    QVERIFY(test::WizardBench::closeAll());
+    m_bench.reset();
 }
 
 void TestWizard::startShowsTheStartPage()
 {
-    m_wizard->start();
-    PageWindow *start = m_wizard->loaded(Wizard::kStartPage);
+    m_bench->wizard.start();
+    PageWindow *start = m_bench->wizard.loaded(Wizard::kStartPage);
     QVERIFY(start);
     QVERIFY(start->isVisible());
     QCOMPARE(start->windowTitle(), QStringLiteral("Tavrolin"));
@@ -54,32 +42,32 @@ void TestWizard::startShowsTheStartPage()
 
 void TestWizard::pagesLoadOnceAndOpenWhereThePreviousStood()
 {
-    QWidget *drawings = m_wizard->load(PageId::Drawings);
-    QCOMPARE(m_wizard->load(PageId::Drawings), drawings);
+    QWidget *drawings = m_bench->wizard.load(PageId::Drawings);
+    QCOMPARE(m_bench->wizard.load(PageId::Drawings), drawings);
     drawings->move(140, 90);
     drawings->show();
-    m_wizard->go(drawings, PageId::Comment);
-    QWidget *comment = m_wizard->loaded(PageId::Comment);
+    m_bench->wizard.go(drawings, PageId::Comment);
+    QWidget *comment = m_bench->wizard.loaded(PageId::Comment);
     QVERIFY(comment);
     QVERIFY(!drawings->isVisible());
     QVERIFY(comment->isVisible());
     QCOMPARE(comment->pos(), QPoint(140, 90));
-    m_wizard->go(comment, PageId::Drawings);
-    QCOMPARE(m_wizard->loaded(PageId::Drawings), drawings);
+    m_bench->wizard.go(comment, PageId::Drawings);
+    QCOMPARE(m_bench->wizard.loaded(PageId::Drawings), drawings);
     QVERIFY(drawings->isVisible());
 }
 
 void TestWizard::sideWindowsOpenOnceBesideTheWizard()
 {
-    m_wizard->start();
-    m_wizard->showAbout();
-    m_wizard->showHelp();
-    m_wizard->showAbout();
+    m_bench->wizard.start();
+    m_bench->wizard.showAbout();
+    m_bench->wizard.showHelp();
+    m_bench->wizard.showAbout();
     int side = 0;
     for (PageWindow *window : windowCollection())
         side += window->kind() == PageWindow::Kind::SideWindow;
     QCOMPARE(side, 2);
-    QVERIFY(m_wizard->loaded(Wizard::kStartPage)->isVisible());
+    QVERIFY(m_bench->wizard.loaded(Wizard::kStartPage)->isVisible());
 }
 
 QTEST_MAIN(TestWizard)
