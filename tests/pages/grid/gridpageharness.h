@@ -1,46 +1,28 @@
 #pragma once
 
-#include "core/shell/messagebox.h"
-#include "core/shell/pagewindow.h"
-#include "core/shell/shellservices.h"
-#include "pages/wizard/wizard.h"
-#include "support/testprogramfolder.h"
+#include "support/wizardbench.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
-#include <QTest>
 
 namespace tavrolin::test {
 
-// The grid page in a wizard of its own, over a program folder that the test writes, with every
-// message box answered and recorded.
-class GridPageHarness
+// The grid page on a wizard bench whose program folder the test writes, with the cells named
+// as the page names them.
+class GridPageHarness : public WizardBench
 {
 public:
-    GridPageHarness() { m_folder.writeCommentTemplate(QStringLiteral(";test\r\n")); }
+    GridPageHarness() { folder.writeCommentTemplate(QStringLiteral(";test\r\n")); }
 
-    ~GridPageHarness()
-    {
-        frmallunload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    GridPageHarness(const GridPageHarness &) = delete;
-    GridPageHarness &operator=(const GridPageHarness &) = delete;
-
-    // Shows the grid page as the active window; its load runs now.
+    // Shows the grid page as the active window; its load runs now. Fails the test when the page
+    // does not become active.
     void show()
     {
-        m_wizard.go(nullptr, PageId::Grid);
+        wizard.go(nullptr, PageId::Grid);
         QVERIFY(QTest::qWaitForWindowActive(page()));
     }
 
-    void writeSettings(const QString &text) const { m_folder.writeSettings(text); }
-    const TestProgramFolder &folder() const { return m_folder; }
-    ScriptedMessages &messages() { return m_messages; }
-    Wizard &wizard() { return m_wizard; }
-    PageWindow *page() const { return m_wizard.loaded(PageId::Grid); }
+    PageWindow *page() const { return wizard.loaded(PageId::Grid); }
 
     template <typename T = QWidget>
     T *child(const QString &name) const
@@ -102,19 +84,6 @@ public:
     }
 
     void enter(int row, int column) const { enter(cell(row, column)); }
-
-    static QStringList entries(const QComboBox *combo)
-    {
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items.append(combo->itemText(i));
-        return items;
-    }
-
-private:
-    TestProgramFolder m_folder;
-    ScriptedMessages m_messages;
-    Wizard m_wizard;
 };
 
 } // namespace tavrolin::test

@@ -2,6 +2,7 @@
 // rewritten, and the rule of each column, with the differences of row 0.
 
 #include "gridpageharness.h"
+#include "support/widgettexts.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -46,8 +47,8 @@ void TestGridCells::init()
 
 void TestGridCells::cleanup()
 {
+    QVERIFY(test::WizardBench::closeAll());
     m_grid.reset();
-    QVERIFY(windowCollection().isEmpty());
 }
 
 void TestGridCells::listLookups_data()
@@ -101,29 +102,29 @@ void TestGridCells::listLookups()
     QFETCH(int, column);
     QFETCH(QStringList, texts);
     QFETCH(QStringList, entries);
-    m_grid->writeSettings(settings);
+    m_grid->folder.writeSettings(settings);
     m_grid->typeRow(row, texts);
     const QStringList before = m_grid->rowTexts(row);
 
     m_grid->enter(row, column);
 
-    QCOMPARE(test::GridPageHarness::entries(m_grid->cell(row, column)), entries);
+    QCOMPARE(test::comboItems(m_grid->cell(row, column)), entries);
     QCOMPARE(m_grid->rowTexts(row), before);
-    QCOMPARE(m_grid->messages().texts(), QStringList());
+    QCOMPARE(m_grid->messages.texts(), QStringList());
 }
 
 void TestGridCells::shorterRefillLeavesStaleEntries()
 {
-    m_grid->writeSettings(u"[レイヤー]\ntype=n1,n2,n3,n4,n5\n"_s);
+    m_grid->folder.writeSettings(u"[レイヤー]\ntype=n1,n2,n3,n4,n5\n"_s);
     m_grid->type(6, 0, u"レイヤー"_s);
     QComboBox *names = m_grid->cell(u"Combo27"_s);
     m_grid->enter(names);
     names->setCurrentIndex(2); // the user picks n3
-    m_grid->writeSettings(u"[レイヤー]\ntype=m1,m2\n"_s);
+    m_grid->folder.writeSettings(u"[レイヤー]\ntype=m1,m2\n"_s);
 
     m_grid->enter(names);
 
-    QCOMPARE(test::GridPageHarness::entries(names),
+    QCOMPARE(test::comboItems(names),
              (QStringList{u"m1"_s, u"m2"_s, QString(), u"n4"_s, u"n5"_s, QString()}));
     QCOMPARE(names->currentText(), u"n3"_s);
 }
@@ -209,7 +210,7 @@ void TestGridCells::columnRules()
     QFETCH(QStringList, textsAfter);
     QFETCH(QString, enabledAfter);
     QFETCH(bool, finishedMessage);
-    m_grid->writeSettings(settings);
+    m_grid->folder.writeSettings(settings);
     m_grid->typeRow(row, texts);
     for (int c = 0; c < 5; ++c)
         m_grid->cell(row, c)->setEnabled(enabledBefore[c] == u'1');
@@ -218,22 +219,21 @@ void TestGridCells::columnRules()
 
     QCOMPARE(m_grid->rowTexts(row), textsAfter);
     QCOMPARE(m_grid->rowEnabled(row), enabledAfter);
-    QCOMPARE(m_grid->messages().texts(),
-             finishedMessage ? QStringList{kRowFinished} : QStringList());
+    QCOMPARE(m_grid->messages.texts(), finishedMessage ? QStringList{kRowFinished} : QStringList());
     if (finishedMessage)
-        QCOMPARE(m_grid->messages().shown().first().style, int(InformationNotice));
+        QCOMPARE(m_grid->messages.shown().first().style, int(InformationNotice));
 }
 
 void TestGridCells::rowFinishedAtPurposeNameLooksUpEndAtAction()
 {
-    m_grid->writeSettings(u"[表示しない]\nname=終了\n"_s);
+    m_grid->folder.writeSettings(u"[表示しない]\nname=終了\n"_s);
     m_grid->typeRow(1, {u"レイヤー"_s, u"L13"_s, u"表示しない"_s});
     m_grid->enter(1, 3);
     QCOMPARE(m_grid->rowEnabled(1), u"11111"_s);
 
     // No section "終了": an empty action list finishes the row again and closes it.
     m_grid->enter(1, 4);
-    QCOMPARE(m_grid->messages().texts(), (QStringList{kRowFinished, kRowFinished}));
+    QCOMPARE(m_grid->messages.texts(), (QStringList{kRowFinished, kRowFinished}));
     QCOMPARE(m_grid->rowEnabled(1), u"11100"_s);
     QCOMPARE(m_grid->rowTexts(1).mid(3), (QStringList{u"終了"_s, u"終了"_s}));
 }
@@ -242,11 +242,11 @@ void TestGridCells::rowFinishedAtPurposeNameLooksUpEndAtAction()
 // follows Combo15 there, and its handler would finish row 1 behind the user's back.
 void TestGridCells::finishingTheFocusedCellMovesIntoNoOtherCell()
 {
-    m_grid->writeSettings(QString());
+    m_grid->folder.writeSettings(QString());
     m_grid->enter(3, 4);
 
     QCOMPARE(m_grid->rowEnabled(3), u"11100"_s);
-    QCOMPARE(m_grid->messages().texts(), QStringList{kRowFinished});
+    QCOMPARE(m_grid->messages.texts(), QStringList{kRowFinished});
     QCOMPARE(m_grid->cell(u"Combo5"_s)->count(), 0);
     QVERIFY(!qobject_cast<QComboBox *>(QApplication::focusWidget()));
     QCOMPARE(m_grid->rowEnabled(1), u"11111"_s);
@@ -280,9 +280,9 @@ void TestGridCells::focusReturningToTheCurrentCellRunsNothing()
     QFETCH(QString, target);
     QFETCH(Qt::FocusReason, arriving);
     QFETCH(int, entries);
-    m_grid->writeSettings(u"[shugo]\nname=a,b\n"_s);
+    m_grid->folder.writeSettings(u"[shugo]\nname=a,b\n"_s);
     m_grid->enter(m_grid->cell(u"Combo21"_s));
-    m_grid->writeSettings(u"[shugo]\nname=a,b,c\n"_s);
+    m_grid->folder.writeSettings(u"[shugo]\nname=a,b,c\n"_s);
 
     QFocusEvent focusOut(QEvent::FocusOut, leaving);
     QCoreApplication::sendEvent(m_grid->cell(u"Combo21"_s), &focusOut);
@@ -305,7 +305,8 @@ void TestGridCells::tabKeyRunsTheCascadeInTabOrder()
 {
     QFETCH(QStringList, disabled);
     // Lists that finish no row and fix no subject name, so the order stays as it is.
-    m_grid->writeSettings(u"[shugo]\nname=S\n[S]\ntype=N\nname=T\n[T]\nname=P\n[P]\nname=a,b\n"_s);
+    m_grid->folder.writeSettings(
+        u"[shugo]\nname=S\n[S]\ntype=N\nname=T\n[T]\nname=P\n[P]\nname=a,b\n"_s);
     for (int row = 0; row < 12; ++row)
         m_grid->typeRow(row, {u"S"_s, u"N"_s, u"T"_s, u"P"_s});
     for (const QString &name : disabled)
@@ -331,7 +332,7 @@ void TestGridCells::tabKeyRunsTheCascadeInTabOrder()
         visited.append(cell->objectName());
     }
     QCOMPARE(visited, expected);
-    QCOMPARE(m_grid->messages().texts(), QStringList());
+    QCOMPARE(m_grid->messages.texts(), QStringList());
 }
 
 QTEST_MAIN(TestGridCells)

@@ -79,13 +79,13 @@ private:
 void TestGridPage::init()
 {
     m_grid = std::make_unique<test::GridPageHarness>();
-    m_grid->writeSettings(kSettings);
+    m_grid->folder.writeSettings(kSettings);
 }
 
 void TestGridPage::cleanup()
 {
+    QVERIFY(test::WizardBench::closeAll());
     m_grid.reset();
-    QVERIFY(windowCollection().isEmpty());
 }
 
 QWidget *TestGridPage::visibleAtPaneCentre() const
@@ -119,17 +119,17 @@ void TestGridPage::loadShowsTheGridPane()
         QCOMPARE(m_grid->rowEnabled(row), u"11111"_s);
         QCOMPARE(m_grid->rowTexts(row), QStringList(5, QString()));
     }
-    QCOMPARE(m_grid->messages().texts(), QStringList());
+    QCOMPARE(m_grid->messages.texts(), QStringList());
 }
 
 void TestGridPage::missingIconAndHelpPageStillOpen()
 {
-    QFile::remove(m_grid->folder().file(u"ico/sw.ico"_s));
-    QFile::remove(m_grid->folder().file(u"help/help3.htm"_s));
+    QFile::remove(m_grid->folder.file(u"ico/sw.ico"_s));
+    QFile::remove(m_grid->folder.file(u"help/help3.htm"_s));
     m_grid->show();
     QVERIFY(m_grid->page()->isVisible());
     QVERIFY(m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().isEmpty());
-    QCOMPARE(m_grid->messages().texts(), QStringList());
+    QCOMPARE(m_grid->messages.texts(), QStringList());
 }
 
 void TestGridPage::scrollingMovesTheRows_data()
@@ -231,7 +231,7 @@ void TestGridPage::forward()
     QFETCH(bool, goesOn);
     QFETCH(QString, gridSummary);
     QFETCH(QString, script);
-    Session &session = m_grid->wizard().session();
+    Session &session = m_grid->wizard.session();
     setDrawings(session, {u"C:\\a\\p1.dwg"_s, u"C:\\a\\p2.dwg"_s});
     m_grid->show();
     for (int row = 0; row < rows.size(); ++row)
@@ -239,10 +239,10 @@ void TestGridPage::forward()
 
     next();
 
-    QWidget *comment = m_grid->wizard().loaded(PageId::Comment);
+    QWidget *comment = m_grid->wizard.loaded(PageId::Comment);
     QCOMPARE(comment && comment->isVisible(), goesOn);
     QCOMPARE(m_grid->page()->isVisible(), !goesOn);
-    QCOMPARE(m_grid->messages().texts().contains(kNotDescribed), !goesOn);
+    QCOMPARE(m_grid->messages.texts().contains(kNotDescribed), !goesOn);
     QCOMPARE(session.GridSummary, gridSummary);
     QCOMPARE(session.PreviousGridSummary, gridSummary);
     QCOMPARE(session.ScriptText, script);
@@ -252,21 +252,21 @@ void TestGridPage::forward()
 
 void TestGridPage::forwardRegeneratesOnlyAChangedGrid()
 {
-    Session &session = m_grid->wizard().session();
+    Session &session = m_grid->wizard.session();
     setDrawings(session, {u"C:\\a\\p1.dwg"_s});
     m_grid->show();
     m_grid->typeRow(0, kLayerOff);
     next();
-    QWidget *comment = m_grid->wizard().loaded(PageId::Comment);
+    QWidget *comment = m_grid->wizard.loaded(PageId::Comment);
     QVERIFY(comment->isVisible());
 
     session.ScriptText = u"kept"_s;
-    m_grid->wizard().go(comment, PageId::Grid);
+    m_grid->wizard.go(comment, PageId::Grid);
     next();
     QVERIFY(comment->isVisible());
     QCOMPARE(session.ScriptText, u"kept"_s);
 
-    m_grid->wizard().go(comment, PageId::Grid);
+    m_grid->wizard.go(comment, PageId::Grid);
     m_grid->type(0, 1, u"L14"_s);
     next();
     QVERIFY(comment->isVisible());
@@ -275,7 +275,7 @@ void TestGridPage::forwardRegeneratesOnlyAChangedGrid()
 
 void TestGridPage::progressDisplayDuringAndAfterGeneration()
 {
-    Session &session = m_grid->wizard().session();
+    Session &session = m_grid->wizard.session();
     setDrawings(session, {u"C:\\a\\p1.dwg"_s, u"C:\\a\\p2.dwg"_s, u"C:\\a\\p3.dwg"_s});
     m_grid->show();
     m_grid->typeRow(0, kLayerOff);
@@ -312,7 +312,7 @@ void TestGridPage::progressDisplayDuringAndAfterGeneration()
     QVERIFY(bar->isVisibleTo(page));
 
     // Coming back from the comment page: the progress display is gone, and so is the example.
-    m_grid->wizard().go(m_grid->wizard().loaded(PageId::Comment), PageId::Grid);
+    m_grid->wizard.go(m_grid->wizard.loaded(PageId::Comment), PageId::Grid);
     QTRY_VERIFY(!bar->isVisible());
     QVERIFY(!caption->isVisible());
     QVERIFY(!example->isVisible());
@@ -326,11 +326,11 @@ void TestGridPage::backShowsTheDrawingListAndKeepsTheGrid()
     m_grid->typeRow(2, kSave);
     m_grid->child<QScrollBar>(u"VScroll1"_s)->setValue(600);
     QTest::mouseClick(m_grid->child<QPushButton>(u"Cmdbefore"_s), Qt::LeftButton);
-    QWidget *drawings = m_grid->wizard().loaded(PageId::Drawings);
+    QWidget *drawings = m_grid->wizard.loaded(PageId::Drawings);
     QVERIFY(drawings && drawings->isVisible());
     QVERIFY(!m_grid->page()->isVisible());
 
-    m_grid->wizard().go(drawings, PageId::Grid);
+    m_grid->wizard.go(drawings, PageId::Grid);
     QVERIFY(m_grid->page()->isVisible());
     QCOMPARE(m_grid->rowTexts(2), kSave);
     QCOMPARE(m_grid->child<QScrollBar>(u"VScroll1"_s)->value(), 600);
@@ -350,12 +350,12 @@ void TestGridPage::cancel()
     QFETCH(bool, closes);
     m_grid->show();
     m_grid->typeRow(0, kLayerOff);
-    m_grid->messages().queueAnswer(answer);
+    m_grid->messages.queueAnswer(answer);
 
     QTest::mouseClick(m_grid->child<QPushButton>(u"cmdcan"_s), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QCOMPARE(m_grid->messages().texts(), QStringList{u"ウィザードを中止しますか？"_s});
+    QCOMPARE(m_grid->messages.texts(), QStringList{u"ウィザードを中止しますか？"_s});
     QCOMPARE(windowCollection().isEmpty(), closes);
     if (!closes) {
         QVERIFY(m_grid->page()->isVisible());
