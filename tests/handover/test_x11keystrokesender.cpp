@@ -1,4 +1,5 @@
 #include "platform/keystrokes/x11keystrokesender.h"
+#include "support/testfiles.h"
 #include "x11desktop.h"
 
 #include <QFile>
@@ -21,12 +22,6 @@ const QString ScriptCommand = QStringLiteral("_script\n/tmp/some dir (x)+y\\cafÃ
                                              "tmp.scr\r");
 
 enum class Target { Short, Long, Either, None };
-
-QByteArray recorded(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -130,13 +125,14 @@ void TestX11KeystrokeSender::sendText()
     // Wait for all the bytes; a short record then shows in the comparisons below.
     const QByteArray expected = sent ? ScriptCommand.toUtf8() : QByteArray();
     const auto complete = [&] {
-        return recorded(desktop.shortRecord).size() + recorded(desktop.longRecord).size() >=
+        return test::readBytes(desktop.shortRecord).size() +
+                   test::readBytes(desktop.longRecord).size() >=
                expected.size();
     };
     if (!QTest::qWaitFor(complete, 30000))
         qWarning("fewer bytes arrived than were typed");
-    const QByteArray shortRecord = recorded(desktop.shortRecord);
-    const QByteArray longRecord = recorded(desktop.longRecord);
+    const QByteArray shortRecord = test::readBytes(desktop.shortRecord);
+    const QByteArray longRecord = test::readBytes(desktop.longRecord);
     switch (target) {
     case Target::Short:
         QCOMPARE(shortRecord, expected);

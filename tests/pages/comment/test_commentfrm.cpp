@@ -1,23 +1,18 @@
+#include "support/widgettexts.h"
 #include "support/wizardbench.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace tavrolin;
+using tavrolin::test::asShown;
 using tavrolin::test::WizardBench;
 
 namespace {
 
 const QString DateLine = QStringLiteral(";作成日時2000/05/06 15:00:16");
-
-// The box separates its lines with line feeds only.
-QString asShown(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-}
 
 } // namespace
 
@@ -40,10 +35,7 @@ private:
     {
         return m_bench->control<QPlainTextEdit>(PageId::Comment, "RichTextBox1");
     }
-    void click(const char *button) const
-    {
-        QTest::mouseClick(m_bench->control<QPushButton>(PageId::Comment, button), Qt::LeftButton);
-    }
+    void click(const char *button) const { m_bench->click(PageId::Comment, button); }
 
     std::unique_ptr<WizardBench> m_bench;
 };

@@ -4,13 +4,13 @@
 #include "pages/finish/finishfrm.h"
 #include "platform/keystrokes/recordingkeystrokesender.h"
 #include "support/testfiles.h"
+#include "support/widgettexts.h"
 #include "support/wizardbench.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -21,14 +21,6 @@ namespace {
 
 const QString NotRunning = QStringLiteral("Aucadが起動していません");
 const QString NoExtension = QStringLiteral("拡張子の.scrも記述してください");
-
-QStringList itemsOf(const QComboBox *combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
 
 QString settingsWithApplications(const QString &names)
 {
@@ -61,10 +53,7 @@ private:
     {
         return m_bench->control<Widget>(PageId::Finish, name);
     }
-    void click(const char *name) const
-    {
-        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
-    }
+    void click(const char *name) const { m_bench->click(PageId::Finish, name); }
     // Shows the finish page the way the review page's "次へ＞" does, which writes tmp.scr.
     void forwardFromReview();
 
@@ -92,7 +81,7 @@ void TestFinishPage::cleanup()
 void TestFinishPage::forwardFromReview()
 {
     m_bench->show(PageId::Review);
-    QTest::mouseClick(m_bench->control<QPushButton>(PageId::Review, "cmdnext"), Qt::LeftButton);
+    m_bench->click(PageId::Review, "cmdnext");
     QVERIFY(QTest::qWaitForWindowActive(m_bench->wizard.loaded(PageId::Finish)));
 }
 
@@ -172,14 +161,14 @@ void TestFinishPage::applicationList()
     auto *combo = control<QComboBox>("Combo1");
     click("Check1");
     QTRY_VERIFY(combo->hasFocus());
-    QCOMPARE(itemsOf(combo), firstItems);
+    QCOMPARE(test::comboItems(combo), firstItems);
     QTest::keyClicks(combo, QStringLiteral("typed"));
 
     m_bench->folder.writeSettings(settingsWithApplications(secondValue));
     control<QCheckBox>("Check2")->setFocus(Qt::TabFocusReason);
     combo->setFocus(Qt::TabFocusReason);
 
-    QCOMPARE(itemsOf(combo), secondItems);
+    QCOMPARE(test::comboItems(combo), secondItems);
     QCOMPARE(combo->currentText(), QStringLiteral("typed"));
 }
 

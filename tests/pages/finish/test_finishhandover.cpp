@@ -3,25 +3,13 @@
 #include "support/testfiles.h"
 #include "support/wizardbench.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace tavrolin;
 using tavrolin::test::WizardBench;
 using tavrolin::test::X11Desktop;
-
-namespace {
-
-QByteArray recorded(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 // The finish page's "実行" with the real keystroke sender: the page runs on the offscreen
 // platform, the keystrokes go to a recording terminal titled "AutoCAD 2000" on a private Xvfb
@@ -94,19 +82,19 @@ void TestFinishHandOver::run()
                     QStringLiteral("[aplicationname]\r\nname=AutoCAD 2000,AutoCAD R14\r\n"));
     setProgramFolder(folder);
     m_bench->show(PageId::Finish);
-    QTest::mouseClick(m_bench->control<QCheckBox>(PageId::Finish, "Check1"), Qt::LeftButton);
+    m_bench->click(PageId::Finish, "Check1");
     auto *combo = m_bench->control<QComboBox>(PageId::Finish, "Combo1");
     QTRY_VERIFY(combo->hasFocus());
     combo->setCurrentIndex(0); // "AutoCAD 2000", the first title of the settings
 
-    QTest::mouseClick(m_bench->control<QPushButton>(PageId::Finish, "cmdnext"), Qt::LeftButton);
+    m_bench->click(PageId::Finish, "cmdnext");
 
     QCOMPARE(m_bench->messages.texts(), QStringList());
     const QString path = folder + QStringLiteral("/scr/tmp.scr");
     const QByteArray expected =
         (QStringLiteral("_script\n") + (quoted ? u'"' + path + u'"' : path) + u'\r').toUtf8();
-    QTRY_VERIFY_WITH_TIMEOUT(recorded(m_record).size() >= expected.size(), 30000);
-    QCOMPARE(recorded(m_record), expected);
+    QTRY_VERIFY_WITH_TIMEOUT(test::readBytes(m_record).size() >= expected.size(), 30000);
+    QCOMPARE(test::readBytes(m_record), expected);
 }
 
 QTEST_MAIN(TestFinishHandOver)

@@ -1,14 +1,15 @@
 #include "generation/scriptfile.h"
 #include "pages/review/chunkedtextfill.h"
 #include "support/testfiles.h"
+#include "support/widgettexts.h"
 #include "support/wizardbench.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace tavrolin;
+using tavrolin::test::asShown;
 using tavrolin::test::WizardBench;
 
 namespace {
@@ -23,11 +24,6 @@ const QByteArray OneDrawingFile =
     QByteArrayLiteral(".filedia 0\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n.filedia 1 \r\n"
                       "; \x90\x7d\x96\xca\r\n;\x8d\xec\x90\xac\x93\xfa\x8e\x9e"
                       "2000/05/06 15:00:16\r\n\r\n");
-
-QString asShown(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-}
 
 } // namespace
 
@@ -54,10 +50,7 @@ private:
     {
         return m_bench->control<QPlainTextEdit>(PageId::Review, "RichTextBox1");
     }
-    void click(const char *button) const
-    {
-        QTest::mouseClick(m_bench->control<QPushButton>(PageId::Review, button), Qt::LeftButton);
-    }
+    void click(const char *button) const { m_bench->click(PageId::Review, button); }
     QString workingFile() const { return m_bench->folder.file(QStringLiteral("scr/tmp.scr")); }
 
     std::unique_ptr<WizardBench> m_bench;
