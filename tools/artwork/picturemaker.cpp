@@ -57,12 +57,14 @@ QImage blankPicture(int width, int height)
     return image;
 }
 
-// Where the parts of a picture of a batch of drawings stand: the sheets from back to front, the
-// floor plan and notes on the front sheet, and the badge that says what the page is about.
+// Where the parts of a picture of a batch of drawings stand: three sheets of one size, each
+// further back one step up and to the right of the front sheet, the floor plan and notes on the
+// front sheet, and the badge that says what the page is about.
 struct BatchLayout
 {
     QSize size;
-    QRectF sheets[3];
+    QSizeF sheet;
+    qreal step;
     QRectF floorPlan;
     QRectF notes;
     void (MotifPainter::*badge)(const QPointF &centre, qreal radius);
@@ -76,9 +78,10 @@ QImage batchPicture(const BatchLayout &layout)
     QPainter painter(&image);
     MotifPainter motif(painter);
     motif.backdrop(image.rect(), 10);
-    motif.backSheet(layout.sheets[0], 9);
-    motif.backSheet(layout.sheets[1], 9);
-    motif.frontSheet(layout.sheets[2], 9);
+    const QPointF front(14.5, 28.5);
+    for (const int back : {2, 1})
+        motif.backSheet(QRectF(front + QPointF(back, -back) * layout.step, layout.sheet), 9);
+    motif.frontSheet(QRectF(front, layout.sheet), 9);
     motif.floorPlan(layout.floorPlan);
     motif.notes(layout.notes);
     (motif.*layout.badge)(layout.badgeCentre, layout.badgeRadius);
@@ -104,27 +107,17 @@ QImage PictureMaker::windowIcon(int size)
 QImage PictureMaker::welcomePicture()
 {
     // A batch of drawings: two sheets behind the one being worked on.
-    return batchPicture({.size = QSize(WelcomeWidth, WelcomeHeight),
-                         .sheets = {QRectF(30.5, 12.5, 76, 58), QRectF(22.5, 20.5, 76, 58),
-                                    QRectF(14.5, 28.5, 76, 58)},
-                         .floorPlan = QRectF(24, 44, 36, 30),
-                         .notes = QRectF(66, 46, 18, 20),
-                         .badge = &MotifPainter::promptBadge,
-                         .badgeCentre = QPointF(95, 95),
-                         .badgeRadius = 16});
+    return batchPicture({QSize(WelcomeWidth, WelcomeHeight), QSizeF(76, 58), 8,
+                         QRectF(24, 44, 36, 30), QRectF(66, 46, 18, 20), &MotifPainter::promptBadge,
+                         QPointF(95, 95), 16});
 }
 
 QImage PictureMaker::finishPicture()
 {
     // The same batch, neatly stacked and done.
-    return batchPicture({.size = QSize(FinishWidth, FinishHeight),
-                         .sheets = {QRectF(26.5, 16.5, 80, 62), QRectF(20.5, 22.5, 80, 62),
-                                    QRectF(14.5, 28.5, 80, 62)},
-                         .floorPlan = QRectF(24, 45, 38, 32),
-                         .notes = QRectF(68, 47, 20, 20),
-                         .badge = &MotifPainter::checkBadge,
-                         .badgeCentre = QPointF(101, 92),
-                         .badgeRadius = 18});
+    return batchPicture({QSize(FinishWidth, FinishHeight), QSizeF(80, 62), 6,
+                         QRectF(24, 45, 38, 32), QRectF(68, 47, 20, 20), &MotifPainter::checkBadge,
+                         QPointF(101, 92), 18});
 }
 
 } // namespace tavrolin
