@@ -1,6 +1,5 @@
-#include "platform/preview/dwgthumbnail.h"
-
 #include "drawingbuilder.h"
+#include "platform/preview/dwgthumbnail.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,4 @@
 #include "cli/previewcommand.h"
-
 #include "drawingbuilder.h"
 
 #include <QFile>

@@ -1,6 +1,5 @@
-#include "platform/preview/drawingpreviewreader.h"
-
 #include "drawingbuilder.h"
+#include "platform/preview/drawingpreviewreader.h"
 
 #include <QDir>
 #include <QRegularExpression>
