@@ -441,7 +441,16 @@ void TestOpenSelectFrm::previewOnClick()
     clickEntry(1);
     QCOMPARE(preview->drawingPath(), path(u"blank.dwg"_s));
     QVERIFY(!preview->hasPreview());
+    // An entry that is already the current one previews again when clicked.
+    clickEntry(1);
+    QVERIFY(!preview->hasPreview());
+    {
+        const QSignalBlocker quiet(list());
+        list()->setCurrentRow(0);
+    }
     clickEntry(0);
+    QCOMPARE(preview->drawingPath(), path(u"thumb.dxf"_s));
+    QVERIFY(preview->hasPreview());
     m_bench->messages.queueAnswer(AnswerYes);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(preview->drawingPath(), QString());

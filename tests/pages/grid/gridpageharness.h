@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/wizardbench.h"
+#include "support/wizarddriver.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -36,14 +37,7 @@ public:
     QComboBox *cell(const QString &name) const { return child<QComboBox>(name); }
     QComboBox *cell(int row, int column) const { return cell(cellName(row, column)); }
 
-    // The cell names as the page names them: row 0's own names, then Combo1 to Combo55.
-    static QString cellName(int row, int column)
-    {
-        static const QStringList rowZero{
-            QStringLiteral("shugotypeCmb"), QStringLiteral("shugonamecmb"),
-            QStringLiteral("purpusetype"), QStringLiteral("purpusename"), QStringLiteral("docmb")};
-        return row == 0 ? rowZero[column] : QStringLiteral("Combo%1").arg(5 * row - 4 + column);
-    }
+    static QString cellName(int row, int column) { return WizardDriver::cellName(row, column); }
 
     // Types a whole text into a cell without moving into it.
     void type(int row, int column, const QString &text) const
