@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 namespace tavrolin {
 
 namespace {
@@ -26,12 +28,16 @@ QString usage()
 
 } // namespace
 
+// A first word that is no option is a sub-command, known or not (a mistyped one gets the
+// usage, not the wizard); options other than help and version are the toolkit's own (such as
+// -platform) and go to the wizard.
 bool isHeadlessCommand(const QStringList &arguments)
 {
     if (arguments.size() < 2)
         return false;
     const QString &word = arguments[1];
-    return word == kScript || word == kPreview || word.startsWith(u'-');
+    return !word.startsWith(u'-') || word == u"--help" || word == u"-h" || word == u"--version" ||
+           word == u"-v";
 }
 
 int runHeadlessCommand(const QStringList &arguments)
@@ -48,6 +54,8 @@ int runHeadlessCommand(const QStringList &arguments)
         return 0;
     }
     const bool asked = word == u"--help" || word == u"-h";
+    if (!asked)
+        QTextStream(stderr) << u"tavrolin: unknown command \""_s << word << u"\"\n"_s;
     QTextStream(asked ? stdout : stderr) << usage();
     return asked ? 0 : 2;
 }

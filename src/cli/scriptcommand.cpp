@@ -225,8 +225,10 @@ int writeOutput(const ScriptJob &job, const QString &text)
 {
     if (job.outputPath.isEmpty()) {
         const QByteArray bytes = scriptFileBytes(text);
-        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-        return std::fflush(stdout) == 0 ? 0 : kWriteFailed;
+        const auto size = static_cast<size_t>(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+            return report({QStringLiteral("標準出力に書けません"), kWriteFailed});
+        return 0;
     }
     QString error;
     if (!writeScriptFile(job.outputPath, text, &error))

@@ -9,8 +9,9 @@ namespace tavrolin {
 QString commentStamp(const QDateTime &now)
 {
     const QString date = now.date().toString(QStringLiteral("yyyy/MM/dd"));
-    if (now.time() == QTime(0, 0))
-        return date;
+    const QTime time = now.time();
+    if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)
+        return date; // the whole first second of the day: the stamp counts whole seconds
     return date + u' ' + now.time().toString(QStringLiteral("H:mm:ss"));
 }
 

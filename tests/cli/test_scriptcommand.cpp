@@ -47,6 +47,8 @@ private slots:
     void tooManyDrawingsAreRefused();
     void unwritableOutputIsReported();
     void helpAndVersion();
+    void unknownCommandGetsTheUsage();
+    void unwritableStandardOutputIsReported();
 
 private:
     Run run(const QStringList &arguments) const;
@@ -202,6 +204,28 @@ void TestScriptCommand::helpAndVersion()
     QVERIFY(version.waitForFinished(30000));
     QCOMPARE(version.exitCode(), 0);
     QVERIFY(version.readAllStandardOutput().startsWith("Tavrolin 1."));
+}
+
+void TestScriptCommand::unknownCommandGetsTheUsage()
+{
+    QProcess process;
+    process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"), {u"scrpit"_s});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().contains("scrpit"));
+}
+
+void TestScriptCommand::unwritableStandardOutputIsReported()
+{
+    if (!QFileInfo::exists(u"/dev/full"_s))
+        QSKIP("no /dev/full here to make writing fail");
+    QProcess process;
+    process.setStandardOutputFile(u"/dev/full"_s);
+    process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
+                  QStringList{u"script"_s} + standardOptions() + QStringList{u"a.dwg"_s});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(!process.readAllStandardError().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestScriptCommand)

@@ -42,6 +42,8 @@ void TestScriptFile::stamp_data()
         << QDateTime(QDate(2026, 1, 1), QTime(0, 0, 1)) << u"2026/01/01 0:00:01"_s;
     QTest::newRow("exactly midnight: the date alone")
         << QDateTime(QDate(2026, 1, 1), QTime(0, 0)) << u"2026/01/01"_s;
+    QTest::newRow("within the first second: the date alone")
+        << QDateTime(QDate(2026, 1, 1), QTime(0, 0, 0, 500)) << u"2026/01/01"_s;
 }
 
 void TestScriptFile::stamp()

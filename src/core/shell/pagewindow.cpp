@@ -3,6 +3,7 @@
 #include "shellservices.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 
 namespace tavrolin {
 
@@ -16,10 +17,20 @@ PageWindow::PageWindow(Kind kind) : QWidget(nullptr), m_kind(kind)
 void PageWindow::setBusy(bool busy)
 {
     setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
+    m_busy = busy;
+    if (!busy && m_closeWhenDone) {
+        m_closeWhenDone = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
 }
 
 void PageWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_busy) {
+        m_closeWhenDone = true;
+        event->ignore();
+        return;
+    }
     m_closing = true;
     event->accept();
     if (m_kind == Kind::WizardPage)

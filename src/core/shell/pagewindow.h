@@ -22,7 +22,9 @@ public:
     Kind kind() const { return m_kind; }
     bool isClosing() const { return m_closing; }
 
-    // The hourglass pointer while the page works; the arrow otherwise.
+    // The hourglass pointer while the page works; the arrow otherwise. A busy page lets the event
+    // loop run but must not vanish under its own work, so a request to close it (its close box,
+    // or the closing of every window) waits until the work is done.
     void setBusy(bool busy);
 
 signals:
@@ -36,6 +38,8 @@ protected:
 private:
     Kind m_kind;
     bool m_closing = false;
+    bool m_busy = false;
+    bool m_closeWhenDone = false;
 };
 
 } // namespace tavrolin

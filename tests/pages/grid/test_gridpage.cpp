@@ -68,6 +68,7 @@ private slots:
     void backShowsTheDrawingListAndKeepsTheGrid();
     void cancel_data();
     void cancel();
+    void closingThePageWhileItGeneratesEndsTheProgramAfterwards();
 
 private:
     QWidget *visibleAtPaneCentre() const;
@@ -361,6 +362,30 @@ void TestGridPage::cancel()
         QVERIFY(m_grid->page()->isVisible());
         QCOMPARE(m_grid->rowTexts(0), kLayerOff);
     }
+}
+
+// The close box works while the page is disabled: the page closes, and every window with it,
+// once the script is built, never under the work.
+void TestGridPage::closingThePageWhileItGeneratesEndsTheProgramAfterwards()
+{
+    QStringList paths;
+    for (int d = 0; d < 20000; ++d)
+        paths.append(u"C:\\a\\%1.dwg"_s.arg(d));
+    setDrawings(m_grid->session(), paths);
+    m_grid->show();
+    m_grid->typeRow(0, kLayerOff);
+    PageWindow *page = m_grid->page();
+    bool closedDuringWork = false;
+    QTimer::singleShot(0, page, [&] {
+        page->close();
+        closedDuringWork = !page->isEnabled() && windowCollection().contains(page);
+    });
+
+    next();
+
+    QVERIFY(closedDuringWork);
+    QCOMPARE(m_grid->session().ScriptText.count(u".open "_s), 20000);
+    QTRY_VERIFY(windowCollection().isEmpty());
 }
 
 QTEST_MAIN(TestGridPage)
