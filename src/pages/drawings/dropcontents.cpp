@@ -53,7 +53,7 @@ DropContents::Outcome DropContents::addFolder(const QString &folder, int capacit
                                               const std::function<bool()> &turn)
 {
     QStringList drawings;
-    QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         if (!turn())
             return Outcome::Stopped;

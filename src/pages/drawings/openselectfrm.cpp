@@ -255,8 +255,19 @@ void openselectfrm::importDrop(const QStringList &dropped)
 {
     av(ClipFile);
     DropContents contents;
-    switch (
-        contents.expand(dropped, Session::kDrawingCapacity, [this] { return turnEventLoop(); })) {
+    // While dropped folders are walked the old list still stands; the page takes no input, so
+    // nothing can move on with it before the drop has asked to replace it.
+    setEnabled(false);
+    setBusy(true);
+    const DropContents::Outcome walked = turnEventLoop(true)
+                                             ? contents.expand(dropped, Session::kDrawingCapacity,
+                                                               [this] { return turnEventLoop(); })
+                                             : DropContents::Outcome::Stopped;
+    if (walked != DropContents::Outcome::Stopped) {
+        setEnabled(true);
+        setBusy(false);
+    }
+    switch (walked) {
     case DropContents::Outcome::Stopped:
         return;
     case DropContents::Outcome::OverCapacity:

@@ -68,6 +68,9 @@ void finishfrm::buildControls()
     m_application->setObjectName(QStringLiteral("Combo1"));
     m_application->setEditable(true);
     m_application->setInsertPolicy(QComboBox::NoInsert);
+    // A typed beginning of a title stays as typed: it matches every window whose title begins
+    // with it, so completing it to a listed title would narrow the match.
+    m_application->setCompleter(nullptr);
     placeTwips(m_application, 4320, 840, 2295, 300);
     m_application->installEventFilter(this);
 

@@ -226,6 +226,9 @@ void TestOpenSelectFrm::drop_data()
     row("a folder keeps its place in the drop", none, 0, {u"set/2.dwg"_s, u"set/1.dwg"_s},
         {u"y.dxf"_s, u"set"_s, u"x.dwg"_s},
         {u"y.dxf"_s, u"set/1.dwg"_s, u"set/2.dwg"_s, u"x.dwg"_s}, none);
+    row("a folder: hidden files and folders too", none, 0,
+        {u"h/.cache/x.dxf"_s, u"h/.hidden.dwg"_s, u"h/v.dwg"_s}, {u"h"_s},
+        {u"h/.cache/x.dxf"_s, u"h/.hidden.dwg"_s, u"h/v.dwg"_s}, none);
     row("a folder named like a drawing", none, 0, {u"old.dwg/in.dxf"_s}, {u"old.dwg"_s},
         {u"old.dwg/in.dxf"_s}, none);
     row("a folder without drawings", none, 0, {u"e/notes.txt"_s}, {u"z.dwg"_s, u"e"_s}, none,
@@ -467,6 +470,9 @@ void TestOpenSelectFrm::statusArea_data()
     QTest::newRow("after load") << u"load"_s
                                 << u"clip shown, Label3 hidden \"\", Label2 hidden \"\", bar "
                                    u"hidden, window enabled"_s;
+    QTest::newRow("folders walked") << u"walk"_s
+                                    << u"clip playing, Label3 hidden \"\", Label2 shown \"\", bar "
+                                       u"hidden, window disabled, hourglass"_s;
     QTest::newRow("check pass") << u"check"_s
                                 << u"clip playing, Label3 shown \"\", Label2 shown \"\", bar "
                                    u"hidden, window enabled"_s;
@@ -501,7 +507,7 @@ void TestOpenSelectFrm::statusArea()
     m_bench->messages.queueAnswer(AnswerYes);
     if (moment == u"cleared")
         QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    if (moment == u"check" || moment == u"import")
+    if (moment == u"walk" || moment == u"check" || moment == u"import")
         QVERIFY2(seen.contains(expected), qPrintable(seen.join(u'\n')));
     else
         QCOMPARE(status(), expected);

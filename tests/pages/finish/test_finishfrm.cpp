@@ -42,6 +42,7 @@ private slots:
     void applicationList();
     void handOver_data();
     void handOver();
+    void typedTitleBeginningStaysAsTyped();
     void failedHandOverSkipsSave();
     void save_data();
     void save();
@@ -200,6 +201,24 @@ void TestFinishPage::handOver()
     QCOMPARE(m_sender->requests().constFirst().text,
              QStringLiteral("_script\n") + typedPath + u'\r');
     QVERIFY(m_bench->messages.shown().isEmpty());
+}
+
+// A typed beginning of a title is sent as typed, not completed to a listed title.
+void TestFinishPage::typedTitleBeginningStaysAsTyped()
+{
+    m_bench->folder.writeSettings(
+        QStringLiteral("[aplicationname]\r\nname=AutoCAD 2000,AutoCAD R14\r\n"));
+    m_bench->show(PageId::Finish);
+    click("Check1");
+    auto *title = control<QComboBox>("Combo1");
+    QCOMPARE(title->count(), 3);
+    QTest::keyClicks(title, QStringLiteral("AutoCAD"));
+    QCOMPARE(title->currentText(), QStringLiteral("AutoCAD"));
+
+    click("cmdnext");
+
+    QCOMPARE(m_sender->requests().size(), 1);
+    QCOMPARE(m_sender->requests().constFirst().windowTitle, QStringLiteral("AutoCAD"));
 }
 
 void TestFinishPage::failedHandOverSkipsSave()
