@@ -9,7 +9,9 @@
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/shell/pagewindow.h"
+#include "largejob.h"
 #include "pages/wizard/wizard.h"
+#include "support/wizarddriver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,45 +28,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kSettings =
-    u"[表示しない]\r\ntype=off\r\n[色を変える]\r\ntype=c\r\n"
-    u"[名前を付けて保存する]\r\ntype=saveas\r\n[ズームする]\r\ntype=zoom\r\n"_s;
-
-const QStringList kRows[] = {
-    {u"レイヤー"_s, u"L13"_s, u"表示しない"_s, u"終了"_s, u"終了"_s},
-    {u"レイヤー"_s, u"壁"_s, u"色を変える"_s, u"1"_s, u"終了"_s},
-    {u"図面"_s, u"すべて"_s, u"ズームする"_s, u"オブジェクト範囲で"_s, u"終了"_s},
-    {u"図面"_s, u"すべて"_s, u"名前を付けて保存する"_s, u"日付-1～xの形式"_s, u"終了"_s},
-};
-
-bool writeFile(const QString &path, const QString &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(ansi::encode(text)) >= 0;
-}
-
-QString cellName(int row, int column)
-{
-    static const QStringList rowZero{u"shugotypeCmb"_s, u"shugonamecmb"_s, u"purpusetype"_s,
-                                     u"purpusename"_s, u"docmb"_s};
-    return row == 0 ? rowZero[column] : u"Combo%1"_s.arg(5 * row - 4 + column);
-}
-
-void fillDrawings(Session &session)
-{
-    for (int d = 0; d < Session::kDrawingCapacity; ++d) {
-        const QString path = u"C:\\projects\\site %1\\plan-%2.dwg"_s.arg(d / 100).arg(d);
-        session.DrawingPaths[d] = path;
-        session.OpenCommands[d] = openCommand(path);
-    }
-    session.DrawingCount = Session::kDrawingCapacity;
-}
-
 void fillGrid(const QWidget &page)
 {
     for (int row = 0; row < 12; ++row) {
         for (int column = 0; column < 5; ++column)
-            page.findChild<QComboBox *>(cellName(row, column))->setEditText(kRows[row % 4][column]);
+            page.findChild<QComboBox *>(test::WizardDriver::cellName(row, column))
+                ->setEditText(bench::largeJobCell(row, column));
     }
 }
 
@@ -146,14 +115,14 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    if (!writeFile(folder.filePath(u"tavrolin.ini"_s), kSettings) ||
-        !writeFile(folder.filePath(u"commentdata.dat"_s), u";"_s))
+    if (!bench::writeAnsiFile(folder.filePath(u"tavrolin.ini"_s), bench::largeJobSettings()) ||
+        !bench::writeAnsiFile(folder.filePath(u"commentdata.dat"_s), u";"_s))
         return 1;
     setProgramFolder(folder.path());
 
     Wizard wizard;
     Session &session = wizard.session();
-    fillDrawings(session);
+    bench::fillLargeDrawingList(session);
     wizard.go(nullptr, PageId::Grid);
     QWidget *grid = wizard.loaded(PageId::Grid);
     fillGrid(*grid);
