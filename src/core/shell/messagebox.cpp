@@ -60,6 +60,16 @@ int showMessage(const QString &text, int style, const QString &title)
     return showRealBox(message);
 }
 
+QString failureDescription(const std::exception &failure)
+{
+    return QString::fromLocal8Bit(failure.what());
+}
+
+void showFailure(const std::exception &failure)
+{
+    showMessage(failureDescription(failure), ExclamationWarning);
+}
+
 ScriptedMessages::ScriptedMessages()
 {
     scripted() = this;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <exception>
 #include <memory>
 
 namespace tavrolin {
@@ -34,6 +35,12 @@ struct ShownMessage
 // Shows a modal message box over the active window and returns the answer. Every message of the
 // program goes through here, so tests can answer and observe them.
 int showMessage(const QString &text, int style, const QString &title = productName());
+
+// The description of a run-time failure, as a handler that traps every failure shows it.
+QString failureDescription(const std::exception &failure);
+
+// Shows a run-time failure's description in a warning box titled "Tavrolin".
+void showFailure(const std::exception &failure);
 
 // What tests install instead of real boxes: it records every message and answers from a queue
 // (OK when a box has only OK; No when a question finds the queue empty).

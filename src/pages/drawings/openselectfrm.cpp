@@ -42,11 +42,6 @@ const QString ClipFile = u"FileCopy.avi"_s;
 // as many insertions of one row.
 constexpr int ListBatch = 1000;
 
-QString describe(const std::exception &failure)
-{
-    return QString::fromLocal8Bit(failure.what());
-}
-
 // Runs a handler of the page; an unexpected failure is shown in a warning and ends the handler.
 template <typename Handler>
 void reportingFailures(Handler handler)
@@ -54,7 +49,7 @@ void reportingFailures(Handler handler)
     try {
         handler();
     } catch (const std::exception &failure) {
-        showMessage(describe(failure), ExclamationWarning);
+        showFailure(failure);
     }
 }
 
@@ -242,7 +237,7 @@ void openselectfrm::dropFiles(const QStringList &dropped)
         importDrop(dropped);
     } catch (const std::exception &failure) {
         if (self)
-            abandonDrop(describe(failure));
+            abandonDrop(failureDescription(failure));
     }
     if (!self)
         return;

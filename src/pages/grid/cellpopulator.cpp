@@ -74,7 +74,7 @@ void CellPopulator::populate(int row, int column)
     try {
         runHandler(row, column);
     } catch (const std::exception &failure) {
-        showMessage(QString::fromLocal8Bit(failure.what()), ExclamationWarning);
+        showFailure(failure);
     }
 }
 

@@ -182,7 +182,7 @@ void cmdfrm::cmdnextClick()
         m_context.navigator.go(this, PageId::Comment);
         setBusy(false);
     } catch (const std::exception &failure) {
-        showMessage(QString::fromLocal8Bit(failure.what()), ExclamationWarning);
+        showFailure(failure);
         setEnabled(true);
         setBusy(false);
     }
