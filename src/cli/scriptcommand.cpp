@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/drawingpath.h"
+#include "core/filefailure.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
@@ -56,7 +57,7 @@ std::optional<Failure> readUtf8Lines(const QString &path, const QString &what, Q
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure{what + QStringLiteral("を読めません: ") + path + u": "_s +
-                       file.errorString()};
+                       fileFailureReason(path, FileAction::Read)};
     QString text = QString::fromUtf8(file.readAll());
     text.remove(u'\r');
     *lines = text.split(u'\n');

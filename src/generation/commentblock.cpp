@@ -1,6 +1,7 @@
 #include "commentblock.h"
 
 #include "core/ansicodec.h"
+#include "core/filefailure.h"
 
 #include <QFile>
 
@@ -41,12 +42,12 @@ bool readCommentTemplate(const QString &path, QString *text, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+        *error = fileFailureReason(path, FileAction::Read);
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
+        *error = fileFailureReason(path, FileAction::Read);
         return false;
     }
     *text = ansi::decode(bytes);
