@@ -1,5 +1,6 @@
 #include "cli/headless.h"
 #include "pages/wizard/wizard.h"
+#include "platform/console/console.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -26,6 +27,7 @@ int main(int argc, char **argv)
 {
     const QStringList arguments = argumentsOf(argc, argv);
     if (tavrolin::isHeadlessCommand(arguments)) {
+        tavrolin::useParentConsole();
         QCoreApplication app(argc, argv);
         describeApplication();
         return tavrolin::runHeadlessCommand(app.arguments());

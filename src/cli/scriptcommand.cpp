@@ -11,12 +11,16 @@
 #include "generation/gridtexts.h"
 #include "generation/scriptfile.h"
 #include "generation/scriptgenerator.h"
+#include "platform/console/console.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -48,7 +52,7 @@ struct ScriptJob
 
 int report(const Failure &failure)
 {
-    QTextStream(stderr) << failure.message << Qt::endl;
+    writeConsoleText(stderr, failure.message + u'\n');
     return failure.status;
 }
 
@@ -225,6 +229,11 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
 int writeOutput(const ScriptJob &job, const QString &text)
 {
     if (job.outputPath.isEmpty()) {
+#ifdef Q_OS_WIN
+        // The script's CR LF line ends are bytes of the file: a stream in text mode would
+        // write each of them as CR CR LF.
+        _setmode(_fileno(stdout), _O_BINARY);
+#endif
         const QByteArray bytes = scriptFileBytes(text);
         const auto size = static_cast<size_t>(bytes.size());
         if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
