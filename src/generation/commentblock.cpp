@@ -1,8 +1,9 @@
 #include "commentblock.h"
 
-#include "core/ansicodec.h"
+#include "core/byteordermark.h"
 #include "core/filefailure.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace tavrolin {
@@ -50,8 +51,15 @@ bool readCommentTemplate(const QString &path, QString *text, QString *error)
         *error = fileFailureReason(path, FileAction::Read);
         return false;
     }
-    *text = ansi::decode(bytes);
+    *text = decodeTextFile(bytes);
     return true;
+}
+
+QString unreadableTemplateWarning(const QString &path, const QString &reason)
+{
+    return QStringLiteral(
+               "コメントのひな形 %1 を読めません。\n%2\n日時の行だけでコメントを始めます。")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace tavrolin

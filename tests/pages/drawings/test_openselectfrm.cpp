@@ -517,10 +517,13 @@ void TestOpenSelectFrm::brokenDataFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes"); // none: the file is missing
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("missing clip") << u"FileCopy.avi"_s << QByteArray();
-    QTest::newRow("damaged clip") << u"FileCopy.avi"_s << QByteArray("RIFF\x10\0\0\0AVI LIST", 16);
-    QTest::newRow("missing window icon") << u"ico/sw.ico"_s << QByteArray();
+    const QString missing = u"ファイルが見つかりません"_s;
+    QTest::newRow("missing clip") << u"FileCopy.avi"_s << QByteArray() << missing;
+    QTest::newRow("damaged clip") << u"FileCopy.avi"_s << QByteArray("RIFF\x10\0\0\0AVI LIST", 16)
+                                  << QString();
+    QTest::newRow("missing window icon") << u"ico/sw.ico"_s << QByteArray() << missing;
 }
 
 // A missing or damaged data file is reported (the icon's at load, the clip's at the drop) and
@@ -529,6 +532,7 @@ void TestOpenSelectFrm::brokenDataFile()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
 
     QVERIFY(QFile::remove(m_bench->folder.file(file)));
     if (!bytes.isEmpty())
@@ -536,7 +540,8 @@ void TestOpenSelectFrm::brokenDataFile()
     QVERIFY(dropFiles({u"a.dwg"_s}));
     QCOMPARE(messages().size(), 1);
     QVERIFY2(messages().first().startsWith(u"48 "_s) &&
-                 messages().first().contains(QFileInfo(file).fileName()),
+                 messages().first().contains(QFileInfo(file).fileName()) &&
+                 messages().first().contains(reason),
              qPrintable(messages().first()));
     QCOMPARE(listed(), paths({u"a.dwg"_s}));
     QCOMPARE(control<QLabel>("Label2")->text(), Added);
