@@ -36,6 +36,7 @@ private slots:
     void cleanup();
     void drop_data();
     void drop();
+    void linkedFolders();
     void sessionVariables();
     void capacity_data();
     void capacity();
@@ -217,9 +218,13 @@ void TestOpenSelectFrm::drop_data()
     row("a text file in a folder named dwg", none, 0, none, {u"dwg/readme.txt"_s}, none,
         {NotADrawing});
     row("an extension not at the end", none, 0, none, {u"plan.dwg.txt"_s}, none, {NotADrawing});
-    row("a folder: sub-folders, ordered by full path without regard to case", none, 0,
-        {u"p/b.dwg"_s, u"p/Sub2/a.dwg"_s, u"p/A.DXF"_s, u"p/sub/c.dwg"_s, u"p/C.dwg"_s}, {u"p"_s},
-        {u"p/A.DXF"_s, u"p/b.dwg"_s, u"p/C.dwg"_s, u"p/sub/c.dwg"_s, u"p/Sub2/a.dwg"_s}, none);
+    row("a folder: sub-folders, ordered by folder and file names without regard to case", none, 0,
+        {u"p/b.dwg"_s, u"p/Sub2/a.dwg"_s, u"p/A.DXF"_s, u"p/sub/c.dwg"_s, u"p/C.dwg"_s,
+         u"p/a-b/x.dwg"_s, u"p/a/y.dwg"_s},
+        {u"p"_s},
+        {u"p/a/y.dwg"_s, u"p/a-b/x.dwg"_s, u"p/A.DXF"_s, u"p/b.dwg"_s, u"p/C.dwg"_s,
+         u"p/sub/c.dwg"_s, u"p/Sub2/a.dwg"_s},
+        none);
     row("a folder: other files skipped", none, 0,
         {u"m/readme.txt"_s, u"m/a.dwg"_s, u"m/a.dwg.bak"_s, u"m/dwg"_s, u"m/deep/b.dxf"_s},
         {u"m"_s}, {u"m/a.dwg"_s, u"m/deep/b.dxf"_s}, none);
@@ -260,6 +265,31 @@ void TestOpenSelectFrm::drop()
     QVERIFY(!control<ClipPlayer>("Animation1")->isVisible());
     QVERIFY(!control<ClipPlayer>("Animation1")->isPlaying());
     QCOMPARE(control<QLabel>("Label2")->text(), expected.isEmpty() ? QString() : Added);
+}
+
+// Links to folders lead into them; each real folder is listed once, under its own path when the
+// dropped folder holds it, and a link to a folder already walked (here the dropped folder
+// itself) leads nowhere.
+void TestOpenSelectFrm::linkedFolders()
+{
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes shortcuts on Windows, not links to folders");
+#endif
+    makeFile(u"plans/a.dwg"_s);
+    makeFile(u"plans/sub/b.dxf"_s);
+    makeFile(u"d/own.dwg"_s);
+    makeFile(u"d/real/c.dwg"_s);
+    const QString d = m_files->filePath(u"d"_s);
+    for (const auto &[link, target] : {std::pair{u"plans"_s, u"plans"_s},
+                                       {u"again"_s, u"plans"_s},
+                                       {u"back"_s, u"d"_s},
+                                       {u"alias"_s, u"d/real"_s}})
+        QVERIFY(QFile::link(m_files->filePath(target), d + u'/' + link));
+
+    QVERIFY(dropFiles({u"d"_s}));
+
+    QCOMPARE(listed(), paths({u"d/again/a.dwg"_s, u"d/again/sub/b.dxf"_s, u"d/own.dwg"_s,
+                              u"d/real/c.dwg"_s}));
 }
 
 // Open lines quote a path with a blank; a shorter list leaves the longer one's lines behind its
