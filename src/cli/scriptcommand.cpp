@@ -148,7 +148,8 @@ struct Options
                                 QStringLiteral("FILE")};
     QCommandLineOption comment{QStringLiteral("comment"),
                                QStringLiteral("Comment template (default: commentdata.dat in the "
-                                              "program folder)."),
+                                              "program folder; without it, a warning and the "
+                                              "date line alone, as in the wizard)."),
                                QStringLiteral("FILE")};
     QCommandLineOption now{QStringLiteral("now"),
                            QStringLiteral("Local time of the date stamps, \"YYYY-MM-DD "
