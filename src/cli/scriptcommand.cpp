@@ -1,18 +1,18 @@
 #include "scriptcommand.h"
 
 #include "core/clock.h"
+#include "core/drawinglistfile.h"
 #include "core/drawingpath.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
 #include "generation/commentblock.h"
 #include "generation/generationview.h"
-#include "generation/gridtexts.h"
+#include "generation/gridtextfile.h"
 #include "generation/scriptfile.h"
 #include "generation/scriptgenerator.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
@@ -51,62 +51,15 @@ int report(const Failure &failure)
     return failure.status;
 }
 
-std::optional<Failure> readUtf8Lines(const QString &path, const QString &what, QStringList *lines)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{what + QStringLiteral("を読めません: ") + path + u": "_s +
-                       file.errorString()};
-    QString text = QString::fromUtf8(file.readAll());
-    text.remove(u'\r');
-    *lines = text.split(u'\n');
-    if (!lines->isEmpty() && lines->last().isEmpty())
-        lines->removeLast(); // the line end of the last line
-    return std::nullopt;
-}
-
-// One line per grid row from row 0; the five cells of a row separated by TAB.
-std::optional<Failure> readGrid(const QString &path, GridTextTable *grid)
-{
-    QStringList lines;
-    if (auto failure = readUtf8Lines(path, QStringLiteral("グリッドファイル"), &lines))
-        return failure;
-    if (lines.size() > kGridRows)
-        return Failure{QStringLiteral("グリッドファイルは%1行までです: %2 (%3行)")
-                           .arg(kGridRows)
-                           .arg(path)
-                           .arg(lines.size())};
-    for (int row = 0; row < lines.size(); ++row) {
-        const QStringList cells = lines[row].split(u'\t');
-        if (cells.size() > kGridColumns)
-            return Failure{QStringLiteral("グリッドファイルの%1行目のセルが%2個を超えています: %3")
-                               .arg(row + 1)
-                               .arg(kGridColumns)
-                               .arg(path)};
-        for (int column = 0; column < cells.size(); ++column)
-            grid->setCellText(row, column, cells[column]);
-    }
-    return std::nullopt;
-}
-
-std::optional<Failure> readDrawingList(const QString &path, QStringList *drawings)
-{
-    QStringList lines;
-    if (auto failure = readUtf8Lines(path, QStringLiteral("図面リスト"), &lines))
-        return failure;
-    for (const QString &line : std::as_const(lines)) {
-        if (!line.trimmed().isEmpty())
-            drawings->append(line);
-    }
-    return std::nullopt;
-}
-
 // The drawing list is checked as a drop onto the drawing list page would be.
 std::optional<Failure> checkDrawings(const QStringList &drawings)
 {
     for (const QString &path : drawings) {
         if (!isDrawingPath(path))
-            return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") + path};
+            return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") +
+                           visibleControls(path)};
+        if (!isScriptSafePath(path))
+            return Failure{unsafeDrawingPathMessage() + u": "_s + visibleControls(path)};
     }
     if (drawings.isEmpty())
         return Failure{QStringLiteral("ファイルが選択されてません")};
@@ -185,12 +138,12 @@ std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &
     job->drawings = parser.positionalArguments();
     if (auto failure = readOptionalTime(parser, options.now, &job->now))
         return failure;
-    if (auto failure = readGrid(parser.value(options.grid), &job->grid))
-        return failure;
-    if (parser.isSet(options.drawings)) {
-        if (auto failure = readDrawingList(parser.value(options.drawings), &job->drawings))
-            return failure;
-    }
+    QString error;
+    if (!readGridTextFile(parser.value(options.grid), &job->grid, &error))
+        return Failure{error};
+    if (parser.isSet(options.drawings) &&
+        !readDrawingListFile(parser.value(options.drawings), &job->drawings, &error))
+        return Failure{error};
     return checkDrawings(job->drawings);
 }
 
