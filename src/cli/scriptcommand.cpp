@@ -3,6 +3,8 @@
 #include "core/clock.h"
 #include "core/drawinglistfile.h"
 #include "core/drawingpath.h"
+#include "core/iniread.h"
+#include "core/inputfile.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
@@ -13,7 +15,6 @@
 #include "generation/scriptgenerator.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <optional>
@@ -114,7 +115,9 @@ void describe(QCommandLineParser &parser, const Options &options)
 {
     parser.setApplicationDescription(
         QStringLiteral("Builds the script file that the wizard would write for the same drawing "
-                       "list, grid texts and comment template, without any window."));
+                       "list, grid texts and comment template, without any window. Every input "
+                       "file must be a regular file of at most %1 MiB.")
+            .arg(kInputFileLimit / (1024 * 1024)));
     parser.addHelpOption();
     parser.addOptions({options.settings, options.grid, options.drawings, options.comment,
                        options.now, options.output});
@@ -130,15 +133,16 @@ std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &
         return Failure{QStringLiteral("--grid FILE を指定してください")};
     job->settingsPath = parser.isSet(options.settings) ? parser.value(options.settings)
                                                        : programFile(u"\\tavrolin.ini");
-    if (parser.isSet(options.settings) && !QFileInfo(job->settingsPath).isFile())
-        return Failure{QStringLiteral("設定ファイルがありません: ") + job->settingsPath};
+    QString error;
+    if (!settingsFileReadable(job->settingsPath, &error))
+        return Failure{
+            QStringLiteral("設定ファイル %1 を読めません: %2").arg(job->settingsPath, error)};
     job->commentPath = parser.isSet(options.comment) ? parser.value(options.comment)
                                                      : programFile(u"\\commentdata.dat");
     job->outputPath = parser.value(options.output);
     job->drawings = parser.positionalArguments();
     if (auto failure = readOptionalTime(parser, options.now, &job->now))
         return failure;
-    QString error;
     if (!readGridTextFile(parser.value(options.grid), &job->grid, &error))
         return Failure{error};
     if (parser.isSet(options.drawings) &&
