@@ -1,10 +1,9 @@
 #include "commentblock.h"
 
 #include "core/byteordermark.h"
-#include "core/filefailure.h"
+#include "core/inputfile.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace tavrolin {
 
@@ -41,16 +40,9 @@ QString normaliseLineBreaks(const QString &text)
 
 bool readCommentTemplate(const QString &path, QString *text, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = fileFailureReason(path, FileAction::Read);
+    QByteArray bytes;
+    if (!readInputFile(path, &bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = fileFailureReason(path, FileAction::Read);
-        return false;
-    }
     *text = decodeTextFile(bytes);
     return true;
 }
