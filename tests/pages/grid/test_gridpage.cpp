@@ -4,6 +4,7 @@
 #include "core/drawingpath.h"
 #include "core/session.h"
 #include "gridpageharness.h"
+#include "support/userinput.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -60,6 +61,8 @@ private slots:
     void scrollingMovesTheRows_data();
     void scrollingMovesTheRows();
     void tabKeyDoesNotScroll();
+    void wheelScrollsThePaneAndChangesNoCell_data();
+    void wheelScrollsThePaneAndChangesNoCell();
     void tabsBringTheirPaneToTheFront();
     void forward_data();
     void forward();
@@ -175,6 +178,42 @@ void TestGridPage::tabKeyDoesNotScroll()
     QCOMPARE(QApplication::focusWidget(), m_grid->cell(u"Combo43"_s));
     QCOMPARE(m_grid->child<QScrollBar>(u"VScroll1"_s)->value(), 0);
     QCOMPARE(m_grid->child(u"Picture1"_s)->pos(), QPoint(0, 0));
+}
+
+void TestGridPage::wheelScrollsThePaneAndChangesNoCell_data()
+{
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("between cells") << u"between"_s << false;
+    QTest::newRow("over a visited cell") << u"Combo1"_s << false;
+    QTest::newRow("over the cell that has the focus") << u"Combo1"_s << true;
+    QTest::newRow("over a disabled cell") << u"Combo2"_s << false;
+}
+
+// Each cell of row 1 holds the second entry of its list; one notch down would pick the third.
+void TestGridPage::wheelScrollsThePaneAndChangesNoCell()
+{
+    QFETCH(QString, over);
+    QFETCH(bool, focused);
+    m_grid->folder.writeSettings(u"[shugo]\nname=a,b,c\n[b]\ntype=x,y,z\n"_s);
+    m_grid->show();
+    for (QComboBox *cell : {m_grid->cell(1, 0), m_grid->cell(1, 1)}) {
+        m_grid->enter(cell);
+        cell->setCurrentIndex(1);
+    }
+    m_grid->cell(1, 1)->setEnabled(false);
+    if (!focused)
+        m_grid->child(u"cmdcan"_s)->setFocus();
+    // Between cells: in the gap right of Combo1.
+    const QComboBox *cell = m_grid->cell(over == u"between"_s ? u"Combo1"_s : over);
+    const QPoint at = over == u"between"_s ? QPoint(cell->width() + 2, cell->height() / 2)
+                                           : cell->rect().center();
+
+    test::rollWheel(m_grid->page(), cell->mapTo(m_grid->page(), at), -1);
+
+    QCOMPARE(m_grid->rowTexts(1).mid(0, 2), (QStringList{u"b"_s, u"y"_s}));
+    QVERIFY(m_grid->child<QScrollBar>(u"VScroll1"_s)->value() > 0);
+    QVERIFY(m_grid->child(u"Picture1"_s)->y() < 0);
 }
 
 void TestGridPage::tabsBringTheirPaneToTheFront()
