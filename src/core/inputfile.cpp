@@ -13,19 +13,18 @@ namespace {
 
 QString tooLarge(qint64 limit)
 {
-    return QStringLiteral("%1 (%2 まで)")
-        .arg(fileProblemText(FileProblem::TooLarge),
-             QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat));
+    return fileProblemText(FileProblem::TooLarge) +
+           QStringLiteral(" (%1 まで)")
+               .arg(QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat));
 }
 
 // Why the file cannot be read, judged before opening it: opening a FIFO would block, and a
 // device or a folder is no input file.
-QString refusalBeforeOpening(const QFileInfo &info, qint64 limit)
+QString refusalBeforeOpening(const QString &path, qint64 limit)
 {
-    if (!info.exists())
-        return fileFailureReason(info.filePath(), FileAction::Read); // which part is missing
-    if (info.isDir())
-        return fileProblemText(FileProblem::IsAFolder);
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return fileFailureReason(path, FileAction::Read);
     if (!info.isFile())
         return fileProblemText(FileProblem::NotRegularFile);
     if (info.size() > limit)
@@ -39,7 +38,7 @@ QString refusalBeforeOpening(const QFileInfo &info, qint64 limit)
 
 bool readInputFile(const QString &path, QByteArray *bytes, QString *reason, qint64 limit)
 {
-    *reason = refusalBeforeOpening(QFileInfo(path), limit);
+    *reason = refusalBeforeOpening(path, limit);
     if (!reason->isEmpty())
         return false;
     QFile file(path);
