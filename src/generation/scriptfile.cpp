@@ -3,6 +3,7 @@
 #include "core/ansicodec.h"
 #include "core/filefailure.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tavrolin {
@@ -20,6 +21,12 @@ QByteArray scriptFileBytes(const QString &text)
 
 bool writeScriptFile(const QString &path, const QString &text, QString *error)
 {
+    // A device or a pipe in the file's place would be replaced by a plain file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        *error = fileProblemText(FileProblem::NotRegularFile);
+        return false;
+    }
     QSaveFile file(path);
     const QByteArray bytes = scriptFileBytes(text);
     // The explicit flush: a failure to write the buffered bytes while committing would go

@@ -14,8 +14,8 @@ QString scriptFileText(const QString &scriptText, const QString &commentText);
 QByteArray scriptFileBytes(const QString &text);
 
 // Writes a script file whole or not at all: the bytes go to a temporary file beside `path`,
-// which then replaces it. On failure returns false, says why in *error and leaves an existing
-// file as it was.
+// which then replaces it. A device or a pipe in its place is refused. On failure returns false,
+// says why in *error and leaves an existing file as it was.
 bool writeScriptFile(const QString &path, const QString &text, QString *error);
 
 // The lines of a text that hold characters the ANSI code page cannot hold, which a script file
