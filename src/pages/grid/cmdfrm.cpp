@@ -10,6 +10,7 @@
 #include "generation/scriptgenerator.h"
 #include "gridpane.h"
 #include "gridprogressview.h"
+#include "pages/help/helpview.h"
 #include "pages/wizard/pagefactories.h"
 
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <exception>
 
 using namespace Qt::StringLiterals;
@@ -85,7 +85,7 @@ void cmdfrm::createPanes()
     m_helpPane->setAutoFillBackground(true);
     placeTwips(m_helpPane, 240, 720, 9255, 1935);
     m_helpPane->lower();
-    m_browser = new QTextBrowser(m_helpPane);
+    m_browser = new HelpView(m_helpPane);
     m_browser->setObjectName(u"WebBrowser1"_s);
     placeTwips(m_browser, 120, 240, 9015, 1575);
 
@@ -163,11 +163,11 @@ void cmdfrm::checkSettingsFile()
                 ExclamationWarning);
 }
 
-// A missing instruction page leaves the pane empty; the rest of the page works as usual.
+// The instruction page is read as the help browser reads its pages: a missing one shows, as
+// there, a short page that names it and says why; the rest of the page works as usual.
 void cmdfrm::helpinput()
 {
-    m_browser->setSource(QUrl::fromLocalFile(programFile(u"\\help\\help3.htm")),
-                         QTextDocument::HtmlResource);
+    m_browser->navigate(QUrl::fromLocalFile(programFile(u"\\help\\help3.htm")));
 }
 
 void cmdfrm::hideProgress()

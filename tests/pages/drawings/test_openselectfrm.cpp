@@ -9,7 +9,9 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -69,6 +71,7 @@ private:
     QStringList listed();
     QStringList messages() const;
     QString status() const;
+    void verifyShownWhole();
 
     std::unique_ptr<test::WizardBench> m_bench;
     std::unique_ptr<QTemporaryDir> m_files;
@@ -189,6 +192,27 @@ QString TestOpenSelectFrm::status() const
             : u"in between"_s);
 }
 
+// Every listed entry is shown whole: its row holds all its text, the list scrolls sideways as far
+// as the widest entry reaches, and resting the mouse on an entry shows its path as a tooltip.
+void TestOpenSelectFrm::verifyShownWhole()
+{
+    QListWidget *view = list();
+    const QFontMetrics metrics = view->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < view->count(); ++row) {
+        const QString text = view->item(row)->text();
+        widest = qMax(widest, metrics.horizontalAdvance(text));
+        QVERIFY2(view->visualItemRect(view->item(row)).width() > widest, qPrintable(text));
+    }
+    QVERIFY(view->horizontalScrollBar()->maximum() >= widest - view->viewport()->width());
+    if (view->count() == 0)
+        return;
+    const QRect last = view->visualItemRect(view->item(view->count() - 1));
+    QHelpEvent help(QEvent::ToolTip, last.center(), view->viewport()->mapToGlobal(last.center()));
+    QCoreApplication::sendEvent(view->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), view->item(view->count() - 1)->text());
+}
+
 void TestOpenSelectFrm::drop_data()
 {
     QTest::addColumn<QStringList>("before"); // the list the drop meets
@@ -213,6 +237,12 @@ void TestOpenSelectFrm::drop_data()
         {u"my plans/a b.dwg"_s, u"図面/平面.dwg"_s}, none);
     row("replacing a list, yes", five, AnswerYes, none, three, three, {Replace});
     row("replacing a list, no", five, AnswerNo, none, three, five, {Replace});
+    // The rows share one size, taken from one entry: here the last one, the shortest.
+    const QStringList longNames{u"現場図面フォルダ_第二期工事/平面図_第01号_改訂版.dwg"_s,
+                                u"現場図面フォルダ_第二期工事/平面図_第02号_改訂版.dwg"_s,
+                                u"現場図面フォルダ_第二期工事/龍.dwg"_s};
+    row("a folder of long names ending with a short one, replacing a list", three, AnswerYes,
+        longNames, {u"現場図面フォルダ_第二期工事"_s}, longNames, {Replace});
     row("a text file among drawings", none, 0, none, {u"a.dwg"_s, u"n.txt"_s, u"b.dxf"_s}, none,
         {NotADrawing});
     row("a text file, replacing a list", five, AnswerYes, none, {u"n.txt"_s, u"m.txt"_s}, none,
@@ -264,6 +294,7 @@ void TestOpenSelectFrm::drop()
 
     QCOMPARE(messages(), warnings.replaceInStrings(u"%1"_s, path(QString())));
     QCOMPARE(listed(), paths(expected));
+    verifyShownWhole();
     QCOMPARE(session().DrawingCount, expected.size());
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(session().DrawingPaths.at(i), path(expected.at(i)));
