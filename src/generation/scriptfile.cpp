@@ -1,8 +1,7 @@
 #include "scriptfile.h"
 
 #include "core/ansicodec.h"
-
-#include <QSaveFile>
+#include "core/outputfile.h"
 
 namespace tavrolin {
 
@@ -19,17 +18,7 @@ QByteArray scriptFileBytes(const QString &text)
 
 bool writeScriptFile(const QString &path, const QString &text, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = scriptFileBytes(text);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeOutputFile(path, scriptFileBytes(text), error);
 }
 
 QList<int> linesLosingCharacters(const QString &text, int limit)
