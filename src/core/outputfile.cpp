@@ -1,5 +1,7 @@
 #include "outputfile.h"
 
+#include "filefailure.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -19,20 +21,20 @@ bool writeDirectly(const QString &path, const QByteArray &bytes, QString *reason
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         file.write(bytes) != bytes.size()) {
-        *reason = file.errorString();
+        *reason = fileFailureReason(path, FileAction::Write);
         return false;
     }
     return true;
 }
 
-// The buffered bytes are flushed before the commit: the commit itself would let a write that
-// failed part-way then (a full disk, a file size limit) pass, and put the cut file in place.
+// The explicit flush: a failure to write the buffered bytes while committing would go unnoticed,
+// and the cut-short file would replace the old one. An uncommitted save file is discarded.
 bool writeThroughSaveFile(const QString &path, const QByteArray &bytes, QString *reason)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         !file.commit()) {
-        *reason = file.errorString();
+        *reason = fileFailureReason(path, FileAction::Write);
         return false;
     }
     return true;

@@ -181,6 +181,7 @@ void openselectfrm::clearset()
         std::vector<QString> &paths = m_context.session.DrawingPaths;
         std::fill(paths.begin(), paths.end(), QString());
         m_context.session.DrawingCount = 0;
+        m_context.session.drawingListChanged();
         Label2->hide();
     });
 }
@@ -327,6 +328,7 @@ bool openselectfrm::importPass(const QList<DropContents::Entry> &entries)
 {
     m_phase = DropPhase::Importing;
     Session &session = m_context.session;
+    session.drawingListChanged();
     QStringList batch;
     int n = 0;
     for (const DropContents::Entry &entry : entries) {
