@@ -189,7 +189,8 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
     setClock(std::make_unique<FixedClock>(job.now));
-    generator.generateIfChanged();
+    if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
+        return Failure{generator.tooLargeMessage()};
     session->CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.now));
     *text = scriptFileText(session->ScriptText, session->CommentText);
     return std::nullopt;

@@ -72,6 +72,12 @@ void TestScriptCommand::initTestCase()
     test::writeBytes(file(u"drawings.txt"_s),
                      u"\nC:\\My Drawings\\二階.dwg\r\n\r\nD:\\plan\\c.DXF\n"_s.toUtf8());
     test::makeFifo(file(u"fifo"_s));
+    QByteArray drawings;
+    for (int i = 0; i < 300; ++i)
+        drawings += "C:/d/" + QByteArray::number(i) + ".dwg\n";
+    test::writeBytes(file(u"300 drawings.txt"_s), drawings);
+    test::writeBytes(file(u"huge cell.txt"_s), u"レイヤー\t"_s.toUtf8() + QByteArray(1 << 20, 'x') +
+                                                   u"\t表示しない\t終了\t終了\n"_s.toUtf8());
 }
 
 Run TestScriptCommand::run(const QStringList &arguments, const QString &program) const
@@ -178,6 +184,9 @@ void TestScriptCommand::refusals_data()
     QTest::newRow("an endless device as the grid")
         << QStringList{u"--grid"_s, u"/dev/zero"_s, u"a.dwg"_s} << true << u"/dev/zero"_s;
 #endif
+    QTest::newRow("a script too large") << QStringList{u"--grid"_s, file(u"huge cell.txt"_s),
+                                                       u"--drawings"_s, file(u"300 drawings.txt"_s)}
+                                        << true << u"大きすぎます"_s;
     QTest::newRow("a carriage return in a listed path")
         << QStringList{u"--drawings"_s, file(u"injected.txt"_s)} << true << u"C:/a␍_.quit␍y.dwg"_s;
     QTest::newRow("a line feed in a path argument")
