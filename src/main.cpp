@@ -1,4 +1,5 @@
 #include "cli/headless.h"
+#include "core/shell/qttranslations.h"
 #include "pages/wizard/wizard.h"
 #include "platform/console/console.h"
 
@@ -34,5 +35,6 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     describeApplication();
+    const tavrolin::QtTranslations translations;
     return tavrolin::runWizard();
 }

@@ -1,8 +1,10 @@
 #include "previewcommand.h"
 
+#include "core/outputfile.h"
 #include "platform/console/console.h"
 #include "platform/preview/drawingpreviewreader.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QImageWriter>
 
@@ -72,11 +74,18 @@ int runPreviewCommand(const QStringList &arguments)
     const PreviewResult preview = DrawingPreviewReader::readFile(drawing);
     if (!preview.hasImage())
         return failure(drawing, preview.error);
-    QImageWriter writer(parser.value(outputOption), "png");
+    // The picture is encoded whole first, then written whole or not at all: a failed write
+    // leaves an existing file as it was.
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter writer(&png, "png");
     if (!writer.write(preview.image))
-        return failure(
-            drawing,
-            QStringLiteral("cannot write %1 (%2)").arg(writer.fileName(), writer.errorString()));
+        return failure(drawing,
+                       QStringLiteral("PNG に変換できません: %1").arg(writer.errorString()));
+    const QString output = parser.value(outputOption);
+    QString reason;
+    if (!writeOutputFile(output, png.data(), &reason))
+        return failure(drawing, QStringLiteral("%1 を書き込めません: %2").arg(output, reason));
     return kSuccess;
 }
 

@@ -1,9 +1,10 @@
 #include "iniread.h"
 
 #include "ansicodec.h"
+#include "byteordermark.h"
+#include "inputfile.h"
 
 #include <QByteArrayView>
-#include <QFile>
 #include <QStringDecoder>
 #include <cstring>
 #include <optional>
@@ -48,21 +49,21 @@ struct ProfileText
     bool utf8 = false;
 };
 
+// A file that cannot be read, or is no regular file of a sane size, reads as a missing one.
 ProfileText loadProfile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString reason;
+    if (!readInputFile(path, &bytes, &reason))
         return {};
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return {bytes.sliced(3), true};
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                            : QStringDecoder::Utf16BE);
-        const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
-        return {text.toUtf8(), true};
-    }
-    return {bytes, false};
+    const std::optional<ByteOrderMark> mark = byteOrderMark(bytes);
+    if (!mark)
+        return {bytes, false};
+    if (mark->encoding == QStringConverter::Utf8)
+        return {bytes.sliced(mark->size), true};
+    QStringDecoder decoder(mark->encoding);
+    const QString text = decoder.decode(QByteArrayView(bytes).sliced(mark->size));
+    return {text.toUtf8(), true};
 }
 
 // Position of the CR or LF that ends the line starting at `start`, or the text's size.
@@ -210,6 +211,12 @@ QString iniread(const QString &path, const QString &section, const QString &key)
         return ansi::decode(cutToLimit(value));
     const QByteArray ansiValue = ansi::encode(QString::fromUtf8(value));
     return ansi::decode(cutToLimit(ansiValue));
+}
+
+bool settingsFileReadable(const QString &path, QString *reason)
+{
+    QByteArray bytes;
+    return readInputFile(path, &bytes, reason);
 }
 
 } // namespace tavrolin

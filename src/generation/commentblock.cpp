@@ -1,9 +1,9 @@
 #include "commentblock.h"
 
-#include "core/ansicodec.h"
-#include "core/filefailure.h"
+#include "core/byteordermark.h"
+#include "core/inputfile.h"
 
-#include <QFile>
+#include <QDir>
 
 namespace tavrolin {
 
@@ -40,18 +40,18 @@ QString normaliseLineBreaks(const QString &text)
 
 bool readCommentTemplate(const QString &path, QString *text, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = fileFailureReason(path, FileAction::Read);
+    QByteArray bytes;
+    if (!readInputFile(path, &bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = fileFailureReason(path, FileAction::Read);
-        return false;
-    }
-    *text = ansi::decode(bytes);
+    *text = decodeTextFile(bytes);
     return true;
+}
+
+QString unreadableTemplateWarning(const QString &path, const QString &reason)
+{
+    return QStringLiteral(
+               "コメントのひな形 %1 を読めません。\n%2\n日時の行だけでコメントを始めます。")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace tavrolin

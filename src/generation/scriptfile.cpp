@@ -1,9 +1,7 @@
 #include "scriptfile.h"
 
 #include "core/ansicodec.h"
-#include "core/filefailure.h"
-
-#include <QSaveFile>
+#include "core/outputfile.h"
 
 namespace tavrolin {
 
@@ -20,32 +18,25 @@ QByteArray scriptFileBytes(const QString &text)
 
 bool writeScriptFile(const QString &path, const QString &text, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = scriptFileBytes(text);
-    // The explicit flush: a failure to write the buffered bytes while committing would go
-    // unnoticed, and the cut-short file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = fileFailureReason(path, FileAction::Write);
-        return false; // the unfinished file is discarded, the old one stays
-    }
-    if (!file.commit()) {
-        *error = fileFailureReason(path, FileAction::Write);
-        return false;
-    }
-    return true;
+    return writeOutputFile(path, scriptFileBytes(text), error);
 }
 
-QList<int> linesLosingCharacters(const QString &text, int limit)
+LostCharacterLines linesLosingCharacters(const QString &text, int limit)
 {
-    QList<int> lines;
+    LostCharacterLines lines;
+    if (ansi::canEncode(text))
+        return lines;
     int number = 1;
     qsizetype start = 0;
-    while (start <= text.size() && lines.size() < limit) {
+    while (start <= text.size()) {
         qsizetype end = text.indexOf(u'\n', start);
         if (end < 0)
             end = text.size();
-        if (!ansi::canEncode(QStringView(text).sliced(start, end - start)))
-            lines.append(number);
+        if (!ansi::canEncode(QStringView(text).sliced(start, end - start))) {
+            if (lines.first.size() < limit)
+                lines.first.append(number);
+            ++lines.count;
+        }
         ++number;
         start = end + 1;
     }

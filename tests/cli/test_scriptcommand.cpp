@@ -45,6 +45,7 @@ private slots:
     void refusals_data();
     void refusals();
     void tooManyDrawingsAreRefused();
+    void missingDefaultTemplateIsWarnedOf();
     void unwritableOutputIsReported();
     void helpAndVersion_data();
     void helpAndVersion();
@@ -52,7 +53,8 @@ private slots:
     void unwritableStandardOutputIsReported();
 
 private:
-    Run run(const QStringList &arguments) const;
+    Run run(const QStringList &arguments,
+            const QString &program = QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin")) const;
     QString file(const QString &name) const { return m_dir.filePath(name); }
     QStringList standardOptions() const;
 
@@ -70,13 +72,19 @@ void TestScriptCommand::initTestCase()
                      u"図面\tすべて\tDXF(R12)で保存する\t終了\t終了\n"_s.toUtf8());
     test::writeBytes(file(u"drawings.txt"_s),
                      u"\nC:\\My Drawings\\二階.dwg\r\n\r\nD:\\plan\\c.DXF\n"_s.toUtf8());
+    test::makeFifo(file(u"fifo"_s));
+    QByteArray drawings;
+    for (int i = 0; i < 300; ++i)
+        drawings += "C:/d/" + QByteArray::number(i) + ".dwg\n";
+    test::writeBytes(file(u"300 drawings.txt"_s), drawings);
+    test::writeBytes(file(u"huge cell.txt"_s), u"レイヤー\t"_s.toUtf8() + QByteArray(1 << 20, 'x') +
+                                                   u"\t表示しない\t終了\t終了\n"_s.toUtf8());
 }
 
-Run TestScriptCommand::run(const QStringList &arguments) const
+Run TestScriptCommand::run(const QStringList &arguments, const QString &program) const
 {
     QProcess process;
-    process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
-                  QStringList{u"script"_s} + arguments);
+    process.start(program, QStringList{u"script"_s} + arguments);
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), process.readAllStandardOutput(),
@@ -149,17 +157,47 @@ void TestScriptCommand::refusals_data()
     QTest::newRow("six cells in a row")
         << QStringList{u"--grid"_s, file(u"wide.txt"_s), u"a.dwg"_s} << true << u"2"_s;
     QTest::newRow("missing grid file")
-        << QStringList{u"--grid"_s, file(u"none.txt"_s), u"a.dwg"_s} << true << file(u"none.txt"_s);
+        << QStringList{u"--grid"_s, file(u"none.txt"_s), u"a.dwg"_s} << true
+        << file(u"none.txt"_s) + u" を読めません: ファイルが見つかりません"_s;
     QTest::newRow("no grid option") << QStringList{u"a.dwg"_s} << false << u"--grid"_s;
-    QTest::newRow("missing template")
+    QTest::newRow("missing template named on the command line")
         << QStringList{u"--comment"_s, file(u"none.dat"_s), u"a.dwg"_s} << true
-        << file(u"none.dat"_s);
+        << file(u"none.dat"_s) + u": ファイルが見つかりません"_s;
     QTest::newRow("missing settings file named on the command line")
         << QStringList{u"--settings"_s, file(u"none.ini"_s), u"a.dwg"_s} << true
         << file(u"none.ini"_s);
     QTest::newRow("bad time") << QStringList{u"--now"_s, u"yesterday"_s, u"a.dwg"_s} << true
                               << u"yesterday"_s;
     QTest::newRow("unknown option") << QStringList{u"--colour"_s} << true << u"colour"_s;
+#ifdef Q_OS_LINUX
+    // A file that opens and then fails to read, even for the superuser.
+    QTest::newRow("a settings file that cannot be read")
+        << QStringList{u"--settings"_s, u"/proc/self/mem"_s, u"a.dwg"_s} << true
+        << u"/proc/self/mem"_s;
+#endif
+#ifdef Q_OS_UNIX
+    // Opening a FIFO for reading would block until a writer came; /dev/zero never ends.
+    for (const char *option : {"--grid", "--drawings", "--comment", "--settings"}) {
+        QTest::addRow("a FIFO as %s", option)
+            << QStringList{QLatin1String(option), file(u"fifo"_s), u"a.dwg"_s} << true
+            << u"通常のファイルではありません"_s;
+    }
+    QTest::newRow("an endless device as the grid")
+        << QStringList{u"--grid"_s, u"/dev/zero"_s, u"a.dwg"_s} << true << u"/dev/zero"_s;
+#endif
+    QTest::newRow("a script too large") << QStringList{u"--grid"_s, file(u"huge cell.txt"_s),
+                                                       u"--drawings"_s, file(u"300 drawings.txt"_s)}
+                                        << true << u"大きすぎます"_s;
+    QTest::newRow("a carriage return in a listed path")
+        << QStringList{u"--drawings"_s, file(u"injected.txt"_s)} << true << u"C:/a␍_.quit␍y.dwg"_s;
+    QTest::newRow("a line feed in a path argument")
+        << QStringList{u"C:/a\n_.quit\ny.dwg"_s} << true << u"C:/a␊_.quit␊y.dwg"_s;
+    QTest::newRow("a double quote in a path")
+        << QStringList{u"C:/a\" _.quit \"y.dwg"_s} << true << u"C:/a\" _.quit \"y.dwg"_s;
+    QTest::newRow("a control character in a grid cell")
+        << QStringList{u"--grid"_s, file(u"control.txt"_s), u"a.dwg"_s} << true << u"2行目の4"_s;
+    QTest::newRow("a grid file that is not UTF-8")
+        << QStringList{u"--grid"_s, file(u"cp932.txt"_s), u"a.dwg"_s} << true << u"1行目"_s;
 }
 
 void TestScriptCommand::refusals()
@@ -170,6 +208,9 @@ void TestScriptCommand::refusals()
     test::writeBytes(file(u"emptyrow.txt"_s), "\tL13\t\xe8\xa1\xa8\t\t\n");
     test::writeBytes(file(u"long.txt"_s), QByteArray("a\tb\tc\td\te\n").repeated(13));
     test::writeBytes(file(u"wide.txt"_s), "a\tb\tc\td\te\n1\t2\t3\t4\t5\t6\n");
+    test::writeBytes(file(u"injected.txt"_s), "C:/ok.dwg\r\nC:/a\r_.quit\ry.dwg\r\n");
+    test::writeBytes(file(u"control.txt"_s), "a\tb\tc\td\te\r\n1\t2\t3\t4\x1b[2J\t5\r\n");
+    test::writeBytes(file(u"cp932.txt"_s), ansi::encode(u"レイヤー\tL13\n"_s));
     // Later options override the standard ones.
     const Run result = run((withStandardOptions ? standardOptions() : QStringList{}) + arguments);
     QCOMPARE(result.status, 2);
@@ -188,6 +229,32 @@ void TestScriptCommand::tooManyDrawingsAreRefused()
     QVERIFY2(result.err.contains(u"50000"_s), qPrintable(result.err));
 }
 
+// Without --comment, a missing template in the program folder is warned of and the comment
+// block is the date line alone, as the wizard makes it.
+void TestScriptCommand::missingDefaultTemplateIsWarnedOf()
+{
+#ifdef Q_OS_WIN
+    QSKIP("a copy of the program elsewhere would lack the libraries beside it");
+#endif
+    const QString program = file(u"bare/tavrolin"_s);
+    QVERIFY(QDir().mkpath(file(u"bare"_s)));
+    QFile::remove(program);
+    QVERIFY(QFile::copy(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"), program));
+    test::writeBytes(file(u"empty.dat"_s), {});
+    const QStringList options{
+        u"--settings"_s, file(u"tavrolin.ini"_s),  u"--grid"_s, file(u"grid.txt"_s),
+        u"--now"_s,      u"2001-12-31 15:00:16"_s, u"a.dwg"_s};
+
+    const Run withEmpty = run(options + QStringList{u"--comment"_s, file(u"empty.dat"_s)});
+    const Run withoutTemplate = run(options, program);
+
+    QCOMPARE(withoutTemplate.status, 0);
+    QCOMPARE(withoutTemplate.out, withEmpty.out);
+    QVERIFY2(withoutTemplate.err.contains(file(u"bare/commentdata.dat"_s)) &&
+                 withoutTemplate.err.contains(u"ファイルが見つかりません"_s),
+             qPrintable(withoutTemplate.err));
+}
+
 void TestScriptCommand::unwritableOutputIsReported()
 {
     const Run result = run(standardOptions() + QStringList{u"-o"_s, m_dir.path(), u"a.dwg"_s});
@@ -201,6 +268,8 @@ void TestScriptCommand::helpAndVersion_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("printed");
     QTest::newRow("script --help") << QStringList{u"script"_s, u"--help"_s} << QByteArray("--grid");
+    QTest::newRow("script --help names the input bound")
+        << QStringList{u"script"_s, u"--help"_s} << QByteArray("64 MiB");
     QTest::newRow("--help") << QStringList{u"--help"_s} << QByteArray("Usage: tavrolin");
     QTest::newRow("--version") << QStringList{u"--version"_s} << QByteArray("Tavrolin 1.");
 }

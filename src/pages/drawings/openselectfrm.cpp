@@ -181,6 +181,7 @@ void openselectfrm::clearset()
         std::vector<QString> &paths = m_context.session.DrawingPaths;
         std::fill(paths.begin(), paths.end(), QString());
         m_context.session.DrawingCount = 0;
+        m_context.session.drawingListChanged();
         Label2->hide();
     });
 }
@@ -295,7 +296,8 @@ bool openselectfrm::mayReplaceList()
     return true;
 }
 
-// Every entry must be a drawing, or the whole drop is refused, for its first failing entry.
+// Every entry must be a drawing whose path a script can hold, or the whole drop is refused, for
+// its first failing entry.
 bool openselectfrm::checkPass(const QList<DropContents::Entry> &entries)
 {
     if (!turnEventLoop(true))
@@ -307,6 +309,10 @@ bool openselectfrm::checkPass(const QList<DropContents::Entry> &entries)
         }
         if (entry.kind == DropContents::Kind::EmptyFolder) {
             refuseDrop(NoDrawingInFolder + u'\n' + entry.path);
+            return false;
+        }
+        if (!isScriptSafePath(entry.path)) {
+            refuseDrop(unsafeDrawingPathMessage() + u'\n' + visibleControls(entry.path));
             return false;
         }
         ++dropcount;
@@ -322,6 +328,7 @@ bool openselectfrm::importPass(const QList<DropContents::Entry> &entries)
 {
     m_phase = DropPhase::Importing;
     Session &session = m_context.session;
+    session.drawingListChanged();
     QStringList batch;
     int n = 0;
     for (const DropContents::Entry &entry : entries) {

@@ -6,7 +6,6 @@
 #include "core/shell/messagebox.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <array>
 #include <exception>
 
@@ -193,7 +192,6 @@ void CellPopulator::disableCell(int row, int column)
     if (cell->window()->focusWidget() == cell)
         cell->clearFocus();
     cell->setEnabled(false);
-    cell->lineEdit()->setCursorPosition(0); // a text longer than the cell shows its beginning
 }
 
 } // namespace tavrolin

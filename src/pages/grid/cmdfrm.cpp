@@ -2,6 +2,7 @@
 
 #include "cellpopulator.h"
 #include "commandgrid.h"
+#include "core/iniread.h"
 #include "core/programfolder.h"
 #include "core/shell/layout.h"
 #include "core/shell/messagebox.h"
@@ -9,14 +10,15 @@
 #include "generation/scriptgenerator.h"
 #include "gridpane.h"
 #include "gridprogressview.h"
+#include "pages/help/helpview.h"
 #include "pages/wizard/pagefactories.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <exception>
 
 using namespace Qt::StringLiterals;
@@ -83,7 +85,7 @@ void cmdfrm::createPanes()
     m_helpPane->setAutoFillBackground(true);
     placeTwips(m_helpPane, 240, 720, 9255, 1935);
     m_helpPane->lower();
-    m_browser = new QTextBrowser(m_helpPane);
+    m_browser = new HelpView(m_helpPane);
     m_browser->setObjectName(u"WebBrowser1"_s);
     placeTwips(m_browser, 120, 240, 9015, 1575);
 
@@ -146,13 +148,26 @@ void cmdfrm::load()
     frmtitleset();
     m_gridPane->doscroll();
     helpinput();
+    checkSettingsFile();
 }
 
-// A missing instruction page leaves the pane empty; the rest of the page works as usual.
+// Every list of the grid comes from the settings file: without it they would all stay empty,
+// with no hint why. The page stays usable.
+void cmdfrm::checkSettingsFile()
+{
+    QString reason;
+    if (settingsFileReadable(m_lookup.settingsPath(), &reason))
+        return;
+    showMessage(u"設定ファイル %1 を読めません: %2\nグリッドのリストはすべて空になります。"_s.arg(
+                    QDir::toNativeSeparators(m_lookup.settingsPath()), reason),
+                ExclamationWarning);
+}
+
+// The instruction page is read as the help browser reads its pages: a missing one shows, as
+// there, a short page that names it and says why; the rest of the page works as usual.
 void cmdfrm::helpinput()
 {
-    m_browser->setSource(QUrl::fromLocalFile(programFile(u"\\help\\help3.htm")),
-                         QTextDocument::HtmlResource);
+    m_browser->navigate(QUrl::fromLocalFile(programFile(u"\\help\\help3.htm")));
 }
 
 void cmdfrm::hideProgress()
@@ -170,7 +185,8 @@ void cmdfrm::showPane(int tab)
 }
 
 // Generates the script when the grid changed since the last generation, then shows the
-// comment page. A failure is reported, and the page is usable again.
+// comment page. A script too large to build, or a failure, is reported, and the page is usable
+// again.
 void cmdfrm::cmdnextClick()
 {
     try {
@@ -178,7 +194,11 @@ void cmdfrm::cmdnextClick()
             showMessage(u"処理が記述されていません"_s, ExclamationWarning);
             return;
         }
-        m_generator->generateIfChanged();
+        if (m_generator->generateIfChanged() == ScriptGenerator::Outcome::TooLarge) {
+            setBusy(false);
+            showMessage(m_generator->tooLargeMessage(), ExclamationWarning);
+            return;
+        }
         m_context.navigator.go(this, PageId::Comment);
         setBusy(false);
     } catch (const std::exception &failure) {

@@ -1,4 +1,5 @@
 #include "clipplayer.h"
+#include "core/drawingpath.h"
 #include "platform/preview/dwgthumbnail.h"
 #include "preview/drawingbuilder.h"
 #include "support/wizardbench.h"
@@ -8,7 +9,9 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -21,6 +24,7 @@ namespace {
 const QString Replace = u"52 今までのファイルリストが削除されますよろしいですか？"_s;
 const QString NotADrawing = u"48 これはDwg・DXFファイルでは有りません"_s;
 const QString NoDrawingIn = u"48 このフォルダにはDwg・DXFファイルが有りません\n"_s;
+const QString Unsafe = u"48 "_s + unsafeDrawingPathMessage() + u'\n';
 const QString ClearQuestion = u"4 本当にリストをクリアーしますか？"_s;
 const QString Added = u"図面がリストに追加されました"_s;
 const QString Importing = u"インポート中しばらくお待ちください"_s;
@@ -36,6 +40,7 @@ private slots:
     void cleanup();
     void drop_data();
     void drop();
+    void linkedFolders();
     void sessionVariables();
     void capacity_data();
     void capacity();
@@ -66,6 +71,7 @@ private:
     QStringList listed();
     QStringList messages() const;
     QString status() const;
+    void verifyShownWhole();
 
     std::unique_ptr<test::WizardBench> m_bench;
     std::unique_ptr<QTemporaryDir> m_files;
@@ -186,6 +192,27 @@ QString TestOpenSelectFrm::status() const
             : u"in between"_s);
 }
 
+// Every listed entry is shown whole: its row holds all its text, the list scrolls sideways as far
+// as the widest entry reaches, and resting the mouse on an entry shows its path as a tooltip.
+void TestOpenSelectFrm::verifyShownWhole()
+{
+    QListWidget *view = list();
+    const QFontMetrics metrics = view->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < view->count(); ++row) {
+        const QString text = view->item(row)->text();
+        widest = qMax(widest, metrics.horizontalAdvance(text));
+        QVERIFY2(view->visualItemRect(view->item(row)).width() > widest, qPrintable(text));
+    }
+    QVERIFY(view->horizontalScrollBar()->maximum() >= widest - view->viewport()->width());
+    if (view->count() == 0)
+        return;
+    const QRect last = view->visualItemRect(view->item(view->count() - 1));
+    QHelpEvent help(QEvent::ToolTip, last.center(), view->viewport()->mapToGlobal(last.center()));
+    QCoreApplication::sendEvent(view->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), view->item(view->count() - 1)->text());
+}
+
 void TestOpenSelectFrm::drop_data()
 {
     QTest::addColumn<QStringList>("before"); // the list the drop meets
@@ -210,6 +237,12 @@ void TestOpenSelectFrm::drop_data()
         {u"my plans/a b.dwg"_s, u"図面/平面.dwg"_s}, none);
     row("replacing a list, yes", five, AnswerYes, none, three, three, {Replace});
     row("replacing a list, no", five, AnswerNo, none, three, five, {Replace});
+    // The rows share one size, taken from one entry: here the last one, the shortest.
+    const QStringList longNames{u"現場図面フォルダ_第二期工事/平面図_第01号_改訂版.dwg"_s,
+                                u"現場図面フォルダ_第二期工事/平面図_第02号_改訂版.dwg"_s,
+                                u"現場図面フォルダ_第二期工事/龍.dwg"_s};
+    row("a folder of long names ending with a short one, replacing a list", three, AnswerYes,
+        longNames, {u"現場図面フォルダ_第二期工事"_s}, longNames, {Replace});
     row("a text file among drawings", none, 0, none, {u"a.dwg"_s, u"n.txt"_s, u"b.dxf"_s}, none,
         {NotADrawing});
     row("a text file, replacing a list", five, AnswerYes, none, {u"n.txt"_s, u"m.txt"_s}, none,
@@ -217,9 +250,13 @@ void TestOpenSelectFrm::drop_data()
     row("a text file in a folder named dwg", none, 0, none, {u"dwg/readme.txt"_s}, none,
         {NotADrawing});
     row("an extension not at the end", none, 0, none, {u"plan.dwg.txt"_s}, none, {NotADrawing});
-    row("a folder: sub-folders, ordered by full path without regard to case", none, 0,
-        {u"p/b.dwg"_s, u"p/Sub2/a.dwg"_s, u"p/A.DXF"_s, u"p/sub/c.dwg"_s, u"p/C.dwg"_s}, {u"p"_s},
-        {u"p/A.DXF"_s, u"p/b.dwg"_s, u"p/C.dwg"_s, u"p/sub/c.dwg"_s, u"p/Sub2/a.dwg"_s}, none);
+    row("a folder: sub-folders, ordered by folder and file names without regard to case", none, 0,
+        {u"p/b.dwg"_s, u"p/Sub2/a.dwg"_s, u"p/A.DXF"_s, u"p/sub/c.dwg"_s, u"p/C.dwg"_s,
+         u"p/a-b/x.dwg"_s, u"p/a/y.dwg"_s},
+        {u"p"_s},
+        {u"p/a/y.dwg"_s, u"p/a-b/x.dwg"_s, u"p/A.DXF"_s, u"p/b.dwg"_s, u"p/C.dwg"_s,
+         u"p/sub/c.dwg"_s, u"p/Sub2/a.dwg"_s},
+        none);
     row("a folder: other files skipped", none, 0,
         {u"m/readme.txt"_s, u"m/a.dwg"_s, u"m/a.dwg.bak"_s, u"m/dwg"_s, u"m/deep/b.dxf"_s},
         {u"m"_s}, {u"m/a.dwg"_s, u"m/deep/b.dxf"_s}, none);
@@ -233,6 +270,10 @@ void TestOpenSelectFrm::drop_data()
         {u"old.dwg/in.dxf"_s}, none);
     row("a folder without drawings", none, 0, {u"e/notes.txt"_s}, {u"z.dwg"_s, u"e"_s}, none,
         {NoDrawingIn + u"%1/e"_s});
+    row("a line feed in a name: an open line and commands of its own", none, 0, none,
+        {u"a.dwg"_s, u"C:\n_.quit\ny.dwg"_s}, none, {Unsafe + u"%1/C:␊_.quit␊y.dwg"_s});
+    row("a double quote in a folder's drawing", none, 0, {u"q/say \"hi\".dxf"_s}, {u"q"_s}, none,
+        {Unsafe + u"%1/q/say \"hi\".dxf"_s});
 }
 
 void TestOpenSelectFrm::drop()
@@ -253,6 +294,7 @@ void TestOpenSelectFrm::drop()
 
     QCOMPARE(messages(), warnings.replaceInStrings(u"%1/"_s, path(QString()) + QDir::separator()));
     QCOMPARE(listed(), paths(expected));
+    verifyShownWhole();
     QCOMPARE(session().DrawingCount, expected.size());
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(session().DrawingPaths.at(i), path(expected.at(i)));
@@ -260,6 +302,31 @@ void TestOpenSelectFrm::drop()
     QVERIFY(!control<ClipPlayer>("Animation1")->isVisible());
     QVERIFY(!control<ClipPlayer>("Animation1")->isPlaying());
     QCOMPARE(control<QLabel>("Label2")->text(), expected.isEmpty() ? QString() : Added);
+}
+
+// Links to folders lead into them; each real folder is listed once, under its own path when the
+// dropped folder holds it, and a link to a folder already walked (here the dropped folder
+// itself) leads nowhere.
+void TestOpenSelectFrm::linkedFolders()
+{
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes shortcuts on Windows, not links to folders");
+#endif
+    makeFile(u"plans/a.dwg"_s);
+    makeFile(u"plans/sub/b.dxf"_s);
+    makeFile(u"d/own.dwg"_s);
+    makeFile(u"d/real/c.dwg"_s);
+    const QString d = m_files->filePath(u"d"_s);
+    for (const auto &[link, target] : {std::pair{u"plans"_s, u"plans"_s},
+                                       {u"again"_s, u"plans"_s},
+                                       {u"back"_s, u"d"_s},
+                                       {u"alias"_s, u"d/real"_s}})
+        QVERIFY(QFile::link(m_files->filePath(target), d + u'/' + link));
+
+    QVERIFY(dropFiles({u"d"_s}));
+
+    QCOMPARE(listed(), paths({u"d/again/a.dwg"_s, u"d/again/sub/b.dxf"_s, u"d/own.dwg"_s,
+                              u"d/real/c.dwg"_s}));
 }
 
 // Open lines quote a path with a blank; a shorter list leaves the longer one's lines behind its
@@ -516,10 +583,13 @@ void TestOpenSelectFrm::brokenDataFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes"); // none: the file is missing
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("missing clip") << u"FileCopy.avi"_s << QByteArray();
-    QTest::newRow("damaged clip") << u"FileCopy.avi"_s << QByteArray("RIFF\x10\0\0\0AVI LIST", 16);
-    QTest::newRow("missing window icon") << u"ico/sw.ico"_s << QByteArray();
+    const QString missing = u"ファイルが見つかりません"_s;
+    QTest::newRow("missing clip") << u"FileCopy.avi"_s << QByteArray() << missing;
+    QTest::newRow("damaged clip") << u"FileCopy.avi"_s << QByteArray("RIFF\x10\0\0\0AVI LIST", 16)
+                                  << QString();
+    QTest::newRow("missing window icon") << u"ico/sw.ico"_s << QByteArray() << missing;
 }
 
 // A missing or damaged data file is reported (the icon's at load, the clip's at the drop) and
@@ -528,6 +598,7 @@ void TestOpenSelectFrm::brokenDataFile()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
 
     QVERIFY(QFile::remove(m_bench->folder.file(file)));
     if (!bytes.isEmpty())
@@ -535,7 +606,8 @@ void TestOpenSelectFrm::brokenDataFile()
     QVERIFY(dropFiles({u"a.dwg"_s}));
     QCOMPARE(messages().size(), 1);
     QVERIFY2(messages().first().startsWith(u"48 "_s) &&
-                 messages().first().contains(QFileInfo(file).fileName()),
+                 messages().first().contains(QFileInfo(file).fileName()) &&
+                 messages().first().contains(reason),
              qPrintable(messages().first()));
     QCOMPARE(listed(), paths({u"a.dwg"_s}));
     QCOMPARE(control<QLabel>("Label2")->text(), Added);

@@ -4,10 +4,13 @@
 #include "core/drawingpath.h"
 #include "core/session.h"
 #include "gridpageharness.h"
+#include "support/userinput.h"
+#include "support/wizarddriver.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -57,13 +60,19 @@ private slots:
     void cleanup();
     void loadShowsTheGridPane();
     void missingIconAndHelpPageStillOpen();
+    void unreadableSettingsFileIsNamedOnce_data();
+    void unreadableSettingsFileIsNamedOnce();
     void scrollingMovesTheRows_data();
     void scrollingMovesTheRows();
     void tabKeyDoesNotScroll();
+    void wheelScrollsThePaneAndChangesNoCell_data();
+    void wheelScrollsThePaneAndChangesNoCell();
     void tabsBringTheirPaneToTheFront();
     void forward_data();
     void forward();
-    void forwardRegeneratesOnlyAChangedGrid();
+    void forwardRegeneratesOnlyAfterAChange_data();
+    void forwardRegeneratesOnlyAfterAChange();
+    void aScriptTooLargeIsRefusedAndThePageStaysUsable();
     void progressDisplayDuringAndAfterGeneration();
     void backShowsTheDrawingListAndKeepsTheGrid();
     void cancel_data();
@@ -72,6 +81,7 @@ private slots:
 
 private:
     QWidget *visibleAtPaneCentre() const;
+    QString drawingFile(const QString &name) const;
     void next() const;
 
     std::unique_ptr<test::GridPageHarness> m_grid;
@@ -95,6 +105,14 @@ QWidget *TestGridPage::visibleAtPaneCentre() const
     return m_grid->page()->childAt(pane->geometry().center());
 }
 
+// A drawing file in the test's folder, by its name; its path as the drawing list shows it.
+QString TestGridPage::drawingFile(const QString &name) const
+{
+    const QString path = m_grid->folder.file(u"drawings/"_s + name);
+    test::writeBytes(path, "AC1015");
+    return QDir::toNativeSeparators(path);
+}
+
 void TestGridPage::next() const
 {
     QTest::mouseClick(m_grid->child<QPushButton>(u"cmdnext"_s), Qt::LeftButton);
@@ -114,7 +132,8 @@ void TestGridPage::loadShowsTheGridPane()
     QCOMPARE(bar->value(), 0);
     QVERIFY(bar->isEnabled());
     QCOMPARE(bar->geometry().left(), m_grid->child(u"Picture2"_s)->geometry().right() + 1);
-    QVERIFY(m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().contains(u"コマンド"_s));
+    QTRY_VERIFY(
+        m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().contains(u"コマンド"_s));
     QCOMPARE(m_grid->child<QTabWidget>(u"TabStrip1"_s)->currentIndex(), 0);
     for (int row = 0; row < 12; ++row) {
         QCOMPARE(m_grid->rowEnabled(row), u"11111"_s);
@@ -123,14 +142,46 @@ void TestGridPage::loadShowsTheGridPane()
     QCOMPARE(m_grid->messages.texts(), QStringList());
 }
 
+// The instruction pane says, as the help browser does, that the page cannot be shown and why.
 void TestGridPage::missingIconAndHelpPageStillOpen()
 {
     QFile::remove(m_grid->folder.file(u"ico/sw.ico"_s));
     QFile::remove(m_grid->folder.file(u"help/help3.htm"_s));
+    QTest::failOnWarning(QRegularExpression(u"help3"_s));
     m_grid->show();
     QVERIFY(m_grid->page()->isVisible());
-    QVERIFY(m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().isEmpty());
+    const auto *pane = m_grid->child<QTextBrowser>(u"WebBrowser1"_s);
+    QTRY_VERIFY(pane->toPlainText().startsWith(u"ページを表示できません"_s));
+    QVERIFY(pane->toPlainText().contains(
+        QDir::toNativeSeparators(m_grid->folder.file(u"help/help3.htm"_s))));
     QCOMPARE(m_grid->messages.texts(), QStringList());
+}
+
+void TestGridPage::unreadableSettingsFileIsNamedOnce_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("missing") << false;
+    QTest::newRow("a folder in its place") << true;
+}
+
+// Every list would stay empty with no hint why: one warning names the file when the page loads,
+// and the page stays usable.
+void TestGridPage::unreadableSettingsFileIsNamedOnce()
+{
+    QFETCH(bool, folder);
+    const QString settings = m_grid->folder.file(u"tavrolin.ini"_s);
+    QFile::remove(settings);
+    if (folder)
+        QDir().mkdir(settings);
+    m_grid->show();
+    m_grid->enter(0, 0);
+    QTest::mouseClick(m_grid->child<QPushButton>(u"Cmdbefore"_s), Qt::LeftButton);
+    m_grid->show();
+    const QList<ShownMessage> &shown = m_grid->messages.shown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].style, int(ExclamationWarning));
+    QVERIFY2(shown[0].text.contains(QDir::toNativeSeparators(settings)), qPrintable(shown[0].text));
+    QVERIFY(m_grid->cell(0, 0)->isEnabled());
 }
 
 void TestGridPage::scrollingMovesTheRows_data()
@@ -175,6 +226,42 @@ void TestGridPage::tabKeyDoesNotScroll()
     QCOMPARE(QApplication::focusWidget(), m_grid->cell(u"Combo43"_s));
     QCOMPARE(m_grid->child<QScrollBar>(u"VScroll1"_s)->value(), 0);
     QCOMPARE(m_grid->child(u"Picture1"_s)->pos(), QPoint(0, 0));
+}
+
+void TestGridPage::wheelScrollsThePaneAndChangesNoCell_data()
+{
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("between cells") << u"between"_s << false;
+    QTest::newRow("over a visited cell") << u"Combo1"_s << false;
+    QTest::newRow("over the cell that has the focus") << u"Combo1"_s << true;
+    QTest::newRow("over a disabled cell") << u"Combo2"_s << false;
+}
+
+// Each cell of row 1 holds the second entry of its list; one notch down would pick the third.
+void TestGridPage::wheelScrollsThePaneAndChangesNoCell()
+{
+    QFETCH(QString, over);
+    QFETCH(bool, focused);
+    m_grid->folder.writeSettings(u"[shugo]\nname=a,b,c\n[b]\ntype=x,y,z\n"_s);
+    m_grid->show();
+    for (QComboBox *cell : {m_grid->cell(1, 0), m_grid->cell(1, 1)}) {
+        m_grid->enter(cell);
+        cell->setCurrentIndex(1);
+    }
+    m_grid->cell(1, 1)->setEnabled(false);
+    if (!focused)
+        m_grid->child(u"cmdcan"_s)->setFocus();
+    // Between cells: in the gap right of Combo1.
+    const QComboBox *cell = m_grid->cell(over == u"between"_s ? u"Combo1"_s : over);
+    const QPoint at = over == u"between"_s ? QPoint(cell->width() + 2, cell->height() / 2)
+                                           : cell->rect().center();
+
+    test::rollWheel(m_grid->page(), cell->mapTo(m_grid->page(), at), -1);
+
+    QCOMPARE(m_grid->rowTexts(1).mid(0, 2), (QStringList{u"b"_s, u"y"_s}));
+    QVERIFY(m_grid->child<QScrollBar>(u"VScroll1"_s)->value() > 0);
+    QVERIFY(m_grid->child(u"Picture1"_s)->y() < 0);
 }
 
 void TestGridPage::tabsBringTheirPaneToTheFront()
@@ -251,27 +338,87 @@ void TestGridPage::forward()
     QCOMPARE(m_grid->page()->cursor().shape(), Qt::ArrowCursor);
 }
 
-void TestGridPage::forwardRegeneratesOnlyAChangedGrid()
+// What happens between two forward steps: nothing, a change of a cell, or a new drawing list.
+enum class Change { None, Cell, ReplacingDrop, ClearThenDrop };
+
+void TestGridPage::forwardRegeneratesOnlyAfterAChange_data()
 {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("subjectName");
+    QTest::addColumn<QStringList>("drawings");
+
+    QTest::newRow("nothing: the script is kept") << Change::None << QString() << QStringList();
+    QTest::newRow("a cell") << Change::Cell << u"L14"_s << QStringList{u"p1.dwg"_s};
+    QTest::newRow("a drop replacing the list")
+        << Change::ReplacingDrop << u"L13"_s << QStringList{u"q1.dwg"_s, u"q2.dwg"_s};
+    QTest::newRow("the list cleared, then a drop")
+        << Change::ClearThenDrop << u"L13"_s << QStringList{u"q1.dwg"_s, u"q2.dwg"_s};
+}
+
+// The drawings are dropped on the drawing list page, as the user drops them.
+void TestGridPage::forwardRegeneratesOnlyAfterAChange()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, subjectName);
+    QFETCH(QStringList, drawings);
+    const test::WizardDriver driver(m_grid->wizard);
     Session &session = m_grid->wizard.session();
-    setDrawings(session, {u"C:\\a\\p1.dwg"_s});
-    m_grid->show();
+    m_grid->wizard.go(nullptr, PageId::Drawings);
+    QVERIFY(driver.dropDrawings({drawingFile(u"p1.dwg"_s)}));
+    driver.click(PageId::Drawings, "cmdnext");
     m_grid->typeRow(0, kLayerOff);
     next();
     QWidget *comment = m_grid->wizard.loaded(PageId::Comment);
     QVERIFY(comment->isVisible());
-
     session.ScriptText = u"kept"_s;
-    m_grid->wizard.go(comment, PageId::Grid);
-    next();
-    QVERIFY(comment->isVisible());
-    QCOMPARE(session.ScriptText, u"kept"_s);
 
-    m_grid->wizard.go(comment, PageId::Grid);
-    m_grid->type(0, 1, u"L14"_s);
+    if (change == Change::ReplacingDrop || change == Change::ClearThenDrop) {
+        m_grid->wizard.go(comment, PageId::Drawings);
+        m_grid->messages.queueAnswer(AnswerYes);
+        if (change == Change::ClearThenDrop)
+            driver.click(PageId::Drawings, "Command1");
+        QStringList paths;
+        for (const QString &name : drawings)
+            paths.append(drawingFile(name));
+        QVERIFY(driver.dropDrawings(paths));
+        driver.click(PageId::Drawings, "cmdnext");
+    } else {
+        m_grid->wizard.go(comment, PageId::Grid);
+        if (change == Change::Cell)
+            m_grid->type(0, 1, subjectName);
+    }
     next();
+
     QVERIFY(comment->isVisible());
-    QCOMPARE(session.ScriptText, u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L14 "_s);
+    QString script = drawings.isEmpty() ? u"kept"_s : QString();
+    for (const QString &name : drawings)
+        script +=
+            u"\r\n"_s + openCommand(drawingFile(name)) + u"\r\n-layer of "_s + subjectName + u' ';
+    QCOMPARE(session.ScriptText, script);
+}
+
+// The longest text a cell takes, in the line of each of 10 000 drawings, would make a script of
+// over 300 M characters.
+void TestGridPage::aScriptTooLargeIsRefusedAndThePageStaysUsable()
+{
+    QStringList drawings;
+    for (int i = 0; i < 10000; ++i)
+        drawings.append(u"C:\\d\\%1.dwg"_s.arg(i));
+    setDrawings(m_grid->wizard.session(), drawings);
+    m_grid->show();
+    const int longest = m_grid->cell(0, 1)->lineEdit()->maxLength();
+    m_grid->typeRow(
+        0, {kLayerOff[0], QString(longest, u'x'), kLayerOff[2], kLayerOff[3], kLayerOff[4]});
+    next();
+    QCOMPARE(m_grid->messages.shown().size(), 1);
+    QVERIFY(m_grid->messages.texts().constFirst().contains(u"大きすぎます"_s));
+    QVERIFY(m_grid->page()->isVisible());
+    QVERIFY(m_grid->page()->isEnabled());
+    QCOMPARE(m_grid->page()->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(m_grid->wizard.session().ScriptText.isEmpty());
+    m_grid->type(0, 1, kLayerOff[1]);
+    next();
+    QVERIFY(m_grid->wizard.loaded(PageId::Comment)->isVisible());
 }
 
 void TestGridPage::progressDisplayDuringAndAfterGeneration()
