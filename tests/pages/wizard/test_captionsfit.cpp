@@ -7,13 +7,12 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
-#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <optional>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -22,32 +21,31 @@ namespace {
 
 enum class Window { Welcome, Drawings, Grid, Comment, Review, Finish, About, Help };
 
-// The room a label gives its text, and the size the text takes there.
-QString misfit(const QLabel *label)
+// A caption with the size it takes in its widget's font and the room its widget gives it.
+struct Caption
+{
+    QString text;
+    QSize needed;
+    QSize room;
+};
+
+std::optional<Caption> captionOf(const QLabel *label)
 {
     const QString text = label->text();
     if (text.isEmpty() || label->textFormat() == Qt::RichText ||
         (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)))
-        return {};
+        return std::nullopt;
     const int margin = label->margin();
     const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QSize needed = label->fontMetrics().boundingRect(room, flags, text).size();
-    if (needed.width() <= room.width() && needed.height() <= room.height())
-        return {};
-    return u"%1 \"%2\" needs %3×%4, has %5×%6"_s.arg(label->objectName(), text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
+    return Caption{text, label->fontMetrics().boundingRect(room, flags, text).size(), room.size()};
 }
 
-// The room a button's style gives its caption, and the size the caption takes.
-QString misfit(const QAbstractButton *button)
+std::optional<Caption> captionOf(const QAbstractButton *button)
 {
     const auto *tool = qobject_cast<const QToolButton *>(button);
     if (button->text().isEmpty() || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
-        return {};
+        return std::nullopt;
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
@@ -56,15 +54,24 @@ QString misfit(const QAbstractButton *button)
         contents = QStyle::SE_CheckBoxContents;
     else if (qobject_cast<const QRadioButton *>(button))
         contents = QStyle::SE_RadioButtonContents;
-    const QRect room = button->style()->subElementRect(contents, &option, button);
-    const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-    if (needed.width() <= room.width() && needed.height() <= room.height())
-        return {};
-    return u"%1 \"%2\" needs %3×%4, has %5×%6"_s.arg(button->objectName(), button->text())
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
+    return Caption{button->text(), button->fontMetrics().size(Qt::TextShowMnemonic, button->text()),
+                   button->style()->subElementRect(contents, &option, button).size()};
+}
+
+template <typename Widget>
+void addMisfits(const QWidget *window, QStringList *misfits)
+{
+    for (const Widget *widget : window->findChildren<Widget *>()) {
+        const std::optional<Caption> caption = captionOf(widget);
+        if (!caption || caption->room.expandedTo(caption->needed) == caption->room)
+            continue;
+        misfits->append(
+            u"%1 \"%2\" needs %3×%4, has %5×%6"_s.arg(widget->objectName(), caption->text)
+                .arg(caption->needed.width())
+                .arg(caption->needed.height())
+                .arg(caption->room.width())
+                .arg(caption->room.height()));
+    }
 }
 
 QList<QRect> labelGeometries(const QWidget *window)
@@ -167,11 +174,8 @@ void TestCaptionsFit::everyCaptionFits()
     fastForward(shown);
 
     QStringList misfits;
-    for (const QLabel *label : shown->findChildren<QLabel *>())
-        misfits.append(misfit(label));
-    for (const QAbstractButton *button : shown->findChildren<QAbstractButton *>())
-        misfits.append(misfit(button));
-    misfits.removeAll(QString());
+    addMisfits<QLabel>(shown, &misfits);
+    addMisfits<QAbstractButton>(shown, &misfits);
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
 
     const QString family = QFontInfo(shown->font()).family();
