@@ -89,7 +89,7 @@ linux_program() {
 }
 
 step "Packages"
-install_packages g++-mingw-w64-x86-64-posix wine cmake ninja-build locales qt6-base-dev \
+install_packages g++-mingw-w64-x86-64-posix wine cmake ninja-build locales xz-utils qt6-base-dev \
     qt6-translations-l10n libxdo-dev fonts-ipafont-gothic xvfb xauth
 get_qt
 write_wine_environment
