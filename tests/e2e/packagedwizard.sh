@@ -13,6 +13,10 @@ linux=$2
 driver=$3
 shift 3
 emulator=("$@")
+if [ ! -f "$package" ]; then
+    echo "FAIL: no package $package: pack it first (cpack -G ZIP in the build folder)"
+    exit 1
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
