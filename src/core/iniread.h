@@ -16,4 +16,14 @@ constexpr int kIniValueLimit = 1023;
 // A missing file, section or key gives the empty text; nothing is reported.
 QString iniread(const QString &path, const QString &section, const QString &key);
 
+class ProfileText;
+
+// A section or key name as the reader matches it: without blanks around it, and through the
+// ANSI code page (a character the code page lacks takes part as '?'). Matching then ignores
+// letter case.
+QString profileName(const QString &name);
+
+// The same lookup in a file's text already read.
+QString iniread(const ProfileText &profile, const QString &section, const QString &key);
+
 } // namespace tavrolin
