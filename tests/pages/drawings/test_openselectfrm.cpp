@@ -1,5 +1,8 @@
 #include "clipplayer.h"
+#include "pages/drawings/previewpopup.h"
+#include "platform/preview/drawingpreviewreader.h"
 #include "platform/preview/dwgthumbnail.h"
+#include "platform/preview/previewcache.h"
 #include "preview/drawingbuilder.h"
 #include "support/wizardbench.h"
 
@@ -46,6 +49,11 @@ private slots:
     void buttons();
     void backAndForwardKeepTheList();
     void previewOnClick();
+    void enlargedPictureSize_data();
+    void enlargedPictureSize();
+    void enlargedPreviewOnHover_data();
+    void enlargedPreviewOnHover();
+    void enlargedPreviewByKeys();
     void statusArea_data();
     void statusArea();
     void brokenDataFile_data();
@@ -66,6 +74,9 @@ private:
     QStringList listed();
     QStringList messages() const;
     QString status() const;
+    QStringList copyRealDrawings(const QStringList &names) const;
+    void hover(int row);
+    PreviewPopup *popup() { return list()->findChild<PreviewPopup *>(); }
 
     std::unique_ptr<test::WizardBench> m_bench;
     std::unique_ptr<QTemporaryDir> m_files;
@@ -440,7 +451,7 @@ void TestOpenSelectFrm::previewOnClick()
 
     clickEntry(0);
     QCOMPARE(preview->drawingPath(), path(u"thumb.dxf"_s));
-    QCOMPARE(preview->previewImage().size(), picture.size());
+    QTRY_COMPARE(preview->previewImage().size(), picture.size());
     clickEntry(1);
     QCOMPARE(preview->drawingPath(), path(u"blank.dwg"_s));
     QVERIFY(!preview->hasPreview());
@@ -458,6 +469,133 @@ void TestOpenSelectFrm::previewOnClick()
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(preview->drawingPath(), QString());
     QVERIFY(!preview->hasPreview());
+}
+
+// Each row: the preview's size in pixels, the screen's, and the size it is shown at.
+void TestOpenSelectFrm::enlargedPictureSize_data()
+{
+    QTest::addColumn<QSize>("preview");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("shown");
+
+    const QSize fullHd(1920, 1080);
+    QTest::newRow("own size") << QSize(256, 160) << fullHd << QSize(256, 160);
+    QTest::newRow("narrow: scaled up to 180 wide") << QSize(64, 32) << fullHd << QSize(180, 90);
+    QTest::newRow("wide: a fifth of the screen's width")
+        << QSize(852, 448) << fullHd << QSize(384, 201);
+    QTest::newRow("tall: a fifth of the screen's height")
+        << QSize(100, 400) << fullHd << QSize(54, 216);
+    QTest::newRow("small screen: the fifth wins over 180")
+        << QSize(64, 32) << QSize(800, 600) << QSize(160, 80);
+}
+
+void TestOpenSelectFrm::enlargedPictureSize()
+{
+    QFETCH(QSize, preview);
+    QFETCH(QSize, screen);
+    QFETCH(QSize, shown);
+    QCOMPARE(PreviewPopup::pictureSize(preview, screen), shown);
+}
+
+QStringList TestOpenSelectFrm::copyRealDrawings(const QStringList &names) const
+{
+    QStringList copied;
+    for (const QString &name : names) {
+        const QString target = m_files->filePath(name);
+        if (!QFile::copy(QStringLiteral(TAVROLIN_DRAWINGS_DIR "/") + name, target))
+            return {};
+        copied.append(name);
+    }
+    return copied;
+}
+
+// Moves the mouse onto the start of the list's entry (a long entry reaches beyond the list's
+// right edge), where it rests.
+void TestOpenSelectFrm::hover(int row)
+{
+    const QRect entry = list()->visualItemRect(list()->item(row));
+    QTest::mouseMove(list()->viewport(), QPoint(entry.left() + 8, entry.center().y()));
+}
+
+// Each row: a real drawing, and whether it holds a preview.
+void TestOpenSelectFrm::enlargedPreviewOnHover_data()
+{
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<bool>("hasPreview");
+
+    QTest::newRow("DXF, small DIB") << u"ezdxf-r2007-columns-thumb.dxf"_s << true;
+    QTest::newRow("DXF R2000") << u"libredwg-r2000-PolyLine3D-thumb.dxf"_s << true;
+    QTest::newRow("DWG R14, BMP") << u"libredwg-r14-example.dwg"_s << true;
+    QTest::newRow("DWG 2013, PNG") << u"libredwg-r2013-Line.dwg"_s << true;
+    QTest::newRow("DWG without preview")
+        << u"acadsharp-r2018-BLOCKPOLARPARAMETER-nopreview.dwg"_s << false;
+    QTest::newRow("DXF without thumbnail") << u"libredwg-r2007-Line-nothumb.dxf"_s << false;
+    QTest::newRow("DWG R11") << u"libredwg-r11-entities-2d.dwg"_s << false;
+}
+
+// The preview shows at its size beside the entry, with the file name, after a rest of the
+// mouse; it is read once in the background (the file may go meanwhile) and the mouse leaving the
+// list hides it. A drawing without a preview shows nothing.
+void TestOpenSelectFrm::enlargedPreviewOnHover()
+{
+    QFETCH(QString, drawing);
+    QFETCH(bool, hasPreview);
+    const QStringList names = copyRealDrawings({u"libredwg-r2004-Line.dwg"_s, drawing});
+    if (names.isEmpty())
+        QSKIP("the real drawings are not at hand");
+    QVERIFY(dropFiles(names));
+    QVERIFY(QTest::qWaitForWindowExposed(page()));
+    auto *cache = page()->findChild<PreviewCache *>();
+    const QImage stored = DrawingPreviewReader::readFile(path(drawing)).image;
+    QCOMPARE(!stored.isNull(), hasPreview);
+
+    QTest::mouseMove(page(), QPoint(1, 1));
+    hover(1);
+    QVERIFY(!cache->find(path(drawing))); // nothing is read before the mouse rests
+    QTRY_VERIFY(cache->find(path(drawing)).has_value());
+    if (!hasPreview) {
+        QVERIFY(!popup()->isVisible());
+        return;
+    }
+    QTRY_VERIFY(popup()->isVisible());
+    QCOMPARE(popup()->drawingPath(), path(drawing));
+    QCOMPARE(popup()->pictureSize(),
+             PreviewPopup::pictureSize(stored.size(), popup()->screen()->size()));
+    QCOMPARE(popup()->findChild<QLabel *>(u"PreviewName"_s)->text(), drawing);
+    const QRect listArea(list()->mapToGlobal(QPoint(0, 0)), list()->size());
+    QVERIFY(!popup()->geometry().intersects(listArea));
+
+    // Once showing, it follows the mouse to the next entry at once.
+    hover(0);
+    QTRY_COMPARE(popup()->drawingPath(), path(u"libredwg-r2004-Line.dwg"_s));
+    QTest::mouseMove(page(), QPoint(1, 1));
+    QVERIFY(!popup()->isVisible());
+
+    QVERIFY(QFile::remove(path(drawing)));
+    hover(1);
+    QTRY_VERIFY(popup()->isVisible());
+    QCOMPARE(popup()->drawingPath(), path(drawing));
+}
+
+// Space on the focused entry shows its preview, the arrow keys move it along, Space hides it.
+void TestOpenSelectFrm::enlargedPreviewByKeys()
+{
+    const QStringList names =
+        copyRealDrawings({u"libredwg-r14-example.dwg"_s, u"libredwg-r2013-Line.dwg"_s});
+    if (names.isEmpty())
+        QSKIP("the real drawings are not at hand");
+    QVERIFY(dropFiles(names));
+    QVERIFY(QTest::qWaitForWindowActive(page()));
+    list()->setFocus();
+    list()->setCurrentRow(0);
+    QTest::keyClick(list(), Qt::Key_Space);
+    QTRY_VERIFY(popup()->isVisible());
+    QCOMPARE(popup()->drawingPath(), path(names[0]));
+    QTest::keyClick(list(), Qt::Key_Down);
+    QTRY_COMPARE(popup()->drawingPath(), path(names[1]));
+    QVERIFY(popup()->isVisible());
+    QTest::keyClick(list(), Qt::Key_Space);
+    QVERIFY(!popup()->isVisible());
 }
 
 void TestOpenSelectFrm::statusArea_data()
