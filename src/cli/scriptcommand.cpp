@@ -1,19 +1,20 @@
 #include "scriptcommand.h"
 
 #include "core/clock.h"
+#include "core/drawinglistfile.h"
 #include "core/drawingpath.h"
+#include "core/iniread.h"
+#include "core/inputfile.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
 #include "generation/commentblock.h"
 #include "generation/generationview.h"
-#include "generation/gridtexts.h"
+#include "generation/gridtextfile.h"
 #include "generation/scriptfile.h"
 #include "generation/scriptgenerator.h"
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <optional>
@@ -51,62 +52,15 @@ int report(const Failure &failure)
     return failure.status;
 }
 
-std::optional<Failure> readUtf8Lines(const QString &path, const QString &what, QStringList *lines)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{what + QStringLiteral("を読めません: ") + path + u": "_s +
-                       file.errorString()};
-    QString text = QString::fromUtf8(file.readAll());
-    text.remove(u'\r');
-    *lines = text.split(u'\n');
-    if (!lines->isEmpty() && lines->last().isEmpty())
-        lines->removeLast(); // the line end of the last line
-    return std::nullopt;
-}
-
-// One line per grid row from row 0; the five cells of a row separated by TAB.
-std::optional<Failure> readGrid(const QString &path, GridTextTable *grid)
-{
-    QStringList lines;
-    if (auto failure = readUtf8Lines(path, QStringLiteral("グリッドファイル"), &lines))
-        return failure;
-    if (lines.size() > kGridRows)
-        return Failure{QStringLiteral("グリッドファイルは%1行までです: %2 (%3行)")
-                           .arg(kGridRows)
-                           .arg(path)
-                           .arg(lines.size())};
-    for (int row = 0; row < lines.size(); ++row) {
-        const QStringList cells = lines[row].split(u'\t');
-        if (cells.size() > kGridColumns)
-            return Failure{QStringLiteral("グリッドファイルの%1行目のセルが%2個を超えています: %3")
-                               .arg(row + 1)
-                               .arg(kGridColumns)
-                               .arg(path)};
-        for (int column = 0; column < cells.size(); ++column)
-            grid->setCellText(row, column, cells[column]);
-    }
-    return std::nullopt;
-}
-
-std::optional<Failure> readDrawingList(const QString &path, QStringList *drawings)
-{
-    QStringList lines;
-    if (auto failure = readUtf8Lines(path, QStringLiteral("図面リスト"), &lines))
-        return failure;
-    for (const QString &line : std::as_const(lines)) {
-        if (!line.trimmed().isEmpty())
-            drawings->append(line);
-    }
-    return std::nullopt;
-}
-
 // The drawing list is checked as a drop onto the drawing list page would be.
 std::optional<Failure> checkDrawings(const QStringList &drawings)
 {
     for (const QString &path : drawings) {
         if (!isDrawingPath(path))
-            return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") + path};
+            return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") +
+                           visibleControls(path)};
+        if (!isScriptSafePath(path))
+            return Failure{unsafeDrawingPathMessage() + u": "_s + visibleControls(path)};
     }
     if (drawings.isEmpty())
         return Failure{QStringLiteral("ファイルが選択されてません")};
@@ -161,7 +115,9 @@ void describe(QCommandLineParser &parser, const Options &options)
 {
     parser.setApplicationDescription(
         QStringLiteral("Builds the script file that the wizard would write for the same drawing "
-                       "list, grid texts and comment template, without any window."));
+                       "list, grid texts and comment template, without any window. Every input "
+                       "file must be a regular file of at most %1 MiB.")
+            .arg(kInputFileLimit / (1024 * 1024)));
     parser.addHelpOption();
     parser.addOptions({options.settings, options.grid, options.drawings, options.comment,
                        options.now, options.output});
@@ -177,20 +133,21 @@ std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &
         return Failure{QStringLiteral("--grid FILE を指定してください")};
     job->settingsPath = parser.isSet(options.settings) ? parser.value(options.settings)
                                                        : programFile(u"\\tavrolin.ini");
-    if (parser.isSet(options.settings) && !QFileInfo(job->settingsPath).isFile())
-        return Failure{QStringLiteral("設定ファイルがありません: ") + job->settingsPath};
+    QString error;
+    if (!settingsFileReadable(job->settingsPath, &error))
+        return Failure{
+            QStringLiteral("設定ファイル %1 を読めません: %2").arg(job->settingsPath, error)};
     job->commentPath = parser.isSet(options.comment) ? parser.value(options.comment)
                                                      : programFile(u"\\commentdata.dat");
     job->outputPath = parser.value(options.output);
     job->drawings = parser.positionalArguments();
     if (auto failure = readOptionalTime(parser, options.now, &job->now))
         return failure;
-    if (auto failure = readGrid(parser.value(options.grid), &job->grid))
-        return failure;
-    if (parser.isSet(options.drawings)) {
-        if (auto failure = readDrawingList(parser.value(options.drawings), &job->drawings))
-            return failure;
-    }
+    if (!readGridTextFile(parser.value(options.grid), &job->grid, &error))
+        return Failure{error};
+    if (parser.isSet(options.drawings) &&
+        !readDrawingListFile(parser.value(options.drawings), &job->drawings, &error))
+        return Failure{error};
     return checkDrawings(job->drawings);
 }
 

@@ -1,5 +1,7 @@
 #include "drawingpath.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace tavrolin {
@@ -8,6 +10,41 @@ bool isDrawingPath(const QString &path)
 {
     return path.endsWith(u".dwg", Qt::CaseInsensitive) ||
            path.endsWith(u".dxf", Qt::CaseInsensitive);
+}
+
+bool holdsControlCharacter(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+bool isScriptSafePath(const QString &path)
+{
+    return !holdsControlCharacter(path) && !path.contains(u'"');
+}
+
+QString unsafeDrawingPathMessage()
+{
+    return u"このパスにはスクリプトに書けない文字（改行などの制御文字か \"）が有ります"_s;
+}
+
+// Control characters 0 to 31 and 127 have pictures of their own (U+2400 to U+2421); the rarer
+// ones from 128 to 159 are named by their code.
+QString visibleControls(const QString &text)
+{
+    QString visible;
+    visible.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control)
+            visible += c;
+        else if (c.unicode() < 0x20)
+            visible += QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7F)
+            visible += QChar(0x2421);
+        else
+            visible += u"<U+%1>"_s.arg(int(c.unicode()), 4, 16, QChar(u'0')).toUpper();
+    }
+    return visible;
 }
 
 QString scriptPath(const QString &path)

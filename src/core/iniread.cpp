@@ -1,6 +1,7 @@
 #include "iniread.h"
 
 #include "ansicodec.h"
+#include "inputfile.h"
 #include "profiletext.h"
 
 #include <QByteArrayView>
@@ -117,6 +118,12 @@ QString iniread(const ProfileText &profile, const QString &section, const QStrin
     if (!raw)
         return {};
     return ansi::decode(cutToLimit(profile.ansiValue(*raw)));
+}
+
+bool settingsFileReadable(const QString &path, QString *reason)
+{
+    QByteArray bytes;
+    return readInputFile(path, &bytes, reason);
 }
 
 } // namespace tavrolin

@@ -13,8 +13,13 @@ constexpr int kIniValueLimit = 1023;
 // around the value dropped and one pair of matching quotes around it removed, the value cut to
 // kIniValueLimit bytes without splitting a double-byte character. The file is read afresh at
 // every call, in the ANSI code page unless it starts with a UTF-8 or UTF-16 byte-order mark.
-// A missing file, section or key gives the empty text; nothing is reported.
+// A missing file, section or key gives the empty text, and so does a file that readInputFile
+// refuses (not a regular file, unreadable, too large); nothing is reported.
 QString iniread(const QString &path, const QString &section, const QString &key);
+
+// True when the settings file can be read; otherwise says why in *reason. Every lookup in a file
+// that cannot be read gives the empty text, so whoever must not go on with empty lists asks here.
+bool settingsFileReadable(const QString &path, QString *reason);
 
 class ProfileText;
 

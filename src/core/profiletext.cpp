@@ -1,8 +1,8 @@
 #include "profiletext.h"
 
 #include "ansicodec.h"
+#include "inputfile.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <cstring>
 
@@ -33,10 +33,11 @@ QByteArrayView unquoted(QByteArrayView value)
 
 ProfileText ProfileText::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString reason;
+    if (!readInputFile(path, &bytes, &reason))
         return {};
-    return fromBytes(file.readAll());
+    return fromBytes(bytes);
 }
 
 ProfileText ProfileText::fromBytes(const QByteArray &bytes)

@@ -34,7 +34,8 @@ public:
     };
 
     ProfileText() = default;
-    // The file's text; a file that cannot be opened reads as an empty text.
+    // The file's text; a file that readInputFile refuses (missing, not a regular file,
+    // unreadable, too large) reads as an empty text.
     static ProfileText load(const QString &path);
     static ProfileText fromBytes(const QByteArray &bytes);
 

@@ -1,8 +1,7 @@
 #include "commentblock.h"
 
 #include "core/ansicodec.h"
-
-#include <QFile>
+#include "core/inputfile.h"
 
 namespace tavrolin {
 
@@ -39,16 +38,9 @@ QString normaliseLineBreaks(const QString &text)
 
 bool readCommentTemplate(const QString &path, QString *text, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+    QByteArray bytes;
+    if (!readInputFile(path, &bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
     *text = ansi::decode(bytes);
     return true;
 }

@@ -17,8 +17,8 @@ QString initialCommentBlock(const QString &templateText, const QDateTime &now);
 // becomes CR LF.
 QString normaliseLineBreaks(const QString &text);
 
-// Reads the comment template, decoded from the ANSI code page. On failure returns false and
-// says why in *error.
+// Reads the comment template, decoded from the ANSI code page, through readInputFile (a regular
+// file of bounded size). On failure returns false and says why in *error.
 bool readCommentTemplate(const QString &path, QString *text, QString *error);
 
 } // namespace tavrolin

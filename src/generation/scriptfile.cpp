@@ -1,6 +1,7 @@
 #include "scriptfile.h"
 
 #include "core/ansicodec.h"
+#include "core/filefailure.h"
 
 #include <QSaveFile>
 
@@ -20,13 +21,15 @@ QByteArray scriptFileBytes(const QString &text)
 bool writeScriptFile(const QString &path, const QString &text, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
     const QByteArray bytes = scriptFileBytes(text);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
+    // The explicit flush: a failure to write the buffered bytes while committing would go
+    // unnoticed, and the cut-short file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = fileFailureReason(path, FileAction::Write);
+        return false; // the unfinished file is discarded, the old one stays
+    }
+    if (!file.commit()) {
+        *error = fileFailureReason(path, FileAction::Write);
         return false;
     }
     return true;

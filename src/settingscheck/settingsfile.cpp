@@ -1,31 +1,23 @@
 #include "settingsfile.h"
 
 #include "core/iniread.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "core/inputfile.h"
 
 using namespace Qt::StringLiterals;
 
 namespace tavrolin {
 
+// The file is read under the same rule as the wizard's lookups, so a file the wizard would take
+// for missing cannot pass.
 std::optional<SettingsFile> SettingsFile::open(const QString &path, QString *error)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        *error = u"設定ファイルがありません: "_s + path;
+    QByteArray bytes;
+    QString reason;
+    if (!readInputFile(path, &bytes, &reason)) {
+        *error = u"設定ファイルを読めません: "_s + path + u": "_s + reason;
         return std::nullopt;
     }
-    if (!info.isFile()) {
-        *error = u"設定ファイルが通常のファイルではありません: "_s + path;
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = u"設定ファイルを読めません: "_s + path;
-        return std::nullopt;
-    }
-    return fromText(ProfileText::fromBytes(file.readAll()));
+    return fromText(ProfileText::fromBytes(bytes));
 }
 
 SettingsFile SettingsFile::fromText(ProfileText text)

@@ -36,10 +36,11 @@ void TestCheckCommand::statusAndOutput_data()
            u"5行目 [AplicationName]: 同じ名前のセクションが 3 行目にあります。後の方は読まれ"
            u"ません。\n"_s
         << QString();
-    QTest::newRow("a missing file") << QStringList{u"%1/none.ini"_s} << 2 << QString()
-                                    << u"設定ファイルがありません: %1/none.ini\n"_s;
+    QTest::newRow("a missing file")
+        << QStringList{u"%1/none.ini"_s} << 2 << QString()
+        << u"設定ファイルを読めません: %1/none.ini: ファイルがありません\n"_s;
     QTest::newRow("a folder") << QStringList{u"%1"_s} << 2 << QString()
-                              << u"設定ファイルが通常のファイルではありません: %1\n"_s;
+                              << u"設定ファイルを読めません: %1: フォルダです\n"_s;
     QTest::newRow("two files") << QStringList{u"a.ini"_s, u"b.ini"_s} << 2 << QString()
                                << u"設定ファイルは 1 つだけ指定してください\n"_s;
 }
@@ -60,7 +61,7 @@ void TestCheckCommand::statusAndOutput()
                   QStringList{u"check"_s} + arguments);
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), out);
-    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), err.arg(dir.path()));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), err.replace(u"%1"_s, dir.path()));
     QCOMPARE(process.exitCode(), status);
 }
 

@@ -69,6 +69,7 @@ void TestScriptCommand::initTestCase()
                      u"図面\tすべて\tDXF(R12)で保存する\t終了\t終了\n"_s.toUtf8());
     test::writeBytes(file(u"drawings.txt"_s),
                      u"\nC:\\My Drawings\\二階.dwg\r\n\r\nD:\\plan\\c.DXF\n"_s.toUtf8());
+    test::makeFifo(file(u"fifo"_s));
 }
 
 Run TestScriptCommand::run(const QStringList &arguments) const
@@ -159,6 +160,32 @@ void TestScriptCommand::refusals_data()
     QTest::newRow("bad time") << QStringList{u"--now"_s, u"yesterday"_s, u"a.dwg"_s} << true
                               << u"yesterday"_s;
     QTest::newRow("unknown option") << QStringList{u"--colour"_s} << true << u"colour"_s;
+#ifdef Q_OS_LINUX
+    // A file that opens and then fails to read, even for the superuser.
+    QTest::newRow("a settings file that cannot be read")
+        << QStringList{u"--settings"_s, u"/proc/self/mem"_s, u"a.dwg"_s} << true
+        << u"/proc/self/mem"_s;
+#endif
+#ifdef Q_OS_UNIX
+    // Opening a FIFO for reading would block until a writer came; /dev/zero never ends.
+    for (const char *option : {"--grid", "--drawings", "--comment", "--settings"}) {
+        QTest::addRow("a FIFO as %s", option)
+            << QStringList{QLatin1String(option), file(u"fifo"_s), u"a.dwg"_s} << true
+            << u"通常のファイルではありません"_s;
+    }
+    QTest::newRow("an endless device as the grid")
+        << QStringList{u"--grid"_s, u"/dev/zero"_s, u"a.dwg"_s} << true << u"/dev/zero"_s;
+#endif
+    QTest::newRow("a carriage return in a listed path")
+        << QStringList{u"--drawings"_s, file(u"injected.txt"_s)} << true << u"C:/a␍_.quit␍y.dwg"_s;
+    QTest::newRow("a line feed in a path argument")
+        << QStringList{u"C:/a\n_.quit\ny.dwg"_s} << true << u"C:/a␊_.quit␊y.dwg"_s;
+    QTest::newRow("a double quote in a path")
+        << QStringList{u"C:/a\" _.quit \"y.dwg"_s} << true << u"C:/a\" _.quit \"y.dwg"_s;
+    QTest::newRow("a control character in a grid cell")
+        << QStringList{u"--grid"_s, file(u"control.txt"_s), u"a.dwg"_s} << true << u"2行目の4"_s;
+    QTest::newRow("a grid file that is not UTF-8")
+        << QStringList{u"--grid"_s, file(u"cp932.txt"_s), u"a.dwg"_s} << true << u"1行目"_s;
 }
 
 void TestScriptCommand::refusals()
@@ -169,6 +196,9 @@ void TestScriptCommand::refusals()
     test::writeBytes(file(u"emptyrow.txt"_s), "\tL13\t\xe8\xa1\xa8\t\t\n");
     test::writeBytes(file(u"long.txt"_s), QByteArray("a\tb\tc\td\te\n").repeated(13));
     test::writeBytes(file(u"wide.txt"_s), "a\tb\tc\td\te\n1\t2\t3\t4\t5\t6\n");
+    test::writeBytes(file(u"injected.txt"_s), "C:/ok.dwg\r\nC:/a\r_.quit\ry.dwg\r\n");
+    test::writeBytes(file(u"control.txt"_s), "a\tb\tc\td\te\r\n1\t2\t3\t4\x1b[2J\t5\r\n");
+    test::writeBytes(file(u"cp932.txt"_s), ansi::encode(u"レイヤー\tL13\n"_s));
     // Later options override the standard ones.
     const Run result = run((withStandardOptions ? standardOptions() : QStringList{}) + arguments);
     QCOMPARE(result.status, 2);
@@ -199,6 +229,7 @@ void TestScriptCommand::helpAndVersion()
     const Run help = run({u"--help"_s});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.contains("--grid"));
+    QVERIFY(help.out.contains("64 MiB"));
     QProcess version;
     version.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"), {u"--version"_s});
     QVERIFY(version.waitForFinished(30000));

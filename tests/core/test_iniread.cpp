@@ -172,6 +172,11 @@ void TestIniRead::missingFileGivesEmptyText()
 {
     QCOMPARE(iniread(m_dir.filePath(u"none.ini"_s), u"s"_s, u"name"_s), QString());
     QCOMPARE(iniread(m_dir.path(), u"s"_s, u"name"_s), QString());
+    // Neither blocks on a FIFO nor runs out of memory on an endless device.
+    if (test::makeFifo(m_dir.filePath(u"fifo.ini"_s))) {
+        QCOMPARE(iniread(m_dir.filePath(u"fifo.ini"_s), u"s"_s, u"name"_s), QString());
+        QCOMPARE(iniread(u"/dev/zero"_s, u"s"_s, u"name"_s), QString());
+    }
 }
 
 void TestIniRead::fileIsReadAfreshAtEveryCall()

@@ -6,9 +6,57 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Limits the size of the files this process writes, as a file system with a maximum file size
+// does, until it goes out of scope. Writing past the limit fails with "file too large" instead
+// of ending the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes)
+    {
+#ifdef Q_OS_LINUX
+        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = rlim_t(bytes);
+        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+#else
+        Q_UNUSED(bytes);
+#endif
+    }
+    ~FileSizeLimit()
+    {
+#ifdef Q_OS_LINUX
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldSignal);
+#endif
+    }
+    bool isSet() const
+    {
+        return m_set;
+    }
+
+private:
+    bool m_set = false;
+#ifdef Q_OS_LINUX
+    rlimit m_old{};
+    void (*m_oldSignal)(int) = SIG_DFL;
+#endif
+};
+
+} // namespace
 
 class TestScriptFile : public QObject
 {
@@ -27,6 +75,8 @@ private slots:
     void scriptFileBytesEndWithOneLineEnd();
     void writeReplacesAFileWhole();
     void failedWriteKeepsTheOldFile();
+    void failuresAreNamed_data();
+    void failuresAreNamed();
     void linesLosingCharactersAreFound();
 };
 
@@ -152,6 +202,59 @@ void TestScriptFile::failedWriteKeepsTheOldFile()
         QSKIP("a read-only folder does not stop this user (root) from writing");
     QVERIFY(!writeScriptFile(path, u"new"_s, &error));
     QCOMPARE(test::readBytes(path), QByteArray("old"));
+}
+
+// Each failure is named in Japanese, and a failed write leaves the old file as it was. The size
+// limit cuts a write short part-way (a large script) or while the last bytes are committed (a
+// small one).
+void TestScriptFile::failuresAreNamed_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("path"); // in the test's folder, which holds a file "file"
+    QTest::addColumn<int>("scriptSize");
+    QTest::addColumn<int>("sizeLimit"); // 0 for none
+    QTest::addColumn<QString>("reason");
+
+    const QString notFound = u"ファイルが見つかりません"_s;
+    const QString noFolder = u"フォルダーが見つかりません"_s;
+    const QString aFolder = u"ファイルではなくフォルダーです"_s;
+    const QString notAFolder = u"フォルダーのはずの場所がファイルです"_s;
+    const QString tooLarge = u"ファイルが大きすぎます"_s;
+    QTest::newRow("read a missing file") << false << u"none.dat"_s << 0 << 0 << notFound;
+    QTest::newRow("read in a missing folder") << false << u"no/c.dat"_s << 0 << 0 << noFolder;
+    QTest::newRow("read a folder") << false << u"folder"_s << 0 << 0 << aFolder;
+    QTest::newRow("read below a file") << false << u"file/c.dat"_s << 0 << 0 << notAFolder;
+    QTest::newRow("write in a missing folder") << true << u"no/a.scr"_s << 1 << 0 << noFolder;
+    QTest::newRow("write onto a folder") << true << u"folder"_s << 1 << 0 << aFolder;
+    QTest::newRow("write below a file") << true << u"file/a.scr"_s << 1 << 0 << notAFolder;
+    QTest::newRow("too large, small script") << true << u"file"_s << 1000 << 100 << tooLarge;
+    QTest::newRow("too large, part-way") << true << u"file"_s << 100000 << 100 << tooLarge;
+}
+
+void TestScriptFile::failuresAreNamed()
+{
+    QFETCH(bool, write);
+    QFETCH(QString, path);
+    QFETCH(int, scriptSize);
+    QFETCH(int, sizeLimit);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    test::writeBytes(dir.filePath(u"file"_s), "old");
+    QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+    QString error;
+    if (write) {
+        const QString text(scriptSize, u'x');
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit > 0 && !limit.emplace(sizeLimit).isSet())
+            QSKIP("the size of written files cannot be limited here");
+        QVERIFY(!writeScriptFile(dir.filePath(path), text, &error));
+    } else {
+        QString text;
+        QVERIFY(!readCommentTemplate(dir.filePath(path), &text, &error));
+    }
+    QCOMPARE(error, reason);
+    QCOMPARE(test::readBytes(dir.filePath(u"file"_s)), QByteArray("old"));
 }
 
 void TestScriptFile::linesLosingCharactersAreFound()

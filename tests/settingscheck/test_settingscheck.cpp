@@ -61,7 +61,6 @@ private slots:
     void storage_data();
     void storage();
     void shippedFilePasses();
-    void unreadableFiles();
 };
 
 // Each row: the file (written in code page 932) and what is found, as the start of each
@@ -192,15 +191,6 @@ void TestSettingsCheck::shippedFilePasses()
     QVERIFY2(file, qPrintable(error));
     const SettingsFindings findings = checkSettings(*file);
     QVERIFY2(findings.isEmpty(), qPrintable(findings.value(0).text()));
-}
-
-void TestSettingsCheck::unreadableFiles()
-{
-    QString error;
-    QVERIFY(!SettingsFile::open(QStringLiteral(TAVROLIN_SOURCE_DIR "/no such file.ini"), &error));
-    QVERIFY(error.startsWith(u"設定ファイルがありません"_s));
-    QVERIFY(!SettingsFile::open(QStringLiteral(TAVROLIN_SOURCE_DIR "/data"), &error));
-    QVERIFY(error.startsWith(u"設定ファイルが通常のファイルではありません"_s));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsCheck)

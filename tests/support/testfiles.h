@@ -8,6 +8,10 @@
 #include <QString>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace tavrolin::test {
 
 // Writes bytes to a file, failing the test when that is impossible.
@@ -23,6 +27,18 @@ inline void writeBytes(const QString &path, const QByteArray &bytes)
 inline void writeAnsi(const QString &path, const QString &text)
 {
     writeBytes(path, ansi::encode(text));
+}
+
+// Makes a FIFO, on which opening for reading blocks until a writer comes. False where the system
+// has none.
+inline bool makeFifo(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
 }
 
 inline QByteArray readBytes(const QString &path)

@@ -10,7 +10,7 @@
 namespace tavrolin::test {
 
 // A program folder of the test's own: the shipped pictures and help pages copied from data/, and
-// the settings file and comment template that the test writes. The program reads it as its
+// the settings file (empty until the test writes one) and comment template that the test writes. The program reads it as its
 // program folder while the object lives.
 class TestProgramFolder
 {
@@ -20,6 +20,8 @@ public:
         copyFolder(QStringLiteral("ico"));
         copyFolder(QStringLiteral("help"));
         QDir(m_dir.path()).mkpath(QStringLiteral("scr"));
+        // A settings file without vocabulary: a missing one is warned about when the grid loads.
+        writeSettings(QString());
         QFile::copy(QStringLiteral(TAVROLIN_SOURCE_DIR "/data/FileCopy.avi"),
                     file(QStringLiteral("FileCopy.avi")));
         setProgramFolder(m_dir.path());

@@ -311,7 +311,8 @@ bool openselectfrm::mayReplaceList()
     return true;
 }
 
-// Every entry must be a drawing, or the whole drop is refused, for its first failing entry.
+// Every entry must be a drawing whose path a script can hold, or the whole drop is refused, for
+// its first failing entry.
 bool openselectfrm::checkPass(const QList<DropContents::Entry> &entries)
 {
     if (!turnEventLoop(true))
@@ -323,6 +324,10 @@ bool openselectfrm::checkPass(const QList<DropContents::Entry> &entries)
         }
         if (entry.kind == DropContents::Kind::EmptyFolder) {
             refuseDrop(NoDrawingInFolder + u'\n' + entry.path);
+            return false;
+        }
+        if (!isScriptSafePath(entry.path)) {
+            refuseDrop(unsafeDrawingPathMessage() + u'\n' + visibleControls(entry.path));
             return false;
         }
         ++dropcount;

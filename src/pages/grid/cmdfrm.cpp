@@ -2,6 +2,7 @@
 
 #include "cellpopulator.h"
 #include "commandgrid.h"
+#include "core/iniread.h"
 #include "core/programfolder.h"
 #include "core/shell/layout.h"
 #include "core/shell/messagebox.h"
@@ -12,6 +13,7 @@
 #include "pages/wizard/pagefactories.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -146,6 +148,19 @@ void cmdfrm::load()
     frmtitleset();
     m_gridPane->doscroll();
     helpinput();
+    checkSettingsFile();
+}
+
+// Every list of the grid comes from the settings file: without it they would all stay empty,
+// with no hint why. The page stays usable.
+void cmdfrm::checkSettingsFile()
+{
+    QString reason;
+    if (settingsFileReadable(m_lookup.settingsPath(), &reason))
+        return;
+    showMessage(u"設定ファイル %1 を読めません: %2\nグリッドのリストはすべて空になります。"_s.arg(
+                    QDir::toNativeSeparators(m_lookup.settingsPath()), reason),
+                ExclamationWarning);
 }
 
 // A missing instruction page leaves the pane empty; the rest of the page works as usual.

@@ -40,6 +40,7 @@ private:
 
     void load();
     void helpinput();
+    void checkSettingsFile();
     void hideProgress();
     void showPane(int tab);
     void cmdnextClick();

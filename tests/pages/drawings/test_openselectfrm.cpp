@@ -1,4 +1,5 @@
 #include "clipplayer.h"
+#include "core/drawingpath.h"
 #include "pages/drawings/previewpopup.h"
 #include "platform/preview/drawingpreviewreader.h"
 #include "platform/preview/dwgthumbnail.h"
@@ -24,6 +25,7 @@ namespace {
 const QString Replace = u"52 今までのファイルリストが削除されますよろしいですか？"_s;
 const QString NotADrawing = u"48 これはDwg・DXFファイルでは有りません"_s;
 const QString NoDrawingIn = u"48 このフォルダにはDwg・DXFファイルが有りません\n"_s;
+const QString Unsafe = u"48 "_s + unsafeDrawingPathMessage() + u'\n';
 const QString ClearQuestion = u"4 本当にリストをクリアーしますか？"_s;
 const QString Added = u"図面がリストに追加されました"_s;
 const QString Importing = u"インポート中しばらくお待ちください"_s;
@@ -244,6 +246,10 @@ void TestOpenSelectFrm::drop_data()
         {u"old.dwg/in.dxf"_s}, none);
     row("a folder without drawings", none, 0, {u"e/notes.txt"_s}, {u"z.dwg"_s, u"e"_s}, none,
         {NoDrawingIn + u"%1/e"_s});
+    row("a line feed in a name: an open line and commands of its own", none, 0, none,
+        {u"a.dwg"_s, u"C:\n_.quit\ny.dwg"_s}, none, {Unsafe + u"%1/C:␊_.quit␊y.dwg"_s});
+    row("a double quote in a folder's drawing", none, 0, {u"q/say \"hi\".dxf"_s}, {u"q"_s}, none,
+        {Unsafe + u"%1/q/say \"hi\".dxf"_s});
 }
 
 void TestOpenSelectFrm::drop()

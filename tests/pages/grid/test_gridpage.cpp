@@ -57,6 +57,8 @@ private slots:
     void cleanup();
     void loadShowsTheGridPane();
     void missingIconAndHelpPageStillOpen();
+    void unreadableSettingsFileIsNamedOnce_data();
+    void unreadableSettingsFileIsNamedOnce();
     void scrollingMovesTheRows_data();
     void scrollingMovesTheRows();
     void tabKeyDoesNotScroll();
@@ -131,6 +133,33 @@ void TestGridPage::missingIconAndHelpPageStillOpen()
     QVERIFY(m_grid->page()->isVisible());
     QVERIFY(m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().isEmpty());
     QCOMPARE(m_grid->messages.texts(), QStringList());
+}
+
+void TestGridPage::unreadableSettingsFileIsNamedOnce_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("missing") << false;
+    QTest::newRow("a folder in its place") << true;
+}
+
+// Every list would stay empty with no hint why: one warning names the file when the page loads,
+// and the page stays usable.
+void TestGridPage::unreadableSettingsFileIsNamedOnce()
+{
+    QFETCH(bool, folder);
+    const QString settings = m_grid->folder.file(u"tavrolin.ini"_s);
+    QFile::remove(settings);
+    if (folder)
+        QDir().mkdir(settings);
+    m_grid->show();
+    m_grid->enter(0, 0);
+    QTest::mouseClick(m_grid->child<QPushButton>(u"Cmdbefore"_s), Qt::LeftButton);
+    m_grid->show();
+    const QList<ShownMessage> &shown = m_grid->messages.shown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].style, int(ExclamationWarning));
+    QVERIFY2(shown[0].text.contains(QDir::toNativeSeparators(settings)), qPrintable(shown[0].text));
+    QVERIFY(m_grid->cell(0, 0)->isEnabled());
 }
 
 void TestGridPage::scrollingMovesTheRows_data()

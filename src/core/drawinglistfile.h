@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+namespace tavrolin {
+
+// Reads a drawing list: UTF-8 (a byte-order mark at its start is skipped), one drawing path per
+// line, lines ending in LF or CR LF; blank lines are skipped. The paths are appended to
+// *drawings as they stand: whether each names a drawing, and can be written into a script, is
+// for the caller to check. On failure returns false and says why, naming the file, in *error.
+bool readDrawingListFile(const QString &path, QStringList *drawings, QString *error);
+
+} // namespace tavrolin

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrolin {
+
+// Why a file could not be read or written, in the terms the program tells its users.
+enum class FileProblem {
+    NotFound,         // the file does not exist
+    FolderNotFound,   // a folder of the path does not exist
+    NotAFolder,       // a file stands where the path needs a folder
+    IsAFolder,        // the path names a folder, not a file
+    NotRegularFile,   // a device, pipe or socket, not a file
+    NoPermission,     // the user may not read or write it
+    InUse,            // another program holds it
+    DiskFull,         // no space left on the drive
+    TooLarge,         // larger than the file system or a limit allows
+    ReadOnlyDrive,    // the drive takes no writes
+    NameTooLong,      // the path or a name in it is too long
+    BadName,          // the name holds characters the file system refuses
+    TooManyOpenFiles, // the system's limit of open files is reached
+    DeviceFailure,    // the drive failed to read or write
+};
+
+enum class FileAction { Read, Write };
+
+// The Japanese text of a problem, for example "ファイルが見つかりません".
+QString fileProblemText(FileProblem problem);
+
+// The Japanese reason why reading or writing the file at `path` has just failed. The path is
+// looked at first (a missing file or folder, a folder in place of the file, a file in place of
+// a folder); otherwise the system's error code of the failing call tells (errno, GetLastError on
+// Windows), so call this directly after that call, before any other file operation. The
+// operating system's own wording is never used: it is in English on most systems.
+QString fileFailureReason(const QString &path, FileAction action);
+
+} // namespace tavrolin

@@ -1,0 +1,98 @@
+#include "inputfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStringDecoder>
+
+namespace tavrolin {
+
+namespace {
+
+QString tooLarge(qint64 limit)
+{
+    return QStringLiteral("大きすぎます (%1 まで)")
+        .arg(QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat));
+}
+
+// Why the file cannot be read, judged before opening it: opening a FIFO would block, and a
+// device or a folder is no input file.
+QString refusalBeforeOpening(const QFileInfo &info, qint64 limit)
+{
+    if (!info.exists())
+        return QStringLiteral("ファイルがありません");
+    if (info.isDir())
+        return QStringLiteral("フォルダです");
+    if (!info.isFile())
+        return QStringLiteral("通常のファイルではありません");
+    if (info.size() > limit)
+        return tooLarge(limit);
+    if (!info.isReadable())
+        return QStringLiteral("読み取りの権限がありません");
+    return {};
+}
+
+} // namespace
+
+bool readInputFile(const QString &path, QByteArray *bytes, QString *reason, qint64 limit)
+{
+    *reason = refusalBeforeOpening(QFileInfo(path), limit);
+    if (!reason->isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = QStringLiteral("開けません");
+        return false;
+    }
+    // The path may have been replaced by something else since it was looked at.
+    if (file.isSequential()) {
+        *reason = QStringLiteral("通常のファイルではありません");
+        return false;
+    }
+    // Room for the size the file had, plus one byte to see that it grew; a file that grew, or
+    // tells no size as those of /proc, is read on up to one byte past the limit.
+    const qint64 expected = qMin(file.size(), limit);
+    QByteArray read = file.read(expected + 1);
+    if (read.size() > expected && read.size() <= limit)
+        read += file.read(limit + 1 - read.size());
+    if (file.error() != QFileDevice::NoError) {
+        *reason = QStringLiteral("読み込みに失敗しました");
+        return false;
+    }
+    if (read.size() > limit) {
+        *reason = tooLarge(limit);
+        return false;
+    }
+    *bytes = std::move(read);
+    return true;
+}
+
+bool readUtf8Lines(const QString &path, QStringList *lines, QString *reason)
+{
+    QByteArray bytes;
+    if (!readInputFile(path, &bytes, reason))
+        return false;
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    QStringList read;
+    while (!rest.isEmpty()) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        QStringDecoder decoder(QStringConverter::Utf8,
+                               QStringConverter::Flag::Stateless |
+                                   QStringConverter::Flag::ConvertInitialBom);
+        read.append(decoder.decode(line));
+        if (decoder.hasError()) {
+            *reason = QStringLiteral("%1行目が UTF-8 ではありません").arg(read.size());
+            return false;
+        }
+    }
+    *lines = std::move(read);
+    return true;
+}
+
+} // namespace tavrolin

@@ -1,0 +1,51 @@
+#include "gridtextfile.h"
+
+#include "core/drawingpath.h"
+#include "core/inputfile.h"
+
+namespace tavrolin {
+
+namespace {
+
+// The cells of the lines, or the reason they cannot be grid rows.
+bool parseRows(const QStringList &lines, GridTextTable *grid, QString *reason)
+{
+    if (lines.size() > kGridRows) {
+        *reason = QStringLiteral("%1行までです (%2行あります)").arg(kGridRows).arg(lines.size());
+        return false;
+    }
+    GridTextTable parsed;
+    for (int row = 0; row < lines.size(); ++row) {
+        const QStringList cells = lines[row].split(u'\t');
+        if (cells.size() > kGridColumns) {
+            *reason =
+                QStringLiteral("%1行目のセルが%2個を超えています").arg(row + 1).arg(kGridColumns);
+            return false;
+        }
+        for (int column = 0; column < cells.size(); ++column) {
+            if (holdsControlCharacter(cells[column])) {
+                *reason = QStringLiteral("%1行目の%2番目のセルに制御文字があります")
+                              .arg(row + 1)
+                              .arg(column + 1);
+                return false;
+            }
+            parsed.setCellText(row, column, cells[column]);
+        }
+    }
+    *grid = parsed;
+    return true;
+}
+
+} // namespace
+
+bool readGridTextFile(const QString &path, GridTextTable *grid, QString *error)
+{
+    QStringList lines;
+    QString reason;
+    if (readUtf8Lines(path, &lines, &reason) && parseRows(lines, grid, &reason))
+        return true;
+    *error = QStringLiteral("グリッドファイル %1 を読めません: %2").arg(path, reason);
+    return false;
+}
+
+} // namespace tavrolin
