@@ -1,8 +1,26 @@
 #include "drawinglistfile.h"
 
+#include "drawingpath.h"
+#include "filefailure.h"
 #include "inputfile.h"
 
+#include <QSaveFile>
+
 namespace tavrolin {
+
+namespace {
+
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit())
+        return true;
+    *reason = fileFailureReason(path, FileAction::Write);
+    return false;
+}
+
+} // namespace
 
 bool readDrawingListFile(const QString &path, QStringList *drawings, QString *error)
 {
@@ -17,6 +35,25 @@ bool readDrawingListFile(const QString &path, QStringList *drawings, QString *er
             drawings->append(line);
     }
     return true;
+}
+
+bool writeDrawingListFile(const QString &path, const QStringList &drawings, QString *error)
+{
+    QByteArray bytes;
+    for (const QString &drawing : drawings) {
+        if (holdsControlCharacter(drawing)) {
+            *error =
+                QStringLiteral("図面リスト %1 を保存できません: 制御文字のあるパスがあります: %2")
+                    .arg(path, visibleControls(drawing));
+            return false;
+        }
+        bytes += drawing.toUtf8() + '\n';
+    }
+    QString reason;
+    if (writeWhole(path, bytes, &reason))
+        return true;
+    *error = QStringLiteral("図面リスト %1 を保存できません: %2").arg(path, reason);
+    return false;
 }
 
 } // namespace tavrolin

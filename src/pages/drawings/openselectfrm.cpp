@@ -7,6 +7,7 @@
 #include "core/shell/layout.h"
 #include "core/shell/messagebox.h"
 #include "core/shell/shellservices.h"
+#include "drawinglistactions.h"
 #include "filedroplist.h"
 #include "listpreviewer.h"
 #include "pages/wizard/pagefactories.h"
@@ -122,6 +123,8 @@ void openselectfrm::connectHandlers()
     connect(List1, &QListWidget::itemClicked, this, &openselectfrm::showPreview);
     connect(List1, &QListWidget::currentItemChanged, this, &openselectfrm::showPreview);
     connect(m_previews, &PreviewCache::ready, this, &openselectfrm::previewRead);
+    connect(new DrawingListActions(*this, *List1->viewport(), m_context.session),
+            &DrawingListActions::listRead, this, &openselectfrm::dropFiles);
     connect(Command1, &QPushButton::clicked, this, &openselectfrm::clearList);
     connect(cmdnext, &QPushButton::clicked, this, &openselectfrm::goNext);
     connect(Cmdbefore, &QPushButton::clicked, this,
