@@ -1,5 +1,6 @@
 #include "clipplayer.h"
 #include "core/drawingpath.h"
+#include "core/shell/savedialog.h"
 #include "pages/drawings/previewpopup.h"
 #include "platform/preview/drawingpreviewreader.h"
 #include "platform/preview/dwgthumbnail.h"
@@ -42,6 +43,7 @@ private slots:
     void drop_data();
     void drop();
     void sessionVariables();
+    void listFiles();
     void capacity_data();
     void capacity();
     void ignoredDrops_data();
@@ -73,6 +75,7 @@ private:
     QString makeFile(const QString &relative, const QByteArray &bytes = {}) const;
     bool drop(const QMimeData &data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction);
     bool dropFiles(const QStringList &relative);
+    bool openListFile(const QStringList &relative);
     QStringList listed();
     QStringList messages() const;
     QString status() const;
@@ -82,17 +85,20 @@ private:
 
     std::unique_ptr<test::WizardBench> m_bench;
     std::unique_ptr<QTemporaryDir> m_files;
+    std::unique_ptr<ScriptedSaveDialog> m_dialog;
 };
 
 void TestOpenSelectFrm::init()
 {
     m_bench = std::make_unique<test::WizardBench>();
     m_files = std::make_unique<QTemporaryDir>();
+    m_dialog = std::make_unique<ScriptedSaveDialog>();
 }
 
 void TestOpenSelectFrm::cleanup()
 {
     QVERIFY(test::WizardBench::closeAll());
+    m_dialog.reset();
     m_files.reset();
     m_bench.reset();
 }
@@ -164,6 +170,25 @@ bool TestOpenSelectFrm::dropFiles(const QStringList &relative)
     return drop(data);
 }
 
+// Opens a drawing list file of the paths with Ctrl+O, as the user does; paths that do not
+// exist are made as files.
+bool TestOpenSelectFrm::openListFile(const QStringList &relative)
+{
+    QByteArray lines;
+    for (const QString &entry : relative) {
+        if (!QFileInfo::exists(m_files->filePath(entry)))
+            makeFile(entry);
+        lines += path(entry).toUtf8() + "\r\n";
+    }
+    const QString listFile = m_files->filePath(u"list.txt"_s);
+    test::writeBytes(listFile, lines);
+    m_dialog->queueFileName(listFile);
+    if (!QTest::qWaitForWindowActive(page()))
+        return false;
+    QTest::keyClick(page(), Qt::Key_O, Qt::ControlModifier);
+    return m_dialog->timesShown() > 0 && m_dialog->lastCaption() == u"図面リストを開く"_s;
+}
+
 QStringList TestOpenSelectFrm::listed()
 {
     QStringList result;
@@ -207,6 +232,7 @@ void TestOpenSelectFrm::drop_data()
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("warnings"); // %1 is the test's folder
+    QTest::addColumn<bool>("listFile");        // the paths come from a drawing list file opened
 
     const QStringList none;
     const QStringList five{u"a.dwg"_s, u"b.dwg"_s, u"c.dwg"_s, u"d.dwg"_s, u"e.dwg"_s};
@@ -214,7 +240,12 @@ void TestOpenSelectFrm::drop_data()
     const auto row = [&](const char *name, const QStringList &before, int answer,
                          const QStringList &files, const QStringList &dropped,
                          const QStringList &expected, const QStringList &warnings) {
-        QTest::newRow(name) << before << answer << files << dropped << expected << warnings;
+        QTest::newRow(name) << before << answer << files << dropped << expected << warnings
+                            << false;
+        // A list file holds no line end inside a path.
+        if (!dropped.join(QString()).contains(u'\n'))
+            QTest::addRow("%s, from a list file", name)
+                << before << answer << files << dropped << expected << warnings << true;
     };
     row("one drawing", none, 0, none, {u"a.dwg"_s}, {u"a.dwg"_s}, none);
     row("extensions in any case", none, 0, none, {u"site.Dwg"_s, u"B.DXF"_s, u"c.dXf"_s},
@@ -260,13 +291,14 @@ void TestOpenSelectFrm::drop()
     QFETCH(QStringList, dropped);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, warnings);
+    QFETCH(bool, listFile);
 
     if (!before.isEmpty())
         QVERIFY(dropFiles(before));
     for (const QString &file : files)
         makeFile(file);
     m_bench->messages.queueAnswer(answer);
-    QVERIFY(dropFiles(dropped));
+    QVERIFY(listFile ? openListFile(dropped) : dropFiles(dropped));
 
     QCOMPARE(messages(), warnings.replaceInStrings(u"%1"_s, path(QString())));
     QCOMPARE(listed(), paths(expected));
@@ -277,6 +309,34 @@ void TestOpenSelectFrm::drop()
     QVERIFY(!control<ClipPlayer>("Animation1")->isVisible());
     QVERIFY(!control<ClipPlayer>("Animation1")->isPlaying());
     QCOMPARE(control<QLabel>("Label2")->text(), expected.isEmpty() ? QString() : Added);
+}
+
+// Ctrl+S keeps the list in a drawing list file, one path per line; a list file without a
+// drawing, or one that cannot be read, changes nothing.
+void TestOpenSelectFrm::listFiles()
+{
+    QVERIFY(QTest::qWaitForWindowActive(page()));
+    const auto press = [this](Qt::Key key, const QString &file) {
+        m_dialog->queueFileName(file);
+        QTest::keyClick(page(), key, Qt::ControlModifier);
+    };
+    press(Qt::Key_S, m_files->filePath(u"none.txt"_s));
+    QVERIFY(!QFile::exists(m_files->filePath(u"none.txt"_s)));
+    QVERIFY(dropFiles({u"a.dwg"_s, u"b c/図面.DXF"_s}));
+    press(Qt::Key_S, m_files->filePath(u"kept"_s));
+    QCOMPARE(m_dialog->lastCaption(), u"図面リストを保存"_s);
+    QCOMPARE(test::readBytes(m_files->filePath(u"kept.txt"_s)),
+             (path(u"a.dwg"_s) + u'\n' + path(u"b c/図面.DXF"_s) + u'\n').toUtf8());
+
+    test::writeBytes(m_files->filePath(u"blank.txt"_s), "\r\n  \n");
+    press(Qt::Key_O, m_files->filePath(u"blank.txt"_s));
+    press(Qt::Key_O, m_files->filePath(u"missing.txt"_s));
+    QCOMPARE(messages(),
+             (QStringList{u"48 ファイルは選択されていません"_s,
+                          u"48 図面リスト %1 に図面がありません"_s.arg(path(u"blank.txt"_s)),
+                          u"48 図面リスト %1 を読めません: ファイルがありません"_s.arg(
+                              m_files->filePath(u"missing.txt"_s))}));
+    QCOMPARE(listed(), paths({u"a.dwg"_s, u"b c/図面.DXF"_s}));
 }
 
 // Open lines quote a path with a blank; a shorter list leaves the longer one's lines behind its
