@@ -1,6 +1,7 @@
 #include "profiletext.h"
 
 #include "ansicodec.h"
+#include "byteordermark.h"
 #include "inputfile.h"
 
 #include <QStringDecoder>
@@ -43,17 +44,17 @@ ProfileText ProfileText::load(const QString &path)
 ProfileText ProfileText::fromBytes(const QByteArray &bytes)
 {
     ProfileText text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text.m_bytes = bytes.sliced(3);
+    const std::optional<ByteOrderMark> mark = byteOrderMark(bytes);
+    if (!mark) {
+        text.m_bytes = bytes;
+    } else if (mark->encoding == QStringConverter::Utf8) {
+        text.m_bytes = bytes.sliced(mark->size);
         text.m_storage = Storage::Utf8Mark;
-    } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                            : QStringDecoder::Utf16BE);
-        const QString decoded = decoder.decode(QByteArrayView(bytes).sliced(2));
+    } else {
+        QStringDecoder decoder(mark->encoding);
+        const QString decoded = decoder.decode(QByteArrayView(bytes).sliced(mark->size));
         text.m_bytes = decoded.toUtf8();
         text.m_storage = Storage::Utf16Mark;
-    } else {
-        text.m_bytes = bytes;
     }
     return text;
 }

@@ -6,8 +6,9 @@
 namespace tavrolin {
 
 // The state the wizard's pages hand to one another, from start to exit. Only the drawing list
-// page writes the drawing list (DrawingPaths, OpenCommands, DrawingCount); generation writes the
-// script and the grid summaries; the comment page writes CommentText.
+// page writes the drawing list (DrawingPaths, OpenCommands, DrawingCount), and each change of it
+// voids the script generated so far; generation writes the script and the grid summaries; the
+// comment page writes CommentText.
 struct Session
 {
     // Slots of the drawing arrays, indexes 0 to 50 000. A list holds at most kDrawingCapacity
@@ -27,9 +28,16 @@ struct Session
     // The number of drawings in the list (a count, not the last index).
     int DrawingCount = 0;
 
+    // The drawing list changed: the script, built for the old list, no longer matches it. The
+    // grid page's next forward step generates anew, as after a change of the grid.
+    void drawingListChanged() { PreviousGridSummary.clear(); }
+
     QString ScriptText;
     QString CommentText;
     QString GridSummary;
+    // The grid summary for which ScriptText was built from the current drawing list; empty when
+    // no script matches them. A summary is never empty once a row was summarised, so an empty
+    // one differs from any grid that was ever generated.
     QString PreviousGridSummary;
 };
 

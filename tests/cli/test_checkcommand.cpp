@@ -1,4 +1,5 @@
 #include "core/ansicodec.h"
+#include "core/filefailure.h"
 #include "support/testfiles.h"
 
 #include <QProcess>
@@ -36,11 +37,12 @@ void TestCheckCommand::statusAndOutput_data()
            u"5行目 [AplicationName]: 同じ名前のセクションが 3 行目にあります。後の方は読まれ"
            u"ません。\n"_s
         << QString();
-    QTest::newRow("a missing file")
-        << QStringList{u"%1/none.ini"_s} << 2 << QString()
-        << u"設定ファイルを読めません: %1/none.ini: ファイルがありません\n"_s;
+    QTest::newRow("a missing file") << QStringList{u"%1/none.ini"_s} << 2 << QString()
+                                    << u"設定ファイルを読めません: %1/none.ini: "_s +
+                                           fileProblemText(FileProblem::NotFound) + u'\n';
     QTest::newRow("a folder") << QStringList{u"%1"_s} << 2 << QString()
-                              << u"設定ファイルを読めません: %1: フォルダです\n"_s;
+                              << u"設定ファイルを読めません: %1: "_s +
+                                     fileProblemText(FileProblem::IsAFolder) + u'\n';
     QTest::newRow("two files") << QStringList{u"a.ini"_s, u"b.ini"_s} << 2 << QString()
                                << u"設定ファイルは 1 つだけ指定してください\n"_s;
 }
@@ -55,7 +57,7 @@ void TestCheckCommand::statusAndOutput()
     test::writeAnsi(dir.filePath(u"broken.ini"_s),
                     u"[shugo]\nname=設備\n[aplicationname]\nname=AutoCAD\n[AplicationName]\n"_s);
     for (QString &argument : arguments)
-        argument = argument.arg(dir.path());
+        argument.replace(u"%1"_s, dir.path());
     QProcess process;
     process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
                   QStringList{u"check"_s} + arguments);

@@ -189,6 +189,7 @@ void openselectfrm::clearset()
         std::vector<QString> &paths = m_context.session.DrawingPaths;
         std::fill(paths.begin(), paths.end(), QString());
         m_context.session.DrawingCount = 0;
+        m_context.session.drawingListChanged();
         m_previews->clear();
         Label2->hide();
     });
@@ -346,6 +347,7 @@ bool openselectfrm::importPass(const QList<DropContents::Entry> &entries)
 {
     m_phase = DropPhase::Importing;
     Session &session = m_context.session;
+    session.drawingListChanged();
     QStringList batch;
     int n = 0;
     for (const DropContents::Entry &entry : entries) {

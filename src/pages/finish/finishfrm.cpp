@@ -7,6 +7,7 @@
 #include "core/shell/messagebox.h"
 #include "core/shell/savedialog.h"
 #include "core/shell/shellservices.h"
+#include "core/shell/wheelpassthrough.h"
 #include "generation/scriptfile.h"
 #include "pages/wizard/pagefactories.h"
 #include "platform/keystrokes/keystrokesender.h"
@@ -71,6 +72,7 @@ void finishfrm::buildControls()
     // A typed beginning of a title stays as typed: it matches every window whose title begins
     // with it, so completing it to a listed title would narrow the match.
     m_application->setCompleter(nullptr);
+    WheelPassThrough::install(m_application);
     placeTwips(m_application, 4320, 840, 2295, 300);
     m_application->installEventFilter(this);
 

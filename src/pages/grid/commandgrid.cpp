@@ -1,6 +1,7 @@
 #include "commandgrid.h"
 
 #include "core/shell/layout.h"
+#include "core/shell/wheelpassthrough.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -68,8 +69,10 @@ QComboBox *CommandGrid::createCell(int row, int column)
     // nor completes from it.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
-    // A cell is entered by mouse or keyboard only; the mouse wheel passing over it does not.
+    // A cell is entered by mouse or keyboard only; the mouse wheel passing over it neither
+    // enters it nor changes its text, but scrolls the grid pane.
     combo->setFocusPolicy(Qt::StrongFocus);
+    WheelPassThrough::install(combo);
     placeTwips(combo, cellLeft(row, column), kFirstRowTop + kRowPitch * row, kColumnWidths[column],
                kCellHeight);
     combo->installEventFilter(this);

@@ -3,7 +3,9 @@
 #include "commandgrid.h"
 #include "core/shell/layout.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -46,6 +48,11 @@ void GridPane::doscroll()
     const int overhang = (m_content->height() - view.height()) * kTwipsPerPixel;
     m_scrollBar->setRange(0, qMax(overhang, 0));
     m_scrollBar->setEnabled(view.height() < m_content->height());
+}
+
+void GridPane::wheelEvent(QWheelEvent *event)
+{
+    QCoreApplication::sendEvent(m_scrollBar, event);
 }
 
 void GridPane::scrollTo(int value)

@@ -24,6 +24,10 @@ public:
     // content: beside the viewport, as high as it, ranging over the content's overhang.
     void doscroll();
 
+protected:
+    // The wheel anywhere over the viewport, over a cell as between cells, moves the scroll bar.
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
     void scrollTo(int value);
 

@@ -3,6 +3,7 @@
 #include "core/programfolder.h"
 #include "core/shell/layout.h"
 #include "core/shell/shellservices.h"
+#include "core/shell/wheelpassthrough.h"
 #include "helpview.h"
 #include "pages/wizard/pagefactories.h"
 
@@ -53,6 +54,7 @@ void frmBrowser::buildControls()
     // The list holds the starting address only; typed addresses are not added, nor completed.
     m_cboAddress->setInsertPolicy(QComboBox::NoInsert);
     m_cboAddress->setCompleter(nullptr);
+    WheelPassThrough::install(m_cboAddress);
     addressLayout->addWidget(m_cboAddress);
     layout->addWidget(picAddress);
     layout->addWidget(m_brwWebBrowser, 1);

@@ -4,6 +4,8 @@
 #include "core/drawingpath.h"
 #include "core/session.h"
 #include "gridpageharness.h"
+#include "support/userinput.h"
+#include "support/wizarddriver.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -62,10 +64,13 @@ private slots:
     void scrollingMovesTheRows_data();
     void scrollingMovesTheRows();
     void tabKeyDoesNotScroll();
+    void wheelScrollsThePaneAndChangesNoCell_data();
+    void wheelScrollsThePaneAndChangesNoCell();
     void tabsBringTheirPaneToTheFront();
     void forward_data();
     void forward();
-    void forwardRegeneratesOnlyAChangedGrid();
+    void forwardRegeneratesOnlyAfterAChange_data();
+    void forwardRegeneratesOnlyAfterAChange();
     void progressDisplayDuringAndAfterGeneration();
     void backShowsTheDrawingListAndKeepsTheGrid();
     void cancel_data();
@@ -74,6 +79,7 @@ private slots:
 
 private:
     QWidget *visibleAtPaneCentre() const;
+    QString drawingFile(const QString &name) const;
     void next() const;
 
     std::unique_ptr<test::GridPageHarness> m_grid;
@@ -95,6 +101,14 @@ QWidget *TestGridPage::visibleAtPaneCentre() const
 {
     const QWidget *pane = m_grid->child(u"Frame2"_s);
     return m_grid->page()->childAt(pane->geometry().center());
+}
+
+// A drawing file in the test's folder, by its name; its path as the drawing list shows it.
+QString TestGridPage::drawingFile(const QString &name) const
+{
+    const QString path = m_grid->folder.file(u"drawings/"_s + name);
+    test::writeBytes(path, "AC1015");
+    return QDir::toNativeSeparators(path);
 }
 
 void TestGridPage::next() const
@@ -206,6 +220,42 @@ void TestGridPage::tabKeyDoesNotScroll()
     QCOMPARE(m_grid->child(u"Picture1"_s)->pos(), QPoint(0, 0));
 }
 
+void TestGridPage::wheelScrollsThePaneAndChangesNoCell_data()
+{
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("between cells") << u"between"_s << false;
+    QTest::newRow("over a visited cell") << u"Combo1"_s << false;
+    QTest::newRow("over the cell that has the focus") << u"Combo1"_s << true;
+    QTest::newRow("over a disabled cell") << u"Combo2"_s << false;
+}
+
+// Each cell of row 1 holds the second entry of its list; one notch down would pick the third.
+void TestGridPage::wheelScrollsThePaneAndChangesNoCell()
+{
+    QFETCH(QString, over);
+    QFETCH(bool, focused);
+    m_grid->folder.writeSettings(u"[shugo]\nname=a,b,c\n[b]\ntype=x,y,z\n"_s);
+    m_grid->show();
+    for (QComboBox *cell : {m_grid->cell(1, 0), m_grid->cell(1, 1)}) {
+        m_grid->enter(cell);
+        cell->setCurrentIndex(1);
+    }
+    m_grid->cell(1, 1)->setEnabled(false);
+    if (!focused)
+        m_grid->child(u"cmdcan"_s)->setFocus();
+    // Between cells: in the gap right of Combo1.
+    const QComboBox *cell = m_grid->cell(over == u"between"_s ? u"Combo1"_s : over);
+    const QPoint at = over == u"between"_s ? QPoint(cell->width() + 2, cell->height() / 2)
+                                           : cell->rect().center();
+
+    test::rollWheel(m_grid->page(), cell->mapTo(m_grid->page(), at), -1);
+
+    QCOMPARE(m_grid->rowTexts(1).mid(0, 2), (QStringList{u"b"_s, u"y"_s}));
+    QVERIFY(m_grid->child<QScrollBar>(u"VScroll1"_s)->value() > 0);
+    QVERIFY(m_grid->child(u"Picture1"_s)->y() < 0);
+}
+
 void TestGridPage::tabsBringTheirPaneToTheFront()
 {
     m_grid->show();
@@ -280,27 +330,63 @@ void TestGridPage::forward()
     QCOMPARE(m_grid->page()->cursor().shape(), Qt::ArrowCursor);
 }
 
-void TestGridPage::forwardRegeneratesOnlyAChangedGrid()
+// What happens between two forward steps: nothing, a change of a cell, or a new drawing list.
+enum class Change { None, Cell, ReplacingDrop, ClearThenDrop };
+
+void TestGridPage::forwardRegeneratesOnlyAfterAChange_data()
 {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("subjectName");
+    QTest::addColumn<QStringList>("drawings");
+
+    QTest::newRow("nothing: the script is kept") << Change::None << QString() << QStringList();
+    QTest::newRow("a cell") << Change::Cell << u"L14"_s << QStringList{u"p1.dwg"_s};
+    QTest::newRow("a drop replacing the list")
+        << Change::ReplacingDrop << u"L13"_s << QStringList{u"q1.dwg"_s, u"q2.dwg"_s};
+    QTest::newRow("the list cleared, then a drop")
+        << Change::ClearThenDrop << u"L13"_s << QStringList{u"q1.dwg"_s, u"q2.dwg"_s};
+}
+
+// The drawings are dropped on the drawing list page, as the user drops them.
+void TestGridPage::forwardRegeneratesOnlyAfterAChange()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, subjectName);
+    QFETCH(QStringList, drawings);
+    const test::WizardDriver driver(m_grid->wizard);
     Session &session = m_grid->wizard.session();
-    setDrawings(session, {u"C:\\a\\p1.dwg"_s});
-    m_grid->show();
+    m_grid->wizard.go(nullptr, PageId::Drawings);
+    QVERIFY(driver.dropDrawings({drawingFile(u"p1.dwg"_s)}));
+    driver.click(PageId::Drawings, "cmdnext");
     m_grid->typeRow(0, kLayerOff);
     next();
     QWidget *comment = m_grid->wizard.loaded(PageId::Comment);
     QVERIFY(comment->isVisible());
-
     session.ScriptText = u"kept"_s;
-    m_grid->wizard.go(comment, PageId::Grid);
-    next();
-    QVERIFY(comment->isVisible());
-    QCOMPARE(session.ScriptText, u"kept"_s);
 
-    m_grid->wizard.go(comment, PageId::Grid);
-    m_grid->type(0, 1, u"L14"_s);
+    if (change == Change::ReplacingDrop || change == Change::ClearThenDrop) {
+        m_grid->wizard.go(comment, PageId::Drawings);
+        m_grid->messages.queueAnswer(AnswerYes);
+        if (change == Change::ClearThenDrop)
+            driver.click(PageId::Drawings, "Command1");
+        QStringList paths;
+        for (const QString &name : drawings)
+            paths.append(drawingFile(name));
+        QVERIFY(driver.dropDrawings(paths));
+        driver.click(PageId::Drawings, "cmdnext");
+    } else {
+        m_grid->wizard.go(comment, PageId::Grid);
+        if (change == Change::Cell)
+            m_grid->type(0, 1, subjectName);
+    }
     next();
+
     QVERIFY(comment->isVisible());
-    QCOMPARE(session.ScriptText, u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L14 "_s);
+    QString script = drawings.isEmpty() ? u"kept"_s : QString();
+    for (const QString &name : drawings)
+        script +=
+            u"\r\n"_s + openCommand(drawingFile(name)) + u"\r\n-layer of "_s + subjectName + u' ';
+    QCOMPARE(session.ScriptText, script);
 }
 
 void TestGridPage::progressDisplayDuringAndAfterGeneration()
