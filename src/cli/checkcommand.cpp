@@ -1,11 +1,11 @@
 #include "checkcommand.h"
 
 #include "core/programfolder.h"
+#include "platform/console/console.h"
 #include "settingscheck/settingscheck.h"
 #include "settingscheck/settingsfile.h"
 
 #include <QCommandLineParser>
-#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
@@ -32,32 +32,32 @@ int runCheckCommand(const QStringList &arguments)
                                  u"folder)."_s,
                                  u"[FILE]"_s);
     if (!parser.parse(QStringList{u"tavrolin check"_s} + arguments)) {
-        QTextStream(stderr) << parser.errorText() << Qt::endl;
+        writeConsoleText(stderr, parser.errorText() + u'\n');
         return kUnreadable;
     }
     if (parser.isSet(u"help"_s))
         parser.showHelp(kClean);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        QTextStream(stderr) << u"設定ファイルは 1 つだけ指定してください"_s << Qt::endl;
+        writeConsoleText(stderr, u"設定ファイルは 1 つだけ指定してください\n"_s);
         return kUnreadable;
     }
     const QString path = files.isEmpty() ? programFile(u"\\tavrolin.ini") : files.first();
     QString error;
     const std::optional<SettingsFile> file = SettingsFile::open(path, &error);
     if (!file) {
-        QTextStream(stderr) << error << Qt::endl;
+        writeConsoleText(stderr, error + u'\n');
         return kUnreadable;
     }
     const SettingsFindings findings = checkSettings(*file);
-    QTextStream out(stdout);
     if (findings.isEmpty()) {
-        out << u"問題は見つかりませんでした"_s << Qt::endl;
+        writeConsoleText(stdout, u"問題は見つかりませんでした\n"_s);
         return kClean;
     }
+    QString lines;
     for (const SettingsFinding &finding : findings)
-        out << finding.text() << u'\n';
-    out.flush();
+        lines += finding.text() + u'\n';
+    writeConsoleText(stdout, lines);
     return kFound;
 }
 

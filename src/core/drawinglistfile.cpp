@@ -1,26 +1,10 @@
 #include "drawinglistfile.h"
 
 #include "drawingpath.h"
-#include "filefailure.h"
 #include "inputfile.h"
-
-#include <QSaveFile>
+#include "outputfile.h"
 
 namespace tavrolin {
-
-namespace {
-
-bool writeWhole(const QString &path, const QByteArray &bytes, QString *reason)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-        file.commit())
-        return true;
-    *reason = fileFailureReason(path, FileAction::Write);
-    return false;
-}
-
-} // namespace
 
 bool readDrawingListFile(const QString &path, QStringList *drawings, QString *error)
 {
@@ -50,7 +34,7 @@ bool writeDrawingListFile(const QString &path, const QStringList &drawings, QStr
         bytes += drawing.toUtf8() + '\n';
     }
     QString reason;
-    if (writeWhole(path, bytes, &reason))
+    if (writeOutputFile(path, bytes, &reason))
         return true;
     *error = QStringLiteral("図面リスト %1 を保存できません: %2").arg(path, reason);
     return false;

@@ -1,10 +1,8 @@
 #include "gridtextfile.h"
 
 #include "core/drawingpath.h"
-#include "core/filefailure.h"
 #include "core/inputfile.h"
-
-#include <QSaveFile>
+#include "core/outputfile.h"
 
 namespace tavrolin {
 
@@ -65,16 +63,6 @@ bool gridLines(const GridTexts &grid, QByteArray *bytes, QString *reason)
     return true;
 }
 
-bool writeWhole(const QString &path, const QByteArray &bytes, QString *reason)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-        file.commit())
-        return true;
-    *reason = fileFailureReason(path, FileAction::Write);
-    return false;
-}
-
 } // namespace
 
 bool readGridTextFile(const QString &path, GridTextTable *grid, QString *error)
@@ -91,7 +79,7 @@ bool writeGridTextFile(const QString &path, const GridTexts &grid, QString *erro
 {
     QByteArray bytes;
     QString reason;
-    if (gridLines(grid, &bytes, &reason) && writeWhole(path, bytes, &reason))
+    if (gridLines(grid, &bytes, &reason) && writeOutputFile(path, bytes, &reason))
         return true;
     *error = QStringLiteral("グリッドファイル %1 を保存できません: %2").arg(path, reason);
     return false;

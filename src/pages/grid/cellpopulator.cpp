@@ -6,7 +6,6 @@
 #include "core/shell/messagebox.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QScopeGuard>
 #include <array>
 #include <exception>
@@ -203,7 +202,6 @@ void CellPopulator::disableCell(int row, int column)
     if (cell->window()->focusWidget() == cell)
         cell->clearFocus();
     cell->setEnabled(false);
-    cell->lineEdit()->setCursorPosition(0); // a text longer than the cell shows its beginning
 }
 
 } // namespace tavrolin

@@ -11,6 +11,7 @@
 #include "gridfileactions.h"
 #include "gridpane.h"
 #include "gridprogressview.h"
+#include "pages/help/helpview.h"
 #include "pages/wizard/pagefactories.h"
 
 #include <QComboBox>
@@ -19,7 +20,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <exception>
 
 using namespace Qt::StringLiterals;
@@ -87,7 +87,7 @@ void cmdfrm::createPanes()
     m_helpPane->setAutoFillBackground(true);
     placeTwips(m_helpPane, 240, 720, 9255, 1935);
     m_helpPane->lower();
-    m_browser = new QTextBrowser(m_helpPane);
+    m_browser = new HelpView(m_helpPane);
     m_browser->setObjectName(u"WebBrowser1"_s);
     placeTwips(m_browser, 120, 240, 9015, 1575);
 
@@ -165,11 +165,11 @@ void cmdfrm::checkSettingsFile()
                 ExclamationWarning);
 }
 
-// A missing instruction page leaves the pane empty; the rest of the page works as usual.
+// The instruction page is read as the help browser reads its pages: a missing one shows, as
+// there, a short page that names it and says why; the rest of the page works as usual.
 void cmdfrm::helpinput()
 {
-    m_browser->setSource(QUrl::fromLocalFile(programFile(u"\\help\\help3.htm")),
-                         QTextDocument::HtmlResource);
+    m_browser->navigate(QUrl::fromLocalFile(programFile(u"\\help\\help3.htm")));
 }
 
 void cmdfrm::hideProgress()
@@ -187,7 +187,8 @@ void cmdfrm::showPane(int tab)
 }
 
 // Generates the script when the grid changed since the last generation, then shows the
-// comment page. A failure is reported, and the page is usable again.
+// comment page. A script too large to build, or a failure, is reported, and the page is usable
+// again.
 void cmdfrm::cmdnextClick()
 {
     try {
@@ -195,7 +196,11 @@ void cmdfrm::cmdnextClick()
             showMessage(u"処理が記述されていません"_s, ExclamationWarning);
             return;
         }
-        m_generator->generateIfChanged();
+        if (m_generator->generateIfChanged() == ScriptGenerator::Outcome::TooLarge) {
+            setBusy(false);
+            showMessage(m_generator->tooLargeMessage(), ExclamationWarning);
+            return;
+        }
         m_context.navigator.go(this, PageId::Comment);
         setBusy(false);
     } catch (const std::exception &failure) {

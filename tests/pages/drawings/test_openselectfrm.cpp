@@ -14,7 +14,9 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -81,6 +83,7 @@ private:
     QStringList listed();
     QStringList messages() const;
     QString status() const;
+    void verifyShownWhole();
     QStringList copyRealDrawings(const QStringList &names) const;
     void hover(int row);
     PreviewPopup *popup() { return list()->findChild<PreviewPopup *>(); }
@@ -226,6 +229,27 @@ QString TestOpenSelectFrm::status() const
             : u"in between"_s);
 }
 
+// Every listed entry is shown whole: its row holds all its text, the list scrolls sideways as far
+// as the widest entry reaches, and resting the mouse on an entry shows its path as a tooltip.
+void TestOpenSelectFrm::verifyShownWhole()
+{
+    QListWidget *view = list();
+    const QFontMetrics metrics = view->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < view->count(); ++row) {
+        const QString text = view->item(row)->text();
+        widest = qMax(widest, metrics.horizontalAdvance(text));
+        QVERIFY2(view->visualItemRect(view->item(row)).width() > widest, qPrintable(text));
+    }
+    QVERIFY(view->horizontalScrollBar()->maximum() >= widest - view->viewport()->width());
+    if (view->count() == 0)
+        return;
+    const QRect last = view->visualItemRect(view->item(view->count() - 1));
+    QHelpEvent help(QEvent::ToolTip, last.center(), view->viewport()->mapToGlobal(last.center()));
+    QCoreApplication::sendEvent(view->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), view->item(view->count() - 1)->text());
+}
+
 void TestOpenSelectFrm::drop_data()
 {
     QTest::addColumn<QStringList>("before"); // the list the drop meets
@@ -233,7 +257,7 @@ void TestOpenSelectFrm::drop_data()
     QTest::addColumn<QStringList>("files");  // made before the drop, besides the dropped ones
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("warnings"); // %1 is the test's folder
+    QTest::addColumn<QStringList>("warnings"); // "%1/" is the test's folder
     QTest::addColumn<bool>("listFile");        // the paths come from a drawing list file opened
 
     const QStringList none;
@@ -256,6 +280,12 @@ void TestOpenSelectFrm::drop_data()
         {u"my plans/a b.dwg"_s, u"図面/平面.dwg"_s}, none);
     row("replacing a list, yes", five, AnswerYes, none, three, three, {Replace});
     row("replacing a list, no", five, AnswerNo, none, three, five, {Replace});
+    // The rows share one size, taken from one entry: here the last one, the shortest.
+    const QStringList longNames{u"現場図面フォルダ_第二期工事/平面図_第01号_改訂版.dwg"_s,
+                                u"現場図面フォルダ_第二期工事/平面図_第02号_改訂版.dwg"_s,
+                                u"現場図面フォルダ_第二期工事/龍.dwg"_s};
+    row("a folder of long names ending with a short one, replacing a list", three, AnswerYes,
+        longNames, {u"現場図面フォルダ_第二期工事"_s}, longNames, {Replace});
     row("a text file among drawings", none, 0, none, {u"a.dwg"_s, u"n.txt"_s, u"b.dxf"_s}, none,
         {NotADrawing});
     row("a text file, replacing a list", five, AnswerYes, none, {u"n.txt"_s, u"m.txt"_s}, none,
@@ -306,8 +336,9 @@ void TestOpenSelectFrm::drop()
     m_bench->messages.queueAnswer(answer);
     QVERIFY(listFile ? openListFile(dropped) : dropFiles(dropped));
 
-    QCOMPARE(messages(), warnings.replaceInStrings(u"%1"_s, path(QString())));
+    QCOMPARE(messages(), warnings.replaceInStrings(u"%1/"_s, path(QString()) + QDir::separator()));
     QCOMPARE(listed(), paths(expected));
+    verifyShownWhole();
     QCOMPARE(session().DrawingCount, expected.size());
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(session().DrawingPaths.at(i), path(expected.at(i)));
@@ -376,10 +407,9 @@ void TestOpenSelectFrm::linkedFolders()
 void TestOpenSelectFrm::sessionVariables()
 {
     QVERIFY(dropFiles({u"a.dwg"_s, u"b c.dxf"_s, u"d.dwg"_s}));
-    const QString folder = path(QString());
-    const std::vector<QString> open{u".open %1/a.dwg"_s.arg(folder),
-                                    u".open \"%1/b c.dxf\""_s.arg(folder),
-                                    u".open %1/d.dwg"_s.arg(folder)};
+    const std::vector<QString> open{u".open %1"_s.arg(path(u"a.dwg"_s)),
+                                    u".open \"%1\""_s.arg(path(u"b c.dxf"_s)),
+                                    u".open %1"_s.arg(path(u"d.dwg"_s))};
     QCOMPARE(session().DrawingCount, 3);
     QCOMPARE(std::vector(session().OpenCommands.begin(), session().OpenCommands.begin() + 4),
              std::vector({open[0], open[1], open[2], QString()}));
@@ -394,7 +424,7 @@ void TestOpenSelectFrm::sessionVariables()
     QCOMPARE(progress, QStringList{u"0/1"_s});
     QCOMPARE(session().DrawingCount, 1);
     QCOMPARE(session().DrawingPaths.at(1), QString());
-    QCOMPARE(session().OpenCommands.at(0), u".open %1/n.dwg"_s.arg(folder));
+    QCOMPARE(session().OpenCommands.at(0), u".open %1"_s.arg(path(u"n.dwg"_s)));
     QCOMPARE(session().OpenCommands.at(1), open[1]);
     QCOMPARE(session().OpenCommands.at(2), open[2]);
 }

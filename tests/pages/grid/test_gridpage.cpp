@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -71,6 +72,7 @@ private slots:
     void forward();
     void forwardRegeneratesOnlyAfterAChange_data();
     void forwardRegeneratesOnlyAfterAChange();
+    void aScriptTooLargeIsRefusedAndThePageStaysUsable();
     void progressDisplayDuringAndAfterGeneration();
     void backShowsTheDrawingListAndKeepsTheGrid();
     void cancel_data();
@@ -130,7 +132,8 @@ void TestGridPage::loadShowsTheGridPane()
     QCOMPARE(bar->value(), 0);
     QVERIFY(bar->isEnabled());
     QCOMPARE(bar->geometry().left(), m_grid->child(u"Picture2"_s)->geometry().right() + 1);
-    QVERIFY(m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().contains(u"コマンド"_s));
+    QTRY_VERIFY(
+        m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().contains(u"コマンド"_s));
     QCOMPARE(m_grid->child<QTabWidget>(u"TabStrip1"_s)->currentIndex(), 0);
     for (int row = 0; row < 12; ++row) {
         QCOMPARE(m_grid->rowEnabled(row), u"11111"_s);
@@ -139,13 +142,18 @@ void TestGridPage::loadShowsTheGridPane()
     QCOMPARE(m_grid->messages.texts(), QStringList());
 }
 
+// The instruction pane says, as the help browser does, that the page cannot be shown and why.
 void TestGridPage::missingIconAndHelpPageStillOpen()
 {
     QFile::remove(m_grid->folder.file(u"ico/sw.ico"_s));
     QFile::remove(m_grid->folder.file(u"help/help3.htm"_s));
+    QTest::failOnWarning(QRegularExpression(u"help3"_s));
     m_grid->show();
     QVERIFY(m_grid->page()->isVisible());
-    QVERIFY(m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().isEmpty());
+    const auto *pane = m_grid->child<QTextBrowser>(u"WebBrowser1"_s);
+    QTRY_VERIFY(pane->toPlainText().startsWith(u"ページを表示できません"_s));
+    QVERIFY(pane->toPlainText().contains(
+        QDir::toNativeSeparators(m_grid->folder.file(u"help/help3.htm"_s))));
     QCOMPARE(m_grid->messages.texts(), QStringList());
 }
 
@@ -387,6 +395,30 @@ void TestGridPage::forwardRegeneratesOnlyAfterAChange()
         script +=
             u"\r\n"_s + openCommand(drawingFile(name)) + u"\r\n-layer of "_s + subjectName + u' ';
     QCOMPARE(session.ScriptText, script);
+}
+
+// The longest text a cell takes, in the line of each of 10 000 drawings, would make a script of
+// over 300 M characters.
+void TestGridPage::aScriptTooLargeIsRefusedAndThePageStaysUsable()
+{
+    QStringList drawings;
+    for (int i = 0; i < 10000; ++i)
+        drawings.append(u"C:\\d\\%1.dwg"_s.arg(i));
+    setDrawings(m_grid->wizard.session(), drawings);
+    m_grid->show();
+    const int longest = m_grid->cell(0, 1)->lineEdit()->maxLength();
+    m_grid->typeRow(
+        0, {kLayerOff[0], QString(longest, u'x'), kLayerOff[2], kLayerOff[3], kLayerOff[4]});
+    next();
+    QCOMPARE(m_grid->messages.shown().size(), 1);
+    QVERIFY(m_grid->messages.texts().constFirst().contains(u"大きすぎます"_s));
+    QVERIFY(m_grid->page()->isVisible());
+    QVERIFY(m_grid->page()->isEnabled());
+    QCOMPARE(m_grid->page()->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(m_grid->wizard.session().ScriptText.isEmpty());
+    m_grid->type(0, 1, kLayerOff[1]);
+    next();
+    QVERIFY(m_grid->wizard.loaded(PageId::Comment)->isVisible());
 }
 
 void TestGridPage::progressDisplayDuringAndAfterGeneration()
