@@ -55,6 +55,9 @@ bool ListPreviewer::viewportEvent(QEvent *event)
             m_rest.start();
         break;
     }
+    // The preview names the drawing and its folder; the entry's tooltip would only cover it.
+    case QEvent::ToolTip:
+        return m_popup->isVisible();
     case QEvent::Leave:
     case QEvent::Wheel:
     case QEvent::MouseButtonPress:

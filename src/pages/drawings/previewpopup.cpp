@@ -14,11 +14,22 @@ namespace {
 
 constexpr int Gap = 4; // pixels between the list and the popup
 
+// The folder of a path, as the list shows it (with its last separator), with a place to break
+// the line after every separator: a long folder wraps to the picture's width instead of
+// widening the popup.
+QString breakableFolder(const QString &path)
+{
+    const qsizetype cut = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\')) + 1;
+    QString folder = path.first(cut);
+    folder.replace(u'/', u"/\u200B"_s).replace(u'\\', u"\\\u200B"_s);
+    return folder;
+}
+
 } // namespace
 
 PreviewPopup::PreviewPopup(QWidget *parent)
     : QFrame(parent, Qt::ToolTip | Qt::FramelessWindowHint), m_picture(new QLabel(this)),
-      m_name(new QLabel(this))
+      m_name(new QLabel(this)), m_folder(new QLabel(this))
 {
     setObjectName(u"PreviewPopup"_s);
     setAccessibleName(u"図面プレビュー"_s);
@@ -30,11 +41,16 @@ PreviewPopup::PreviewPopup(QWidget *parent)
     m_picture->setAlignment(Qt::AlignCenter);
     m_name->setObjectName(u"PreviewName"_s);
     m_name->setAlignment(Qt::AlignCenter);
+    m_folder->setObjectName(u"PreviewFolder"_s);
+    m_folder->setAlignment(Qt::AlignCenter);
+    m_folder->setWordWrap(true);
+    m_folder->setForegroundRole(QPalette::PlaceholderText);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(Gap, Gap, Gap, Gap);
     layout->setSpacing(Gap);
     layout->addWidget(m_picture);
     layout->addWidget(m_name);
+    layout->addWidget(m_folder);
 }
 
 QSize PreviewPopup::pictureSize(const QSize &image, const QSize &screen)
@@ -70,6 +86,9 @@ void PreviewPopup::showPreview(const QString &path, const QImage &image, const Q
     m_picture->setFixedSize(size);
     m_name->setText(QFileInfo(path).fileName());
     m_name->setAccessibleName(m_name->text());
+    m_folder->setText(breakableFolder(path));
+    m_folder->setAccessibleName(QString(m_folder->text()).remove(u'\u200B'));
+    m_folder->setMaximumWidth(qMax(size.width(), m_name->sizeHint().width()));
     adjustSize();
     placeBeside(list, entryTop, screen->availableGeometry());
     show();

@@ -8,9 +8,9 @@ class QLabel;
 
 namespace tavrolin {
 
-// A drawing's stored preview at a readable size, with the drawing's file name under it, in a
-// small window beside the list entry it belongs to. It takes neither the focus nor the mouse,
-// like a tooltip.
+// A drawing's stored preview at a readable size, with the drawing's file name under it and its
+// folder below that, in a small window beside the list entry it belongs to. It takes neither the
+// focus nor the mouse, like a tooltip.
 class PreviewPopup : public QFrame
 {
     Q_OBJECT
@@ -39,6 +39,7 @@ private:
     QString m_path;
     QLabel *m_picture;
     QLabel *m_name;
+    QLabel *m_folder;
 };
 
 } // namespace tavrolin

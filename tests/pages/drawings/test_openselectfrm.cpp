@@ -661,9 +661,9 @@ void TestOpenSelectFrm::enlargedPreviewOnHover_data()
     QTest::newRow("DWG R11") << u"libredwg-r11-entities-2d.dwg"_s << false;
 }
 
-// The preview shows at its size beside the entry, with the file name, after a rest of the
-// mouse; it is read once in the background (the file may go meanwhile) and the mouse leaving the
-// list hides it. A drawing without a preview shows nothing.
+// The preview shows at its size beside the entry, with the file name and folder, after a rest of
+// the mouse; it is read once in the background (the file may go meanwhile) and the mouse leaving
+// the list hides it. A drawing without a preview shows nothing.
 void TestOpenSelectFrm::enlargedPreviewOnHover()
 {
     QFETCH(QString, drawing);
@@ -690,6 +690,13 @@ void TestOpenSelectFrm::enlargedPreviewOnHover()
     QCOMPARE(popup()->pictureSize(),
              PreviewPopup::pictureSize(stored.size(), popup()->screen()->size()));
     QCOMPARE(popup()->findChild<QLabel *>(u"PreviewName"_s)->text(), drawing);
+    QCOMPARE(popup()->findChild<QLabel *>(u"PreviewFolder"_s)->accessibleName(),
+             path(QString()) + QDir::separator());
+    // The entry's tooltip would cover the preview, which names the drawing and its folder.
+    const QPoint at = list()->visualItemRect(list()->item(1)).topLeft() + QPoint(8, 4);
+    QHelpEvent help(QEvent::ToolTip, at, list()->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list()->viewport(), &help);
+    QVERIFY(!QToolTip::isVisible());
     const QRect listArea(list()->mapToGlobal(QPoint(0, 0)), list()->size());
     QVERIFY(!popup()->geometry().intersects(listArea));
 
