@@ -630,7 +630,9 @@ QStringList TestOpenSelectFrm::copyRealDrawings(const QStringList &names) const
     QStringList copied;
     for (const QString &name : names) {
         const QString target = m_files->filePath(name);
-        if (!QFile::copy(QStringLiteral(TAVROLIN_DRAWINGS_DIR "/") + name, target))
+        // The copy may be removed: the samples themselves are read-only.
+        if (!QFile::copy(QStringLiteral(TAVROLIN_DRAWINGS_DIR "/") + name, target) ||
+            !QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner))
             return {};
         copied.append(name);
     }
