@@ -1,4 +1,5 @@
 #include "cli/headless.h"
+#include "core/shell/qttranslations.h"
 #include "pages/wizard/wizard.h"
 
 #include <QApplication>
@@ -32,5 +33,6 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     describeApplication();
+    const tavrolin::QtTranslations translations;
     return tavrolin::runWizard();
 }

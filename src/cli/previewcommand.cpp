@@ -1,5 +1,6 @@
 #include "previewcommand.h"
 
+#include "core/filefailure.h"
 #include "platform/preview/drawingpreviewreader.h"
 
 #include <QCommandLineParser>
@@ -72,9 +73,9 @@ int runPreviewCommand(const QStringList &arguments)
         return failure(drawing, preview.error);
     QImageWriter writer(parser.value(outputOption), "png");
     if (!writer.write(preview.image))
-        return failure(
-            drawing,
-            QStringLiteral("cannot write %1 (%2)").arg(writer.fileName(), writer.errorString()));
+        return failure(drawing, QStringLiteral("%1 を書き込めません: %2")
+                                    .arg(writer.fileName(),
+                                         fileFailureReason(writer.fileName(), FileAction::Write)));
     return kSuccess;
 }
 

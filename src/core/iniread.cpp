@@ -1,6 +1,7 @@
 #include "iniread.h"
 
 #include "ansicodec.h"
+#include "byteordermark.h"
 #include "inputfile.h"
 
 #include <QByteArrayView>
@@ -55,15 +56,14 @@ ProfileText loadProfile(const QString &path)
     QString reason;
     if (!readInputFile(path, &bytes, &reason))
         return {};
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return {bytes.sliced(3), true};
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                            : QStringDecoder::Utf16BE);
-        const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
-        return {text.toUtf8(), true};
-    }
-    return {bytes, false};
+    const std::optional<ByteOrderMark> mark = byteOrderMark(bytes);
+    if (!mark)
+        return {bytes, false};
+    if (mark->encoding == QStringConverter::Utf8)
+        return {bytes.sliced(mark->size), true};
+    QStringDecoder decoder(mark->encoding);
+    const QString text = decoder.decode(QByteArrayView(bytes).sliced(mark->size));
+    return {text.toUtf8(), true};
 }
 
 // Position of the CR or LF that ends the line starting at `start`, or the text's size.

@@ -1,5 +1,7 @@
 #include "inputfile.h"
 
+#include "filefailure.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -11,24 +13,24 @@ namespace {
 
 QString tooLarge(qint64 limit)
 {
-    return QStringLiteral("大きすぎます (%1 まで)")
-        .arg(QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat));
+    return fileProblemText(FileProblem::TooLarge) +
+           QStringLiteral(" (%1 まで)")
+               .arg(QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat));
 }
 
 // Why the file cannot be read, judged before opening it: opening a FIFO would block, and a
 // device or a folder is no input file.
-QString refusalBeforeOpening(const QFileInfo &info, qint64 limit)
+QString refusalBeforeOpening(const QString &path, qint64 limit)
 {
-    if (!info.exists())
-        return QStringLiteral("ファイルがありません");
-    if (info.isDir())
-        return QStringLiteral("フォルダです");
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return fileFailureReason(path, FileAction::Read);
     if (!info.isFile())
-        return QStringLiteral("通常のファイルではありません");
+        return fileProblemText(FileProblem::NotRegularFile);
     if (info.size() > limit)
         return tooLarge(limit);
     if (!info.isReadable())
-        return QStringLiteral("読み取りの権限がありません");
+        return fileProblemText(FileProblem::NoPermission);
     return {};
 }
 
@@ -36,17 +38,17 @@ QString refusalBeforeOpening(const QFileInfo &info, qint64 limit)
 
 bool readInputFile(const QString &path, QByteArray *bytes, QString *reason, qint64 limit)
 {
-    *reason = refusalBeforeOpening(QFileInfo(path), limit);
+    *reason = refusalBeforeOpening(path, limit);
     if (!reason->isEmpty())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *reason = QStringLiteral("開けません");
+        *reason = fileFailureReason(path, FileAction::Read);
         return false;
     }
     // The path may have been replaced by something else since it was looked at.
     if (file.isSequential()) {
-        *reason = QStringLiteral("通常のファイルではありません");
+        *reason = fileProblemText(FileProblem::NotRegularFile);
         return false;
     }
     // Room for the size the file had, plus one byte to see that it grew; a file that grew, or
@@ -56,7 +58,7 @@ bool readInputFile(const QString &path, QByteArray *bytes, QString *reason, qint
     if (read.size() > expected && read.size() <= limit)
         read += file.read(limit + 1 - read.size());
     if (file.error() != QFileDevice::NoError) {
-        *reason = QStringLiteral("読み込みに失敗しました");
+        *reason = fileFailureReason(path, FileAction::Read);
         return false;
     }
     if (read.size() > limit) {

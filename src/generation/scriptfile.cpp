@@ -3,6 +3,7 @@
 #include "core/ansicodec.h"
 #include "core/filefailure.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tavrolin {
@@ -20,6 +21,12 @@ QByteArray scriptFileBytes(const QString &text)
 
 bool writeScriptFile(const QString &path, const QString &text, QString *error)
 {
+    // A device or a pipe in the file's place would be replaced by a plain file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        *error = fileProblemText(FileProblem::NotRegularFile);
+        return false;
+    }
     QSaveFile file(path);
     const QByteArray bytes = scriptFileBytes(text);
     // The explicit flush: a failure to write the buffered bytes while committing would go
@@ -35,17 +42,22 @@ bool writeScriptFile(const QString &path, const QString &text, QString *error)
     return true;
 }
 
-QList<int> linesLosingCharacters(const QString &text, int limit)
+LostCharacterLines linesLosingCharacters(const QString &text, int limit)
 {
-    QList<int> lines;
+    LostCharacterLines lines;
+    if (ansi::canEncode(text))
+        return lines;
     int number = 1;
     qsizetype start = 0;
-    while (start <= text.size() && lines.size() < limit) {
+    while (start <= text.size()) {
         qsizetype end = text.indexOf(u'\n', start);
         if (end < 0)
             end = text.size();
-        if (!ansi::canEncode(QStringView(text).sliced(start, end - start)))
-            lines.append(number);
+        if (!ansi::canEncode(QStringView(text).sliced(start, end - start))) {
+            if (lines.first.size() < limit)
+                lines.first.append(number);
+            ++lines.count;
+        }
         ++number;
         start = end + 1;
     }

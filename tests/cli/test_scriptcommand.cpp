@@ -45,13 +45,15 @@ private slots:
     void refusals_data();
     void refusals();
     void tooManyDrawingsAreRefused();
+    void missingDefaultTemplateIsWarnedOf();
     void unwritableOutputIsReported();
     void helpAndVersion();
     void unknownCommandGetsTheUsage();
     void unwritableStandardOutputIsReported();
 
 private:
-    Run run(const QStringList &arguments) const;
+    Run run(const QStringList &arguments,
+            const QString &program = QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin")) const;
     QString file(const QString &name) const { return m_dir.filePath(name); }
     QStringList standardOptions() const;
 
@@ -72,11 +74,10 @@ void TestScriptCommand::initTestCase()
     test::makeFifo(file(u"fifo"_s));
 }
 
-Run TestScriptCommand::run(const QStringList &arguments) const
+Run TestScriptCommand::run(const QStringList &arguments, const QString &program) const
 {
     QProcess process;
-    process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
-                  QStringList{u"script"_s} + arguments);
+    process.start(program, QStringList{u"script"_s} + arguments);
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), process.readAllStandardOutput(),
@@ -149,11 +150,12 @@ void TestScriptCommand::refusals_data()
     QTest::newRow("six cells in a row")
         << QStringList{u"--grid"_s, file(u"wide.txt"_s), u"a.dwg"_s} << true << u"2"_s;
     QTest::newRow("missing grid file")
-        << QStringList{u"--grid"_s, file(u"none.txt"_s), u"a.dwg"_s} << true << file(u"none.txt"_s);
+        << QStringList{u"--grid"_s, file(u"none.txt"_s), u"a.dwg"_s} << true
+        << file(u"none.txt"_s) + u" を読めません: ファイルが見つかりません"_s;
     QTest::newRow("no grid option") << QStringList{u"a.dwg"_s} << false << u"--grid"_s;
-    QTest::newRow("missing template")
+    QTest::newRow("missing template named on the command line")
         << QStringList{u"--comment"_s, file(u"none.dat"_s), u"a.dwg"_s} << true
-        << file(u"none.dat"_s);
+        << file(u"none.dat"_s) + u": ファイルが見つかりません"_s;
     QTest::newRow("missing settings file named on the command line")
         << QStringList{u"--settings"_s, file(u"none.ini"_s), u"a.dwg"_s} << true
         << file(u"none.ini"_s);
@@ -215,6 +217,32 @@ void TestScriptCommand::tooManyDrawingsAreRefused()
     const Run result = run(standardOptions() + QStringList{u"--drawings"_s, file(u"many.txt"_s)});
     QCOMPARE(result.status, 2);
     QVERIFY2(result.err.contains(u"50000"_s), qPrintable(result.err));
+}
+
+// Without --comment, a missing template in the program folder is warned of and the comment
+// block is the date line alone, as the wizard makes it.
+void TestScriptCommand::missingDefaultTemplateIsWarnedOf()
+{
+#ifdef Q_OS_WIN
+    QSKIP("a copy of the program elsewhere would lack the libraries beside it");
+#endif
+    const QString program = file(u"bare/tavrolin"_s);
+    QVERIFY(QDir().mkpath(file(u"bare"_s)));
+    QFile::remove(program);
+    QVERIFY(QFile::copy(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"), program));
+    test::writeBytes(file(u"empty.dat"_s), {});
+    const QStringList options{
+        u"--settings"_s, file(u"tavrolin.ini"_s),  u"--grid"_s, file(u"grid.txt"_s),
+        u"--now"_s,      u"2001-12-31 15:00:16"_s, u"a.dwg"_s};
+
+    const Run withEmpty = run(options + QStringList{u"--comment"_s, file(u"empty.dat"_s)});
+    const Run withoutTemplate = run(options, program);
+
+    QCOMPARE(withoutTemplate.status, 0);
+    QCOMPARE(withoutTemplate.out, withEmpty.out);
+    QVERIFY2(withoutTemplate.err.contains(file(u"bare/commentdata.dat"_s)) &&
+                 withoutTemplate.err.contains(u"ファイルが見つかりません"_s),
+             qPrintable(withoutTemplate.err));
 }
 
 void TestScriptCommand::unwritableOutputIsReported()

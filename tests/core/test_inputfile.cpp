@@ -45,8 +45,8 @@ void TestInputFile::read_data()
     QTest::newRow("a small file") << u"small"_s << QByteArray("abc") << QString();
     QTest::newRow("exactly the limit") << u"at limit"_s << QByteArray(kLimit, 'x') << QString();
     QTest::newRow("one byte more") << u"over limit"_s << QByteArray() << u"大きすぎます"_s;
-    QTest::newRow("missing") << u"none"_s << QByteArray() << u"ファイルがありません"_s;
-    QTest::newRow("a folder") << u"folder"_s << QByteArray() << u"フォルダです"_s;
+    QTest::newRow("missing") << u"none"_s << QByteArray() << u"ファイルが見つかりません"_s;
+    QTest::newRow("a folder") << u"folder"_s << QByteArray() << u"ファイルではなくフォルダーです"_s;
 #ifdef Q_OS_UNIX
     QTest::newRow("a FIFO") << u"fifo"_s << QByteArray() << u"通常のファイルではありません"_s;
     QTest::newRow("an endless device")

@@ -9,7 +9,6 @@
 #include "generation/commentblock.h"
 #include "pages/wizard/pagefactories.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -80,10 +79,7 @@ QString commentfrm::templateText() const
     QString text;
     QString error;
     if (!readCommentTemplate(path, &text, &error)) {
-        showMessage(QStringLiteral("コメントのひな形 %1 を読めません。\n%2\n"
-                                   "日時の行だけでコメントを始めます。")
-                        .arg(QDir::toNativeSeparators(path), error),
-                    ExclamationWarning);
+        showMessage(unreadableTemplateWarning(path, error), ExclamationWarning);
         return {};
     }
     return text;

@@ -40,6 +40,7 @@ private slots:
     void cleanup();
     void drop_data();
     void drop();
+    void linkedFolders();
     void sessionVariables();
     void capacity_data();
     void capacity();
@@ -249,9 +250,13 @@ void TestOpenSelectFrm::drop_data()
     row("a text file in a folder named dwg", none, 0, none, {u"dwg/readme.txt"_s}, none,
         {NotADrawing});
     row("an extension not at the end", none, 0, none, {u"plan.dwg.txt"_s}, none, {NotADrawing});
-    row("a folder: sub-folders, ordered by full path without regard to case", none, 0,
-        {u"p/b.dwg"_s, u"p/Sub2/a.dwg"_s, u"p/A.DXF"_s, u"p/sub/c.dwg"_s, u"p/C.dwg"_s}, {u"p"_s},
-        {u"p/A.DXF"_s, u"p/b.dwg"_s, u"p/C.dwg"_s, u"p/sub/c.dwg"_s, u"p/Sub2/a.dwg"_s}, none);
+    row("a folder: sub-folders, ordered by folder and file names without regard to case", none, 0,
+        {u"p/b.dwg"_s, u"p/Sub2/a.dwg"_s, u"p/A.DXF"_s, u"p/sub/c.dwg"_s, u"p/C.dwg"_s,
+         u"p/a-b/x.dwg"_s, u"p/a/y.dwg"_s},
+        {u"p"_s},
+        {u"p/a/y.dwg"_s, u"p/a-b/x.dwg"_s, u"p/A.DXF"_s, u"p/b.dwg"_s, u"p/C.dwg"_s,
+         u"p/sub/c.dwg"_s, u"p/Sub2/a.dwg"_s},
+        none);
     row("a folder: other files skipped", none, 0,
         {u"m/readme.txt"_s, u"m/a.dwg"_s, u"m/a.dwg.bak"_s, u"m/dwg"_s, u"m/deep/b.dxf"_s},
         {u"m"_s}, {u"m/a.dwg"_s, u"m/deep/b.dxf"_s}, none);
@@ -297,6 +302,31 @@ void TestOpenSelectFrm::drop()
     QVERIFY(!control<ClipPlayer>("Animation1")->isVisible());
     QVERIFY(!control<ClipPlayer>("Animation1")->isPlaying());
     QCOMPARE(control<QLabel>("Label2")->text(), expected.isEmpty() ? QString() : Added);
+}
+
+// Links to folders lead into them; each real folder is listed once, under its own path when the
+// dropped folder holds it, and a link to a folder already walked (here the dropped folder
+// itself) leads nowhere.
+void TestOpenSelectFrm::linkedFolders()
+{
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes shortcuts on Windows, not links to folders");
+#endif
+    makeFile(u"plans/a.dwg"_s);
+    makeFile(u"plans/sub/b.dxf"_s);
+    makeFile(u"d/own.dwg"_s);
+    makeFile(u"d/real/c.dwg"_s);
+    const QString d = m_files->filePath(u"d"_s);
+    for (const auto &[link, target] : {std::pair{u"plans"_s, u"plans"_s},
+                                       {u"again"_s, u"plans"_s},
+                                       {u"back"_s, u"d"_s},
+                                       {u"alias"_s, u"d/real"_s}})
+        QVERIFY(QFile::link(m_files->filePath(target), d + u'/' + link));
+
+    QVERIFY(dropFiles({u"d"_s}));
+
+    QCOMPARE(listed(), paths({u"d/again/a.dwg"_s, u"d/again/sub/b.dxf"_s, u"d/own.dwg"_s,
+                              u"d/real/c.dwg"_s}));
 }
 
 // Open lines quote a path with a blank; a shorter list leaves the longer one's lines behind its
@@ -554,10 +584,13 @@ void TestOpenSelectFrm::brokenDataFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes"); // none: the file is missing
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("missing clip") << u"FileCopy.avi"_s << QByteArray();
-    QTest::newRow("damaged clip") << u"FileCopy.avi"_s << QByteArray("RIFF\x10\0\0\0AVI LIST", 16);
-    QTest::newRow("missing window icon") << u"ico/sw.ico"_s << QByteArray();
+    const QString missing = u"ファイルが見つかりません"_s;
+    QTest::newRow("missing clip") << u"FileCopy.avi"_s << QByteArray() << missing;
+    QTest::newRow("damaged clip") << u"FileCopy.avi"_s << QByteArray("RIFF\x10\0\0\0AVI LIST", 16)
+                                  << QString();
+    QTest::newRow("missing window icon") << u"ico/sw.ico"_s << QByteArray() << missing;
 }
 
 // A missing or damaged data file is reported (the icon's at load, the clip's at the drop) and
@@ -566,6 +599,7 @@ void TestOpenSelectFrm::brokenDataFile()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
 
     QVERIFY(QFile::remove(m_bench->folder.file(file)));
     if (!bytes.isEmpty())
@@ -573,7 +607,8 @@ void TestOpenSelectFrm::brokenDataFile()
     QVERIFY(dropFiles({u"a.dwg"_s}));
     QCOMPARE(messages().size(), 1);
     QVERIFY2(messages().first().startsWith(u"48 "_s) &&
-                 messages().first().contains(QFileInfo(file).fileName()),
+                 messages().first().contains(QFileInfo(file).fileName()) &&
+                 messages().first().contains(reason),
              qPrintable(messages().first()));
     QCOMPARE(listed(), paths({u"a.dwg"_s}));
     QCOMPARE(control<QLabel>("Label2")->text(), Added);

@@ -165,8 +165,10 @@ void TestFrmBrowser::enterShowsTheTypedAddress_data()
         << int(Path) << u"help/help3.htm"_s << kHelp3Title << u"主語の種類"_s;
     QTest::newRow("file address") << int(FileUrl) << u"help/help3.htm"_s << kHelp3Title
                                   << u"主語の種類"_s;
-    QTest::newRow("missing file") << int(Path) << u"help/none.htm"_s << kErrorTitle << u"%1"_s;
-    QTest::newRow("folder") << int(Path) << u"help"_s << kErrorTitle << u"%1"_s;
+    QTest::newRow("missing file") << int(Path) << u"help/none.htm"_s << kErrorTitle
+                                  << u"%1\n理由：ファイルが見つかりません"_s;
+    QTest::newRow("folder") << int(Path) << u"help"_s << kErrorTitle
+                            << u"%1\n理由：ファイルではなくフォルダーです"_s;
     QTest::newRow("no such server")
         << int(AsTyped) << u"http://127.0.0.1:1/none.htm"_s << kErrorTitle << u"%1"_s;
 }
