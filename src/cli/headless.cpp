@@ -1,10 +1,10 @@
 #include "headless.h"
 
+#include "platform/console/console.h"
 #include "previewcommand.h"
 #include "scriptcommand.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
@@ -49,14 +49,14 @@ int runHeadlessCommand(const QStringList &arguments)
     if (word == kPreview)
         return runPreviewCommand(rest);
     if (word == u"--version" || word == u"-v") {
-        QTextStream(stdout) << QCoreApplication::applicationName() << u' '
-                            << QCoreApplication::applicationVersion() << Qt::endl;
+        writeConsoleText(stdout, QCoreApplication::applicationName() + u' ' +
+                                     QCoreApplication::applicationVersion() + u'\n');
         return 0;
     }
     const bool asked = word == u"--help" || word == u"-h";
     if (!asked)
-        QTextStream(stderr) << u"tavrolin: unknown command \""_s << word << u"\"\n"_s;
-    QTextStream(asked ? stdout : stderr) << usage();
+        writeConsoleText(stderr, u"tavrolin: unknown command \""_s + word + u"\"\n"_s);
+    writeConsoleText(asked ? stdout : stderr, usage());
     return asked ? 0 : 2;
 }
 

@@ -13,10 +13,14 @@
 #include "generation/gridtextfile.h"
 #include "generation/scriptfile.h"
 #include "generation/scriptgenerator.h"
+#include "platform/console/console.h"
 
 #include <QCommandLineParser>
-#include <QTextStream>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -49,7 +53,7 @@ struct ScriptJob
 
 int report(const Failure &failure)
 {
-    QTextStream(stderr) << failure.message << Qt::endl;
+    writeConsoleText(stderr, failure.message + u'\n');
     return failure.status;
 }
 
@@ -165,7 +169,7 @@ std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
     if (job.commentNamed)
         return Failure{QStringLiteral("コメントのテンプレートを読めません: ") + job.commentPath +
                        u": "_s + error};
-    QTextStream(stderr) << unreadableTemplateWarning(job.commentPath, error) << Qt::endl;
+    writeConsoleText(stderr, unreadableTemplateWarning(job.commentPath, error) + u'\n');
     text->clear();
     return std::nullopt;
 }
@@ -189,7 +193,8 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
     setClock(std::make_unique<FixedClock>(job.now));
-    generator.generateIfChanged();
+    if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
+        return Failure{generator.tooLargeMessage()};
     session->CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.now));
     *text = scriptFileText(session->ScriptText, session->CommentText);
     return std::nullopt;
@@ -198,6 +203,11 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
 int writeOutput(const ScriptJob &job, const QString &text)
 {
     if (job.outputPath.isEmpty()) {
+#ifdef Q_OS_WIN
+        // The script's CR LF line ends are bytes of the file: a stream in text mode would
+        // write each of them as CR CR LF.
+        _setmode(_fileno(stdout), _O_BINARY);
+#endif
         const QByteArray bytes = scriptFileBytes(text);
         const auto size = static_cast<size_t>(bytes.size());
         if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)

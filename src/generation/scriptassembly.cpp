@@ -52,6 +52,20 @@ void ScriptAssembly::makeallscr()
     m_view.setPageEnabled(true);
 }
 
+qint64 ScriptAssembly::scriptSize() const
+{
+    const int rowCount = scriptRowCount(m_grid);
+    if (rowCount == 0)
+        return 0;
+    qint64 size = 0;
+    for (int d = 0; d < m_session.DrawingCount; ++d) {
+        size += kLineEnd.size() + m_session.OpenCommands[d].size();
+        for (int row = 0; row < rowCount; ++row)
+            size += kLineEnd.size() + m_scrcmddata.at(row, d + 1).size();
+    }
+    return size;
+}
+
 void ScriptAssembly::assembleDrawing(int rowCount)
 {
     const int d = drawingno;

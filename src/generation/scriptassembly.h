@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace tavrolin {
 
 struct Session;
@@ -16,6 +18,9 @@ public:
                    GenerationView &view);
 
     void makeallscr();
+
+    // The number of characters makeallscr would put in ScriptText, from the lines stored now.
+    qint64 scriptSize() const;
 
     // The number of grid rows that go into the script, decided from the subject-type cells: the
     // leading run of filled rows; when that run is shorter than four rows, the rest of rows 0

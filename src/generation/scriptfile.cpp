@@ -1,10 +1,7 @@
 #include "scriptfile.h"
 
 #include "core/ansicodec.h"
-#include "core/filefailure.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
+#include "core/outputfile.h"
 
 namespace tavrolin {
 
@@ -21,25 +18,7 @@ QByteArray scriptFileBytes(const QString &text)
 
 bool writeScriptFile(const QString &path, const QString &text, QString *error)
 {
-    // A device or a pipe in the file's place would be replaced by a plain file.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir()) {
-        *error = fileProblemText(FileProblem::NotRegularFile);
-        return false;
-    }
-    QSaveFile file(path);
-    const QByteArray bytes = scriptFileBytes(text);
-    // The explicit flush: a failure to write the buffered bytes while committing would go
-    // unnoticed, and the cut-short file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = fileFailureReason(path, FileAction::Write);
-        return false; // the unfinished file is discarded, the old one stays
-    }
-    if (!file.commit()) {
-        *error = fileFailureReason(path, FileAction::Write);
-        return false;
-    }
-    return true;
+    return writeOutputFile(path, scriptFileBytes(text), error);
 }
 
 LostCharacterLines linesLosingCharacters(const QString &text, int limit)

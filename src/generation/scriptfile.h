@@ -13,8 +13,7 @@ QString scriptFileText(const QString &scriptText, const QString &commentText);
 // The bytes of a script file: the text in the ANSI code page, then one CR LF, no byte-order mark.
 QByteArray scriptFileBytes(const QString &text);
 
-// Writes a script file whole or not at all: the bytes go to a temporary file beside `path`,
-// which then replaces it. A device or a pipe in its place is refused. On failure returns false,
+// Writes a script file whole or not at all, through writeOutputFile. On failure returns false,
 // says why in *error and leaves an existing file as it was.
 bool writeScriptFile(const QString &path, const QString &text, QString *error);
 

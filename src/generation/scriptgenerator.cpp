@@ -50,15 +50,25 @@ void ScriptGenerator::summariseRow(int row)
     builder.scrmakefile(m_grid.cellText(row, PurposeType), scrcmddata.at(row, 0), row);
 }
 
-bool ScriptGenerator::generateIfChanged()
+ScriptGenerator::Outcome ScriptGenerator::generateIfChanged()
 {
     scrcodemakesum();
     if (m_session.GridSummary == m_session.PreviousGridSummary)
-        return false;
+        return Outcome::Unchanged;
+    if (assembly.scriptSize() > kScriptSizeLimit)
+        return Outcome::TooLarge;
     m_session.ScriptText.clear();
     assembly.makeallscr();
     m_session.PreviousGridSummary = m_session.GridSummary;
-    return true;
+    return Outcome::Rebuilt;
+}
+
+QString ScriptGenerator::tooLargeMessage() const
+{
+    constexpr qint64 kMega = 1024 * 1024;
+    return u"スクリプトが大きすぎます (約%1 M文字、%2 M文字まで)。図面の数か、セルの文字数を減らしてください。"_s
+        .arg((assembly.scriptSize() + kMega - 1) / kMega)
+        .arg(kScriptSizeLimit / kMega);
 }
 
 } // namespace tavrolin

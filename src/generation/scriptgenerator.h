@@ -30,9 +30,23 @@ public:
     // rows' lines, and sets GridSummary to the twelve stored summaries joined.
     void scrcodemakesum();
 
-    // Runs the summary pass and, when GridSummary differs from PreviousGridSummary, rebuilds
-    // ScriptText and remembers the summary. Returns true when the script was rebuilt.
-    bool generateIfChanged();
+    // The longest script, in characters, that generation builds: far above a real job (50 000
+    // drawings of thirteen 400-character lines), while the script and its copies (block lines,
+    // script file text, its bytes) still fit in memory.
+    static constexpr qint64 kScriptSizeLimit = qint64(256) * 1024 * 1024;
+
+    enum class Outcome {
+        Unchanged, // the grid is as at the last generation: nothing done
+        Rebuilt,   // ScriptText rebuilt and the summary remembered
+        TooLarge,  // the script would pass kScriptSizeLimit: nothing built, nothing remembered
+    };
+
+    // Runs the summary pass and, when GridSummary differs from PreviousGridSummary, works out
+    // the size of the script, then rebuilds ScriptText and remembers the summary when it fits.
+    Outcome generateIfChanged();
+
+    // The refusal of a script that would be too large, with its size.
+    QString tooLargeMessage() const;
 
     // A row's five cell texts joined by ",".
     static QString rowSummary(const GridTexts &grid, int row);

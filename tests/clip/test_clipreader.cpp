@@ -255,6 +255,12 @@ void TestClipReader::refusesUnsupportedClips_data()
         << assembled(avih + strl,
                      RiffWriter::list("LIST", "movi", QByteArray("00dc\0\0\0\0", 8).repeated(5000)))
         << "announces 2 frames, but the clip holds 5000";
+    QTest::newRow("six million frames announced")
+        << patched(good, "avih", 16, 6000000) << "announces 6000000 frames; at most 10000";
+    QTest::newRow("frames past the limit, whatever the header announced")
+        << assembled(avih + strl, RiffWriter::list("LIST", "movi",
+                                                   QByteArray("00dc\0\0\0\0", 8).repeated(20000)))
+        << "more than 10000 frames";
     QTest::newRow("half a chunk header at the end")
         << assembled(avih + strl + QByteArray("JUN"), movie) << "chunk header is cut short";
 }

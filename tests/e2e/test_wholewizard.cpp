@@ -79,8 +79,12 @@ void TestWholeWizard::cleanup()
     m_bench.reset();
 }
 
+// The headless command gets the drawings as the wizard lists them, in the system's own form.
 QByteArray TestWholeWizard::headlessScript(const QStringList &drawings) const
 {
+    QStringList native;
+    for (const QString &path : drawings)
+        native.append(QDir::toNativeSeparators(path));
     const QString grid = m_files.filePath(u"grid.txt"_s);
     test::writeBytes(grid, (gridLines().join(u'\n') + u'\n').toUtf8());
     QProcess process;
@@ -88,7 +92,7 @@ QByteArray TestWholeWizard::headlessScript(const QStringList &drawings) const
                   QStringList{u"script"_s, u"--settings"_s, m_bench->folder.file(u"tavrolin.ini"_s),
                               u"--comment"_s, m_bench->folder.file(u"commentdata.dat"_s),
                               u"--grid"_s, grid, u"--now"_s, u"2000-05-06 15:00:16"_s} +
-                      drawings);
+                      native);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return process.readAllStandardError();
     return process.readAllStandardOutput();

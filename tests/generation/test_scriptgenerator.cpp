@@ -11,6 +11,7 @@
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
+using Outcome = ScriptGenerator::Outcome;
 
 namespace {
 
@@ -57,6 +58,7 @@ private slots:
     void rowsAfterAnEmptyActionAreIgnored();
     void emptyRowZeroActionGeneratesNothing();
     void rowReachedOnlyByTheAssemblyLeavesAnEmptyLine();
+    void aScriptTooLargeIsRefusedBeforeItIsBuilt();
 
 private:
     void setRow(int row, const QStringList &cells);
@@ -132,11 +134,12 @@ void TestScriptGenerator::blocksFollowTheDrawingList()
 {
     setRow(0, kLayerOff);
     setRow(1, kSave);
-    QVERIFY(m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
     const QString expected = u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n.qsave "
                              u"\r\n.open C:\\a\\p2.dwg\r\n-layer of L13 \r\n.qsave "_s;
     QCOMPARE(m_session->ScriptText, expected);
     QCOMPARE(m_session->ScriptLines[1], u".open C:\\a\\p2.dwg\r\n-layer of L13 \r\n.qsave "_s);
+    QCOMPARE(m_generator->assembly.scriptSize(), expected.size());
 }
 
 void TestScriptGenerator::twelveRowsMakeThirteenLinesPerBlock()
@@ -154,7 +157,7 @@ void TestScriptGenerator::noDrawingsNoScript()
 {
     setDrawings({});
     setRow(0, kLayerOff);
-    QVERIFY(m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
     QVERIFY(m_session->ScriptText.isEmpty());
     QCOMPARE(m_view.events, (QStringList{u"disable"_s, u"enable"_s, u"disable"_s, u"enable"_s}));
 }
@@ -182,21 +185,21 @@ void TestScriptGenerator::onlyAChangedGridRegenerates()
 {
     setRow(0, kLayerOff);
     QVERIFY(m_session->PreviousGridSummary.isEmpty());
-    QVERIFY(m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
     const QString first = m_session->ScriptText;
     QCOMPARE(m_session->PreviousGridSummary, u"レイヤー,L13,表示しない,終了,終了"_s);
 
     m_session->ScriptText = u"kept"_s;
-    QVERIFY(!m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Unchanged);
     QCOMPARE(m_session->ScriptText, u"kept"_s);
 
     // A change of the drawing list alone is no change of the grid.
     setDrawings({u"C:\\b\\other.dwg"_s});
-    QVERIFY(!m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Unchanged);
     QCOMPARE(m_session->ScriptText, u"kept"_s);
 
     m_grid.setCellText(0, SubjectName, u"L14"_s);
-    QVERIFY(m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
     QCOMPARE(m_session->ScriptText, u"\r\n.open C:\\b\\other.dwg\r\n-layer of L14 "_s);
     QVERIFY(first != m_session->ScriptText);
 }
@@ -212,19 +215,19 @@ void TestScriptGenerator::rowsAfterAnEmptyActionAreIgnored()
     // Row 1's action emptied: the pass stops after row 0; rows 1 and 2 keep their summaries, so
     // the grid counts as unchanged.
     m_grid.setCellText(1, Action, QString());
-    QVERIFY(!m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Unchanged);
     QCOMPARE(m_session->GridSummary, summary);
     QCOMPARE(m_generator->scrcmddata.at(1, 0), u"図面,すべて,上書き保存,終了,終了"_s);
 
     // Row 2 changed behind the gap: the pass does not reach it.
     m_grid.setCellText(2, SubjectName, u"L99"_s);
-    QVERIFY(!m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Unchanged);
 }
 
 void TestScriptGenerator::emptyRowZeroActionGeneratesNothing()
 {
     setRow(0, {u"レイヤー"_s, u"L13"_s, u"表示しない"_s});
-    QVERIFY(!m_generator->generateIfChanged());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Unchanged);
     QVERIFY(m_session->GridSummary.isEmpty());
     QVERIFY(m_session->ScriptText.isEmpty());
 }
@@ -237,6 +240,24 @@ void TestScriptGenerator::rowReachedOnlyByTheAssemblyLeavesAnEmptyLine()
     setRow(1, {u"図面"_s});
     m_generator->generateIfChanged();
     QCOMPARE(m_session->ScriptLines[0], u".open C:\\a\\p1.dwg\r\n-layer of L13 \r\n"_s);
+}
+
+// 300 drawings of a line holding a 1 M-character cell: the size is worked out from the row lines
+// and the script refused before any of it is built; the page is usable again.
+void TestScriptGenerator::aScriptTooLargeIsRefusedBeforeItIsBuilt()
+{
+    QStringList drawings;
+    for (int i = 0; i < 300; ++i)
+        drawings.append(u"C:\\d\\%1.dwg"_s.arg(i));
+    setDrawings(drawings);
+    setRow(0, {u"レイヤー"_s, QString(1 << 20, u'x'), u"表示しない"_s, u"終了"_s, u"終了"_s});
+    m_session->ScriptText = u"kept"_s;
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::TooLarge);
+    QCOMPARE(m_session->ScriptText, u"kept"_s);
+    QVERIFY(m_session->PreviousGridSummary.isEmpty());
+    QCOMPARE(m_view.events.last(), u"enable"_s);
+    QVERIFY2(m_generator->tooLargeMessage().contains(u"約301 M文字、256 M文字まで"_s),
+             qPrintable(m_generator->tooLargeMessage()));
 }
 
 QTEST_APPLESS_MAIN(TestScriptGenerator)

@@ -1,5 +1,6 @@
 #include "cli/previewcommand.h"
 #include "drawingbuilder.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -51,6 +52,9 @@ void TestPreviewCommand::exitCode_data()
     QTest::newRow("help") << QStringList{u"--help"_s} << 0;
     QTest::newRow("no preview") << QStringList{u"@none.dwg"_s, u"-o"_s, u"@out.png"_s} << 1;
     QTest::newRow("missing drawing") << QStringList{u"@missing.dwg"_s, u"-o"_s, u"@out.png"_s} << 1;
+    QTest::newRow("a full device")
+        << QStringList{u"@png.dwg"_s, u"-o"_s, test::testDevice(m_dir.path(), test::Device::Full)}
+        << 1;
     QTest::newRow("output folder missing")
         << QStringList{u"@png.dwg"_s, u"-o"_s, u"@missing/out.png"_s} << 1;
     QTest::newRow("nothing") << QStringList{} << 2;

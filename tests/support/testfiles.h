@@ -11,6 +11,9 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <sys/sysmacros.h>
+#endif
 
 namespace tavrolin::test {
 
@@ -39,6 +42,24 @@ inline bool makeFifo(const QString &path)
     Q_UNUSED(path);
     return false;
 #endif
+}
+
+enum class Device { Null, Full };
+
+// A device to write to: a null one takes everything, a full one nothing. A node of the test's
+// own in `folder` where one can be made (the superuser on Linux), so a test that writes to a
+// device never touches the system's own; else the system's, which other users cannot replace.
+inline QString testDevice(const QString &folder, Device device)
+{
+    const bool full = device == Device::Full;
+    const QString own = folder + (full ? QStringLiteral("/full") : QStringLiteral("/null"));
+#ifdef Q_OS_LINUX
+    const auto numbers = makedev(1, full ? 7 : 3);
+    if (QFileInfo::exists(own) ||
+        ::mknod(QFile::encodeName(own).constData(), S_IFCHR | 0666, numbers) == 0)
+        return own;
+#endif
+    return full ? QStringLiteral("/dev/full") : QStringLiteral("/dev/null");
 }
 
 inline QByteArray readBytes(const QString &path)

@@ -31,7 +31,7 @@ void commentfrm::buildControls()
     auto *title = new QLabel(QStringLiteral("コメントの作成"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(japaneseFont(14.25, true));
-    placeTwips(title, 240, 120, 3255, 255);
+    placeTwips(title, 240, 120, 3255, 360); // taller than the em: fonts differ in line height
 
     m_box = new QPlainTextEdit(this);
     m_box->setObjectName(QStringLiteral("RichTextBox1"));

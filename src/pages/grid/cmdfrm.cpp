@@ -185,7 +185,8 @@ void cmdfrm::showPane(int tab)
 }
 
 // Generates the script when the grid changed since the last generation, then shows the
-// comment page. A failure is reported, and the page is usable again.
+// comment page. A script too large to build, or a failure, is reported, and the page is usable
+// again.
 void cmdfrm::cmdnextClick()
 {
     try {
@@ -193,7 +194,11 @@ void cmdfrm::cmdnextClick()
             showMessage(u"処理が記述されていません"_s, ExclamationWarning);
             return;
         }
-        m_generator->generateIfChanged();
+        if (m_generator->generateIfChanged() == ScriptGenerator::Outcome::TooLarge) {
+            setBusy(false);
+            showMessage(m_generator->tooLargeMessage(), ExclamationWarning);
+            return;
+        }
         m_context.navigator.go(this, PageId::Comment);
         setBusy(false);
     } catch (const std::exception &failure) {

@@ -238,10 +238,15 @@ bool readFormat(QByteArrayView headers, ClipFormat *format, QString *error)
 }
 
 // Collects the coded frames of the movie list in order. Other chunks (padding) are skipped.
+// Collecting stops past the frame limit, whatever the header announced.
 bool collectFrames(QByteArrayView movie, QList<QByteArrayView> *frames, QString *error)
 {
     RiffReader reader(movie);
     while (!reader.atEnd()) {
+        if (frames->size() > ClipReader::MaxFrames)
+            return fail(
+                error,
+                QStringLiteral("the clip has more than %1 frames").arg(ClipReader::MaxFrames));
         RiffChunk chunk;
         if (!reader.next(&chunk, error))
             return false;
@@ -255,6 +260,16 @@ bool collectFrames(QByteArrayView movie, QList<QByteArrayView> *frames, QString 
     return true;
 }
 
+bool checkAnnouncedFrames(const ClipFormat &format, QString *error)
+{
+    if (format.totalFrames > quint32(ClipReader::MaxFrames))
+        return fail(error, QStringLiteral("the main header announces %1 frames; at most %2 are "
+                                          "allowed")
+                               .arg(format.totalFrames)
+                               .arg(ClipReader::MaxFrames));
+    return true;
+}
+
 bool checkFrameCount(const ClipFormat &format, qsizetype frameCount, QString *error)
 {
     if (frameCount == 0)
@@ -264,7 +279,8 @@ bool checkFrameCount(const ClipFormat &format, qsizetype frameCount, QString *er
                                           "holds %2")
                                .arg(format.totalFrames)
                                .arg(frameCount));
-    const qint64 frameBytes = (qint64(format.width) + 3) / 4 * 4 * format.height;
+    const qint64 frameBytes =
+        (qint64(format.width) + 3) / 4 * 4 * format.height + ClipReader::FrameOverheadBytes;
     if (frameBytes * frameCount > ClipReader::MaxDecodedBytes)
         return fail(error, QStringLiteral("the decoded clip would take %1 MB; at most %2 MB "
                                           "are allowed")
@@ -302,7 +318,7 @@ std::optional<Clip> ClipReader::read(QByteArrayView file, QString *error)
     QList<QByteArrayView> frames;
     Clip clip;
     if (!findSections(file, &sections, error) || !readFormat(*sections.headers, &format, error) ||
-        !collectFrames(*sections.movie, &frames, error) ||
+        !checkAnnouncedFrames(format, error) || !collectFrames(*sections.movie, &frames, error) ||
         !checkFrameCount(format, frames.size(), error) ||
         !decodeFrames(format, frames, &clip, error))
         return std::nullopt;

@@ -16,7 +16,12 @@ class ClipReader
 {
 public:
     static constexpr int MaxSide = 4096;
+    // Eleven minutes at 15 frames a second; the shipped clip has 16 frames.
+    static constexpr int MaxFrames = 10000;
+    // The decoded frames, each counted with FrameOverheadBytes besides its pixels: the image
+    // object and its bookkeeping, which dominate for tiny frames.
     static constexpr qint64 MaxDecodedBytes = 64 * 1024 * 1024;
+    static constexpr qint64 FrameOverheadBytes = 1024;
 
     static std::optional<Clip> read(QByteArrayView file, QString *error);
     // Reads the clip at path; the error text starts with the file's name.

@@ -220,7 +220,7 @@ void TestOpenSelectFrm::drop_data()
     QTest::addColumn<QStringList>("files");  // made before the drop, besides the dropped ones
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("warnings"); // %1 is the test's folder
+    QTest::addColumn<QStringList>("warnings"); // "%1/" is the test's folder
 
     const QStringList none;
     const QStringList five{u"a.dwg"_s, u"b.dwg"_s, u"c.dwg"_s, u"d.dwg"_s, u"e.dwg"_s};
@@ -292,7 +292,7 @@ void TestOpenSelectFrm::drop()
     m_bench->messages.queueAnswer(answer);
     QVERIFY(dropFiles(dropped));
 
-    QCOMPARE(messages(), warnings.replaceInStrings(u"%1"_s, path(QString())));
+    QCOMPARE(messages(), warnings.replaceInStrings(u"%1/"_s, path(QString()) + QDir::separator()));
     QCOMPARE(listed(), paths(expected));
     verifyShownWhole();
     QCOMPARE(session().DrawingCount, expected.size());
@@ -334,10 +334,9 @@ void TestOpenSelectFrm::linkedFolders()
 void TestOpenSelectFrm::sessionVariables()
 {
     QVERIFY(dropFiles({u"a.dwg"_s, u"b c.dxf"_s, u"d.dwg"_s}));
-    const QString folder = path(QString());
-    const std::vector<QString> open{u".open %1/a.dwg"_s.arg(folder),
-                                    u".open \"%1/b c.dxf\""_s.arg(folder),
-                                    u".open %1/d.dwg"_s.arg(folder)};
+    const std::vector<QString> open{u".open %1"_s.arg(path(u"a.dwg"_s)),
+                                    u".open \"%1\""_s.arg(path(u"b c.dxf"_s)),
+                                    u".open %1"_s.arg(path(u"d.dwg"_s))};
     QCOMPARE(session().DrawingCount, 3);
     QCOMPARE(std::vector(session().OpenCommands.begin(), session().OpenCommands.begin() + 4),
              std::vector({open[0], open[1], open[2], QString()}));
@@ -352,7 +351,7 @@ void TestOpenSelectFrm::sessionVariables()
     QCOMPARE(progress, QStringList{u"0/1"_s});
     QCOMPARE(session().DrawingCount, 1);
     QCOMPARE(session().DrawingPaths.at(1), QString());
-    QCOMPARE(session().OpenCommands.at(0), u".open %1/n.dwg"_s.arg(folder));
+    QCOMPARE(session().OpenCommands.at(0), u".open %1"_s.arg(path(u"n.dwg"_s)));
     QCOMPARE(session().OpenCommands.at(1), open[1]);
     QCOMPARE(session().OpenCommands.at(2), open[2]);
 }

@@ -72,6 +72,7 @@ private slots:
     void forward();
     void forwardRegeneratesOnlyAfterAChange_data();
     void forwardRegeneratesOnlyAfterAChange();
+    void aScriptTooLargeIsRefusedAndThePageStaysUsable();
     void progressDisplayDuringAndAfterGeneration();
     void backShowsTheDrawingListAndKeepsTheGrid();
     void cancel_data();
@@ -394,6 +395,30 @@ void TestGridPage::forwardRegeneratesOnlyAfterAChange()
         script +=
             u"\r\n"_s + openCommand(drawingFile(name)) + u"\r\n-layer of "_s + subjectName + u' ';
     QCOMPARE(session.ScriptText, script);
+}
+
+// The longest text a cell takes, in the line of each of 10 000 drawings, would make a script of
+// over 300 M characters.
+void TestGridPage::aScriptTooLargeIsRefusedAndThePageStaysUsable()
+{
+    QStringList drawings;
+    for (int i = 0; i < 10000; ++i)
+        drawings.append(u"C:\\d\\%1.dwg"_s.arg(i));
+    setDrawings(m_grid->wizard.session(), drawings);
+    m_grid->show();
+    const int longest = m_grid->cell(0, 1)->lineEdit()->maxLength();
+    m_grid->typeRow(
+        0, {kLayerOff[0], QString(longest, u'x'), kLayerOff[2], kLayerOff[3], kLayerOff[4]});
+    next();
+    QCOMPARE(m_grid->messages.shown().size(), 1);
+    QVERIFY(m_grid->messages.texts().constFirst().contains(u"大きすぎます"_s));
+    QVERIFY(m_grid->page()->isVisible());
+    QVERIFY(m_grid->page()->isEnabled());
+    QCOMPARE(m_grid->page()->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(m_grid->wizard.session().ScriptText.isEmpty());
+    m_grid->type(0, 1, kLayerOff[1]);
+    next();
+    QVERIFY(m_grid->wizard.loaded(PageId::Comment)->isVisible());
 }
 
 void TestGridPage::progressDisplayDuringAndAfterGeneration()

@@ -1,0 +1,51 @@
+#include "outputfile.h"
+
+#include "filefailure.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tavrolin {
+
+namespace {
+
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+// Every byte must have been taken by the device, unbuffered, so a full one is noticed.
+bool writeDirectly(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size()) {
+        *reason = fileFailureReason(path, FileAction::Write);
+        return false;
+    }
+    return true;
+}
+
+// The explicit flush: a failure to write the buffered bytes while committing would go unnoticed,
+// and the cut-short file would replace the old one. An uncommitted save file is discarded.
+bool writeThroughSaveFile(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
+        *reason = fileFailureReason(path, FileAction::Write);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeOutputFile(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    return isSpecialFile(path) ? writeDirectly(path, bytes, reason)
+                               : writeThroughSaveFile(path, bytes, reason);
+}
+
+} // namespace tavrolin

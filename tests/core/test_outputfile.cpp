@@ -1,0 +1,115 @@
+#include "core/outputfile.h"
+#include "support/testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+#ifdef Q_OS_UNIX
+// While it lives, no file of this process may grow past `bytes`: a write beyond fails part-way
+// as on a full disk, instead of raising the signal that would end the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int) = nullptr;
+};
+#endif
+
+} // namespace
+
+// An output is written whole or not at all, and a device stays a device.
+class TestOutputFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void write_data();
+    void write();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The target (relative to the test's folder), what it held before (nothing: it does not exist),
+// whether the write succeeds, and what a regular target holds afterwards.
+void TestOutputFile::write_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray old("old contents");
+    const QByteArray fresh(4096, 'n');
+    QTest::newRow("a new file") << u"new"_s << QByteArray() << true << fresh;
+    QTest::newRow("an existing file") << u"existing"_s << old << true << fresh;
+    QTest::newRow("a folder") << QString() << QByteArray() << false << QByteArray();
+    QTest::newRow("a null device") << u"@null"_s << QByteArray() << true << QByteArray();
+    QTest::newRow("a full device") << u"@full"_s << QByteArray() << false << QByteArray();
+#ifdef Q_OS_UNIX
+    QTest::newRow("the disk fills part-way") << u"limited"_s << old << false << old;
+#endif
+}
+
+void TestOutputFile::write()
+{
+    QFETCH(QString, target);
+    QFETCH(QByteArray, before);
+    QFETCH(bool, written);
+    QFETCH(QByteArray, after);
+    const bool device = target.startsWith(u'@');
+    const QString path =
+        device ? test::testDevice(m_dir.path(),
+                                  target == u"@full" ? test::Device::Full : test::Device::Null)
+               : QDir(m_dir.path()).filePath(target);
+    if (!before.isEmpty())
+        test::writeBytes(path, before);
+    QString reason;
+    bool done = false;
+    {
+#ifdef Q_OS_UNIX
+        std::optional<FileSizeLimit> limit;
+        if (target == u"limited")
+            limit.emplace(1000);
+#endif
+        done = writeOutputFile(path, QByteArray(4096, 'n'), &reason);
+    }
+    QCOMPARE(done, written);
+    QCOMPARE(reason.isEmpty(), written);
+    if (device)
+        QVERIFY(!QFileInfo(path).isFile());
+    else if (!target.isEmpty())
+        QCOMPARE(test::readBytes(path), after);
+    // No temporary file stays behind.
+    for (const QString &name : QDir(m_dir.path()).entryList(QDir::Files))
+        QVERIFY2(QStringList({u"new"_s, u"existing"_s, u"limited"_s}).contains(name),
+                 qPrintable(name));
+}
+
+QTEST_GUILESS_MAIN(TestOutputFile)
+#include "test_outputfile.moc"
