@@ -108,11 +108,16 @@ cmake --build "$out/build" -j"$jobs"
 package=$(ls "$out"/build/tavrolin-*-windows-x64.zip)
 
 step "Tests under wine"
-# One wine server for the whole run: the prefix is made once and every test starts at once.
-(. "$out/wine/env.sh" && wineserver -p && "$here/winerun" "$out/wine/env.sh" wineboot --init)
+# On a private X display, one wine server for the whole run: the prefix is made once, and no test
+# waits for a server to start.
 status=0
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --test-dir "$out/build" -j"$jobs" --output-on-failure || status=$?
-(. "$out/wine/env.sh" && wineserver -k) || true
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    . "$1/wine/env.sh"
+    mkdir -p "$WINEPREFIX" && wineserver -p
+    "$2/winerun" "$1/wine/env.sh" wineboot --init >"$1/wine/wineboot.log" 2>&1
+    status=0
+    ctest --test-dir "$1/build" -j"$3" --output-on-failure || status=$?
+    wineserver -k
+    exit $status' run-tests "$out" "$here" "$jobs" || status=$?
 step "Done: $package; the tests $([ $status -eq 0 ] && echo passed || echo FAILED)"
 exit $status
