@@ -22,6 +22,16 @@ QString trimmed(const QString &text)
     return text.sliced(first, last - first);
 }
 
+// In the ANSI code page a letter and its other case take the same number of bytes, so names of
+// another length are passed over without decoding them.
+bool nameMatches(const ProfileText &profile, QByteArrayView name, const QString &wanted,
+                 qsizetype wantedBytes)
+{
+    if (!profile.isUtf8() && name.size() != wantedBytes)
+        return false;
+    return profile.decode(name).compare(wanted, Qt::CaseInsensitive) == 0;
+}
+
 class ProfileScanner
 {
 public:
@@ -62,13 +72,9 @@ private:
         return keyLine.value.value_or(QByteArrayView());
     }
 
-    // In the ANSI code page a letter and its other case take the same number of bytes, so names
-    // of another length are passed over without decoding them.
     bool matches(QByteArrayView name, const QString &wanted, qsizetype wantedBytes) const
     {
-        if (!m_profile.isUtf8() && name.size() != wantedBytes)
-            return false;
-        return m_profile.decode(name).compare(wanted, Qt::CaseInsensitive) == 0;
+        return nameMatches(m_profile, name, wanted, wantedBytes);
     }
 
     const ProfileText &m_profile;
@@ -98,6 +104,12 @@ QByteArrayView cutToLimit(QByteArrayView bytes)
 QString profileName(const QString &name)
 {
     return ansi::decode(ansi::encode(trimmed(name)));
+}
+
+bool profileNameMatches(const ProfileText &profile, QByteArrayView name, const QString &wanted)
+{
+    const QString looked = profileName(wanted);
+    return !looked.isEmpty() && nameMatches(profile, name, looked, ansi::encode(looked).size());
 }
 
 QString iniread(const QString &path, const QString &section, const QString &key)

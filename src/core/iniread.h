@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace tavrolin {
@@ -27,6 +28,10 @@ class ProfileText;
 // ANSI code page (a character the code page lacks takes part as '?'). Matching then ignores
 // letter case.
 QString profileName(const QString &name);
+
+// True when a section or key name as the file writes it (its bytes) is the name looked for, as
+// the reader matches them.
+bool profileNameMatches(const ProfileText &profile, QByteArrayView name, const QString &wanted);
 
 // The same lookup in a file's text already read.
 QString iniread(const ProfileText &profile, const QString &section, const QString &key);

@@ -34,27 +34,33 @@ SettingsFile SettingsFile::fromText(ProfileText text)
 void SettingsFile::addLine(const ProfileText::Line &line)
 {
     if (const auto header = m_text.sectionName(line.text)) {
-        Section section{m_text.decode(*header), line.number, {}, true};
+        Section section{m_text.decode(*header), header->toByteArray(), line.number, {}, true};
         section.isFirstOfName = this->section(section.name) == nullptr;
         m_sections.append(section);
         return;
     }
     const ProfileText::KeyLine keyLine = ProfileText::keyLine(line.text);
-    const Key key{m_text.decode(keyLine.key), line.number, keyLine.value.has_value(),
+    const Key key{m_text.decode(keyLine.key), keyLine.key.toByteArray(), line.number,
+                  keyLine.value.has_value(),
                   keyLine.value.value_or(QByteArrayView()).toByteArray()};
     (m_sections.isEmpty() ? m_looseKeys : m_sections.last().keys).append(key);
 }
 
-bool SettingsFile::sameName(const QString &a, const QString &b)
+bool SettingsFile::isNamed(const QByteArray &nameBytes, const QString &wanted) const
 {
-    const QString wanted = profileName(b);
-    return !wanted.isEmpty() && a.compare(wanted, Qt::CaseInsensitive) == 0;
+    return profileNameMatches(m_text, nameBytes, wanted);
+}
+
+bool SettingsFile::sameLookup(const QString &a, const QString &b)
+{
+    const QString looked = profileName(a);
+    return !looked.isEmpty() && looked.compare(profileName(b), Qt::CaseInsensitive) == 0;
 }
 
 const SettingsFile::Section *SettingsFile::section(const QString &name) const
 {
     for (const Section &section : m_sections) {
-        if (sameName(section.name, name))
+        if (isNamed(section.nameBytes, name))
             return &section;
     }
     return nullptr;
@@ -66,7 +72,7 @@ const SettingsFile::Key *SettingsFile::key(const QString &sectionName, const QSt
     if (!found)
         return nullptr;
     for (const Key &key : found->keys) {
-        if (sameName(key.name, keyName))
+        if (isNamed(key.nameBytes, keyName))
             return &key;
     }
     return nullptr;

@@ -18,6 +18,7 @@ public:
     struct Key
     {
         QString name;
+        QByteArray nameBytes; // as written
         int line = 0;
         bool hasEquals = false;
         QByteArray rawValue; // as written, blanks around it removed
@@ -27,6 +28,7 @@ public:
     struct Section
     {
         QString name;
+        QByteArray nameBytes; // as written
         int line = 0;
         QList<Key> keys;
         bool isFirstOfName = true; // a later section of the same name is never read
@@ -51,8 +53,10 @@ public:
     // line, else 0.
     int lineOf(const QString &section, const QString &key) const;
 
-    // True when two names are one name for the reader.
-    static bool sameName(const QString &a, const QString &b);
+    // True when a section or key name as written is the name looked for, as the reader matches.
+    bool isNamed(const QByteArray &nameBytes, const QString &wanted) const;
+    // True when two names looked up find the same section or key.
+    static bool sameLookup(const QString &a, const QString &b);
 
 private:
     void addLine(const ProfileText::Line &line);

@@ -26,7 +26,7 @@ SettingsVocabulary::SettingsVocabulary(const SettingsFile &file) : m_file(file)
 const VocabularyList *SettingsVocabulary::list(const QString &section, const QString &key) const
 {
     for (const VocabularyList &list : m_lists) {
-        if (SettingsFile::sameName(list.section, section) && list.key == key)
+        if (SettingsFile::sameLookup(list.section, section) && list.key == key)
             return &list;
     }
     return nullptr;
@@ -46,7 +46,7 @@ void SettingsVocabulary::read(const QString &section, const QString &key, ListRo
         return;
     m_reached.insert(found);
     for (const VocabularyList &list : std::as_const(m_lists)) {
-        if (list.role == role && SettingsFile::sameName(list.section, section) && list.key == key)
+        if (list.role == role && SettingsFile::sameLookup(list.section, section) && list.key == key)
             return;
     }
     m_lists.append({section, key, role, ListValues::split(m_file.value(section, key))});

@@ -9,14 +9,15 @@ namespace tavrolin {
 
 namespace {
 
-void checkKeys(const SettingsFile::Section &section, SettingsFindings *findings)
+void checkKeys(const SettingsFile &file, const SettingsFile::Section &section,
+               SettingsFindings *findings)
 {
     for (qsizetype i = 0; i < section.keys.size(); ++i) {
         const SettingsFile::Key &key = section.keys[i];
         if (key.isComment())
             continue;
         for (qsizetype j = 0; j < i; ++j) {
-            if (SettingsFile::sameName(section.keys[j].name, key.name)) {
+            if (file.isNamed(section.keys[j].nameBytes, key.name)) {
                 findings->append({key.line, section.name, key.name,
                                   u"同じキーが %1 行目にあります。後の方は読まれません。"_s.arg(
                                       section.keys[j].line)});
@@ -51,7 +52,7 @@ SettingsFindings checkStructure(const SettingsFile &file, const SettingsVocabula
                      file.section(section.name)->line)});
             continue;
         }
-        checkKeys(section, &findings);
+        checkKeys(file, section, &findings);
         if (cascadeStarts && !vocabulary.reaches(section))
             findings.append({section.line,
                              section.name,

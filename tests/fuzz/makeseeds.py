@@ -142,6 +142,23 @@ def settings_seeds(small):
     return seeds
 
 
+def settings_check_seeds(small):
+    shipped = (DATA / "tavrolin.ini").read_bytes()
+    broken = "\r\n".join([
+        "name=迷子", "[shugo]", "name=レイヤー,図面,設備", "[aplicationname]", "name=",
+        "[レイヤー]", "type=0, 寸法,文字,,L13", "name=色を変える,表示しない,消す", "name=重複",
+        "[色を変える]", "name=赤,1,2,3,4,5,6,7,8,9,10", "type=C", "[表示しない]",
+        "name=終了,あとで", "type=off", "[赤]", "name=可,1", "[図面]", "type=すべて",
+        "name=DXFで保存,名前を付けて保存する,ズームする", "[DXFで保存]", "type=dxf",
+        "[名前を付けて保存する]", "name=日付-1~xの形式", "type=saveas", "[ズームする]",
+        "name=全体", "type=zoom", "[レイヤー]", "[使わない]", "name=" + "長" * 600, ""])
+    seeds = [shipped, cp932(broken), broken.encode(), b"\xef\xbb\xbf" + broken.encode(),
+             b"\xff\xfe" + "[shugo]\r\nname=😀\r\n".encode("utf-16-le"),
+             # a lead byte before '=': a key name that no lookup can find
+             b"[shugo]\r\nname=s\r\n[s]\r\nname=a\r\nn\x8f=1\r\nn\x8f=2\r\n"]
+    return seeds if small else seeds + [shipped * 20]
+
+
 def cp932_seeds(small):
     shipped = (DATA / "tavrolin.ini").read_bytes()
     template = (DATA / "commentdata.dat").read_bytes()
@@ -253,6 +270,7 @@ def main():
     write(options.out / "fuzz_preview", preview_seeds(options.small, options.drawings))
     write(options.out / "fuzz_clip", clip_seeds(options.small))
     write(options.out / "fuzz_scriptcommand", script_seeds(options.small))
+    write(options.out / "fuzz_settingscheck", settings_check_seeds(options.small))
 
 
 if __name__ == "__main__":
