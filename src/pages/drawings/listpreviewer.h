@@ -44,6 +44,9 @@ private:
     void hide();
 
     QListWidget &m_list;
+    // The list's viewport, kept: while the list is destroyed, its viewport still reports events
+    // when the list can no longer be asked for it.
+    QWidget *m_viewport;
     PreviewCache &m_cache;
     PreviewPopup *m_popup;
     QTimer m_rest;
