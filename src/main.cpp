@@ -1,5 +1,7 @@
 #include "cli/headless.h"
+#include "core/shell/qttranslations.h"
 #include "pages/wizard/wizard.h"
+#include "platform/console/console.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -26,11 +28,13 @@ int main(int argc, char **argv)
 {
     const QStringList arguments = argumentsOf(argc, argv);
     if (tavrolin::isHeadlessCommand(arguments)) {
+        tavrolin::useParentConsole();
         QCoreApplication app(argc, argv);
         describeApplication();
         return tavrolin::runHeadlessCommand(app.arguments());
     }
     QApplication app(argc, argv);
     describeApplication();
+    const tavrolin::QtTranslations translations;
     return tavrolin::runWizard();
 }

@@ -1,10 +1,11 @@
 #include "headless.h"
 
+#include "checkcommand.h"
+#include "platform/console/console.h"
 #include "previewcommand.h"
 #include "scriptcommand.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +15,7 @@ namespace {
 
 const QString kScript = QStringLiteral("script");
 const QString kPreview = QStringLiteral("preview");
+const QString kCheck = QStringLiteral("check");
 
 QString usage()
 {
@@ -22,6 +24,8 @@ QString usage()
                           "                                build a script file without windows\n"
                           "       tavrolin preview DRAWING -o FILE.png\n"
                           "                                write the preview picture of a drawing\n"
+                          "       tavrolin check [FILE]\n"
+                          "                                check a settings file (tavrolin.ini)\n"
                           "       tavrolin --version\n"
                           "Run \"tavrolin script --help\" for the options.\n");
 }
@@ -48,15 +52,17 @@ int runHeadlessCommand(const QStringList &arguments)
         return runScriptCommand(rest);
     if (word == kPreview)
         return runPreviewCommand(rest);
+    if (word == kCheck)
+        return runCheckCommand(rest);
     if (word == u"--version" || word == u"-v") {
-        QTextStream(stdout) << QCoreApplication::applicationName() << u' '
-                            << QCoreApplication::applicationVersion() << Qt::endl;
+        writeConsoleText(stdout, QCoreApplication::applicationName() + u' ' +
+                                     QCoreApplication::applicationVersion() + u'\n');
         return 0;
     }
     const bool asked = word == u"--help" || word == u"-h";
     if (!asked)
-        QTextStream(stderr) << u"tavrolin: unknown command \""_s << word << u"\"\n"_s;
-    QTextStream(asked ? stdout : stderr) << usage();
+        writeConsoleText(stderr, u"tavrolin: unknown command \""_s + word + u"\"\n"_s);
+    writeConsoleText(asked ? stdout : stderr, usage());
     return asked ? 0 : 2;
 }
 

@@ -1,12 +1,12 @@
 #include "previewcommand.h"
 
 #include "core/outputfile.h"
+#include "platform/console/console.h"
 #include "platform/preview/drawingpreviewreader.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QImageWriter>
-#include <QTextStream>
 
 namespace tavrolin {
 
@@ -28,13 +28,15 @@ QString helpText(const QCommandLineParser &parser)
 
 int usageError(const QCommandLineParser &parser, const QString &problem)
 {
-    QTextStream(stderr) << "tavrolin preview: " << problem << "\n" << helpText(parser);
+    writeConsoleText(stderr,
+                     QStringLiteral("tavrolin preview: ") + problem + u'\n' + helpText(parser));
     return kBadUsage;
 }
 
 int failure(const QString &drawing, const QString &reason)
 {
-    QTextStream(stderr) << "tavrolin preview: " << drawing << ": " << reason << "\n";
+    writeConsoleText(stderr, QStringLiteral("tavrolin preview: ") + drawing + QStringLiteral(": ") +
+                                 reason + u'\n');
     return kNoPreview;
 }
 
@@ -59,7 +61,7 @@ int runPreviewCommand(const QStringList &arguments)
     if (!parser.parse(QStringList(QStringLiteral("preview")) + arguments))
         return usageError(parser, parser.errorText());
     if (parser.isSet(helpOption)) {
-        QTextStream(stdout) << helpText(parser);
+        writeConsoleText(stdout, helpText(parser));
         return kSuccess;
     }
     const QStringList drawings = parser.positionalArguments();
@@ -79,11 +81,11 @@ int runPreviewCommand(const QStringList &arguments)
     QImageWriter writer(&png, "png");
     if (!writer.write(preview.image))
         return failure(drawing,
-                       QStringLiteral("cannot encode the PNG (%1)").arg(writer.errorString()));
+                       QStringLiteral("PNG に変換できません: %1").arg(writer.errorString()));
     const QString output = parser.value(outputOption);
     QString reason;
     if (!writeOutputFile(output, png.data(), &reason))
-        return failure(drawing, QStringLiteral("cannot write %1 (%2)").arg(output, reason));
+        return failure(drawing, QStringLiteral("%1 を書き込めません: %2").arg(output, reason));
     return kSuccess;
 }
 

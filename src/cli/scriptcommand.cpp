@@ -13,10 +13,14 @@
 #include "generation/gridtextfile.h"
 #include "generation/scriptfile.h"
 #include "generation/scriptgenerator.h"
+#include "platform/console/console.h"
 
 #include <QCommandLineParser>
-#include <QTextStream>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -40,6 +44,7 @@ struct ScriptJob
 {
     QString settingsPath;
     QString commentPath;
+    bool commentNamed = false; // given with --comment, rather than the program folder's
     QString outputPath;
     QDateTime now;
     QStringList drawings;
@@ -48,7 +53,7 @@ struct ScriptJob
 
 int report(const Failure &failure)
 {
-    QTextStream(stderr) << failure.message << Qt::endl;
+    writeConsoleText(stderr, failure.message + u'\n');
     return failure.status;
 }
 
@@ -100,7 +105,8 @@ struct Options
                                 QStringLiteral("FILE")};
     QCommandLineOption comment{QStringLiteral("comment"),
                                QStringLiteral("Comment template (default: commentdata.dat in the "
-                                              "program folder)."),
+                                              "program folder; without it, a warning and the "
+                                              "date line alone, as in the wizard)."),
                                QStringLiteral("FILE")};
     QCommandLineOption now{QStringLiteral("now"),
                            QStringLiteral("Local time of the date stamps, \"YYYY-MM-DD "
@@ -137,8 +143,9 @@ std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &
     if (!settingsFileReadable(job->settingsPath, &error))
         return Failure{
             QStringLiteral("設定ファイル %1 を読めません: %2").arg(job->settingsPath, error)};
-    job->commentPath = parser.isSet(options.comment) ? parser.value(options.comment)
-                                                     : programFile(u"\\commentdata.dat");
+    job->commentNamed = parser.isSet(options.comment);
+    job->commentPath =
+        job->commentNamed ? parser.value(options.comment) : programFile(u"\\commentdata.dat");
     job->outputPath = parser.value(options.output);
     job->drawings = parser.positionalArguments();
     if (auto failure = readOptionalTime(parser, options.now, &job->now))
@@ -149,6 +156,22 @@ std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &
         !readDrawingListFile(parser.value(options.drawings), &job->drawings, &error))
         return Failure{error};
     return checkDrawings(job->drawings);
+}
+
+// A template named with --comment must be read. Without it, the program folder's template is
+// read as the wizard reads it: when it cannot be, a warning, and the comment block starts with
+// the date line alone.
+std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
+{
+    QString error;
+    if (readCommentTemplate(job.commentPath, text, &error))
+        return std::nullopt;
+    if (job.commentNamed)
+        return Failure{QStringLiteral("コメントのテンプレートを読めません: ") + job.commentPath +
+                       u": "_s + error};
+    writeConsoleText(stderr, unreadableTemplateWarning(job.commentPath, error) + u'\n');
+    text->clear();
+    return std::nullopt;
 }
 
 // The same steps as the wizard from a fresh session: drawing list, forward step of the grid,
@@ -167,10 +190,8 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
     if (!generator.rowZeroDescribed())
         return Failure{QStringLiteral("処理が記述されていません")};
     QString commentTemplate;
-    QString error;
-    if (!readCommentTemplate(job.commentPath, &commentTemplate, &error))
-        return Failure{QStringLiteral("コメントのテンプレートを読めません: ") + job.commentPath +
-                       u": "_s + error};
+    if (auto failure = readTemplate(job, &commentTemplate))
+        return failure;
     setClock(std::make_unique<FixedClock>(job.now));
     if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
         return Failure{generator.tooLargeMessage()};
@@ -182,6 +203,11 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
 int writeOutput(const ScriptJob &job, const QString &text)
 {
     if (job.outputPath.isEmpty()) {
+#ifdef Q_OS_WIN
+        // The script's CR LF line ends are bytes of the file: a stream in text mode would
+        // write each of them as CR CR LF.
+        _setmode(_fileno(stdout), _O_BINARY);
+#endif
         const QByteArray bytes = scriptFileBytes(text);
         const auto size = static_cast<size_t>(bytes.size());
         if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)

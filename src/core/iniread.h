@@ -21,4 +21,14 @@ QString iniread(const QString &path, const QString &section, const QString &key)
 // that cannot be read gives the empty text, so whoever must not go on with empty lists asks here.
 bool settingsFileReadable(const QString &path, QString *reason);
 
+class ProfileText;
+
+// A section or key name as the reader matches it: without blanks around it, and through the
+// ANSI code page (a character the code page lacks takes part as '?'). Matching then ignores
+// letter case.
+QString profileName(const QString &name);
+
+// The same lookup in a file's text already read.
+QString iniread(const ProfileText &profile, const QString &section, const QString &key);
+
 } // namespace tavrolin

@@ -1,7 +1,9 @@
 #include "commentblock.h"
 
-#include "core/ansicodec.h"
+#include "core/byteordermark.h"
 #include "core/inputfile.h"
+
+#include <QDir>
 
 namespace tavrolin {
 
@@ -41,8 +43,15 @@ bool readCommentTemplate(const QString &path, QString *text, QString *error)
     QByteArray bytes;
     if (!readInputFile(path, &bytes, error))
         return false;
-    *text = ansi::decode(bytes);
+    *text = decodeTextFile(bytes);
     return true;
+}
+
+QString unreadableTemplateWarning(const QString &path, const QString &reason)
+{
+    return QStringLiteral(
+               "コメントのひな形 %1 を読めません。\n%2\n日時の行だけでコメントを始めます。")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace tavrolin

@@ -21,17 +21,22 @@ bool writeScriptFile(const QString &path, const QString &text, QString *error)
     return writeOutputFile(path, scriptFileBytes(text), error);
 }
 
-QList<int> linesLosingCharacters(const QString &text, int limit)
+LostCharacterLines linesLosingCharacters(const QString &text, int limit)
 {
-    QList<int> lines;
+    LostCharacterLines lines;
+    if (ansi::canEncode(text))
+        return lines;
     int number = 1;
     qsizetype start = 0;
-    while (start <= text.size() && lines.size() < limit) {
+    while (start <= text.size()) {
         qsizetype end = text.indexOf(u'\n', start);
         if (end < 0)
             end = text.size();
-        if (!ansi::canEncode(QStringView(text).sliced(start, end - start)))
-            lines.append(number);
+        if (!ansi::canEncode(QStringView(text).sliced(start, end - start))) {
+            if (lines.first.size() < limit)
+                lines.first.append(number);
+            ++lines.count;
+        }
         ++number;
         start = end + 1;
     }

@@ -17,8 +17,14 @@ QByteArray scriptFileBytes(const QString &text);
 // says why in *error and leaves an existing file as it was.
 bool writeScriptFile(const QString &path, const QString &text, QString *error);
 
-// Lines of the text (numbered from 1) holding characters that the ANSI code page cannot hold,
-// which a script file would carry as '?'; at most `limit` of them.
-QList<int> linesLosingCharacters(const QString &text, int limit);
+// The lines of a text that hold characters the ANSI code page cannot hold, which a script file
+// would carry as '?'.
+struct LostCharacterLines
+{
+    QList<int> first; // the numbers (from 1) of the first lines, at most the limit asked for
+    int count = 0;    // how many lines in all
+};
+
+LostCharacterLines linesLosingCharacters(const QString &text, int limit);
 
 } // namespace tavrolin

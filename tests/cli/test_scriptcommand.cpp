@@ -45,13 +45,16 @@ private slots:
     void refusals_data();
     void refusals();
     void tooManyDrawingsAreRefused();
+    void missingDefaultTemplateIsWarnedOf();
     void unwritableOutputIsReported();
+    void helpAndVersion_data();
     void helpAndVersion();
     void unknownCommandGetsTheUsage();
     void unwritableStandardOutputIsReported();
 
 private:
-    Run run(const QStringList &arguments) const;
+    Run run(const QStringList &arguments,
+            const QString &program = QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin")) const;
     QString file(const QString &name) const { return m_dir.filePath(name); }
     QStringList standardOptions() const;
 
@@ -78,15 +81,14 @@ void TestScriptCommand::initTestCase()
                                                    u"\t表示しない\t終了\t終了\n"_s.toUtf8());
 }
 
-Run TestScriptCommand::run(const QStringList &arguments) const
+Run TestScriptCommand::run(const QStringList &arguments, const QString &program) const
 {
     QProcess process;
-    process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
-                  QStringList{u"script"_s} + arguments);
+    process.start(program, QStringList{u"script"_s} + arguments);
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
+            QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 QStringList TestScriptCommand::standardOptions() const
@@ -155,11 +157,12 @@ void TestScriptCommand::refusals_data()
     QTest::newRow("six cells in a row")
         << QStringList{u"--grid"_s, file(u"wide.txt"_s), u"a.dwg"_s} << true << u"2"_s;
     QTest::newRow("missing grid file")
-        << QStringList{u"--grid"_s, file(u"none.txt"_s), u"a.dwg"_s} << true << file(u"none.txt"_s);
+        << QStringList{u"--grid"_s, file(u"none.txt"_s), u"a.dwg"_s} << true
+        << file(u"none.txt"_s) + u" を読めません: ファイルが見つかりません"_s;
     QTest::newRow("no grid option") << QStringList{u"a.dwg"_s} << false << u"--grid"_s;
-    QTest::newRow("missing template")
+    QTest::newRow("missing template named on the command line")
         << QStringList{u"--comment"_s, file(u"none.dat"_s), u"a.dwg"_s} << true
-        << file(u"none.dat"_s);
+        << file(u"none.dat"_s) + u": ファイルが見つかりません"_s;
     QTest::newRow("missing settings file named on the command line")
         << QStringList{u"--settings"_s, file(u"none.ini"_s), u"a.dwg"_s} << true
         << file(u"none.ini"_s);
@@ -227,6 +230,32 @@ void TestScriptCommand::tooManyDrawingsAreRefused()
     QVERIFY2(result.err.contains(u"50000"_s), qPrintable(result.err));
 }
 
+// Without --comment, a missing template in the program folder is warned of and the comment
+// block is the date line alone, as the wizard makes it.
+void TestScriptCommand::missingDefaultTemplateIsWarnedOf()
+{
+#ifdef Q_OS_WIN
+    QSKIP("a copy of the program elsewhere would lack the libraries beside it");
+#endif
+    const QString program = file(u"bare/tavrolin"_s);
+    QVERIFY(QDir().mkpath(file(u"bare"_s)));
+    QFile::remove(program);
+    QVERIFY(QFile::copy(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"), program));
+    test::writeBytes(file(u"empty.dat"_s), {});
+    const QStringList options{
+        u"--settings"_s, file(u"tavrolin.ini"_s),  u"--grid"_s, file(u"grid.txt"_s),
+        u"--now"_s,      u"2001-12-31 15:00:16"_s, u"a.dwg"_s};
+
+    const Run withEmpty = run(options + QStringList{u"--comment"_s, file(u"empty.dat"_s)});
+    const Run withoutTemplate = run(options, program);
+
+    QCOMPARE(withoutTemplate.status, 0);
+    QCOMPARE(withoutTemplate.out, withEmpty.out);
+    QVERIFY2(withoutTemplate.err.contains(file(u"bare/commentdata.dat"_s)) &&
+                 withoutTemplate.err.contains(u"ファイルが見つかりません"_s),
+             qPrintable(withoutTemplate.err));
+}
+
 void TestScriptCommand::unwritableOutputIsReported()
 {
     const Run result = run(standardOptions() + QStringList{u"-o"_s, m_dir.path(), u"a.dwg"_s});
@@ -234,17 +263,27 @@ void TestScriptCommand::unwritableOutputIsReported()
     QVERIFY2(result.err.contains(m_dir.path()), qPrintable(result.err));
 }
 
+// Help and version go to standard output, also when it is a pipe.
+void TestScriptCommand::helpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("printed");
+    QTest::newRow("script --help") << QStringList{u"script"_s, u"--help"_s} << QByteArray("--grid");
+    QTest::newRow("script --help names the input bound")
+        << QStringList{u"script"_s, u"--help"_s} << QByteArray("64 MiB");
+    QTest::newRow("--help") << QStringList{u"--help"_s} << QByteArray("Usage: tavrolin");
+    QTest::newRow("--version") << QStringList{u"--version"_s} << QByteArray("Tavrolin 1.");
+}
+
 void TestScriptCommand::helpAndVersion()
 {
-    const Run help = run({u"--help"_s});
-    QCOMPARE(help.status, 0);
-    QVERIFY(help.out.contains("--grid"));
-    QVERIFY(help.out.contains("64 MiB"));
-    QProcess version;
-    version.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"), {u"--version"_s});
-    QVERIFY(version.waitForFinished(30000));
-    QCOMPARE(version.exitCode(), 0);
-    QVERIFY(version.readAllStandardOutput().startsWith("Tavrolin 1."));
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, printed);
+    QProcess process;
+    process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"), arguments);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardOutput().contains(printed));
 }
 
 void TestScriptCommand::unknownCommandGetsTheUsage()

@@ -109,9 +109,13 @@ void TestAnsiCodec::malformedBytesDecodeToDefaultCharacter_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::newRow("lead byte at the end") << QByteArray("a\x82") << u"a\u30FB"_s;
-    QTest::newRow("lead byte before an ASCII control") << QByteArray("\x82\r\n") << u"\u30FB\r\n"_s;
     QTest::newRow("pair without a character") << QByteArray("\x85\x40z") << u"\u30FBz"_s;
+#ifndef Q_OS_WIN
+    // Whether a lead byte takes a byte that cannot follow it along into the default character
+    // is not documented for Windows' own conversion (wine takes it); the table decoder keeps it.
+    QTest::newRow("lead byte before an ASCII control") << QByteArray("\x82\r\n") << u"\u30FB\r\n"_s;
     QTest::newRow("lead byte before 7F") << QByteArray("\x82\x7F") << u"\u30FB\u007F"_s;
+#endif
 }
 
 void TestAnsiCodec::malformedBytesDecodeToDefaultCharacter()

@@ -4,6 +4,7 @@
 #include "support/testfiles.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -69,7 +70,8 @@ private slots:
     void commentBlockFollowsTheTemplate();
     void lineBreaksBecomeCrLf_data();
     void lineBreaksBecomeCrLf();
-    void templateIsReadFromCodePage932();
+    void templateEncodings_data();
+    void templateEncodings();
     void missingTemplateIsReported();
     void scriptFileTextFramesTheScript();
     void scriptFileBytesEndWithOneLineEnd();
@@ -141,15 +143,39 @@ void TestScriptFile::lineBreaksBecomeCrLf()
     QCOMPARE(normaliseLineBreaks(text), normalised);
 }
 
-void TestScriptFile::templateIsReadFromCodePage932()
+// Without a byte-order mark the template is in code page 932; with one, in the encoding the
+// mark names, and the mark is no part of the comment.
+void TestScriptFile::templateEncodings_data()
 {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    const QString comment = u"; 図面\r\n"_s;
+    QTest::newRow("code page 932") << QByteArray("; \x90\x7d\x96\xca\r\n") << comment;
+    QTest::newRow("UTF-8 with a mark") << "\xEF\xBB\xBF" + comment.toUtf8() << comment;
+    const auto utf16 = [&](QStringConverter::Encoding encoding, QByteArrayView mark) {
+        QStringEncoder encoder(encoding);
+        const QByteArray text = encoder.encode(comment);
+        return mark.toByteArray() + text;
+    };
+    QTest::newRow("UTF-16 LE with a mark")
+        << utf16(QStringConverter::Utf16LE, "\xFF\xFE") << comment;
+    QTest::newRow("UTF-16 BE with a mark")
+        << utf16(QStringConverter::Utf16BE, "\xFE\xFF") << comment;
+}
+
+void TestScriptFile::templateEncodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+
     QTemporaryDir dir;
     const QString path = dir.filePath(u"commentdata.dat"_s);
-    test::writeBytes(path, "; \x90\x7d\x96\xca\r\n"); // "; 図面"
-    QString text;
+    test::writeBytes(path, bytes);
+    QString read;
     QString error;
-    QVERIFY(readCommentTemplate(path, &text, &error));
-    QCOMPARE(text, u"; 図面\r\n"_s);
+    QVERIFY(readCommentTemplate(path, &read, &error));
+    QCOMPARE(read, text);
 }
 
 void TestScriptFile::missingTemplateIsReported()
@@ -210,7 +236,7 @@ void TestScriptFile::failedWriteKeepsTheOldFile()
 void TestScriptFile::failuresAreNamed_data()
 {
     QTest::addColumn<bool>("write");
-    QTest::addColumn<QString>("path"); // in the test's folder, which holds a file "file"
+    QTest::addColumn<QString>("path"); // in the test's folder: it holds "file" and "folder"
     QTest::addColumn<int>("scriptSize");
     QTest::addColumn<int>("sizeLimit"); // 0 for none
     QTest::addColumn<QString>("reason");
@@ -260,9 +286,10 @@ void TestScriptFile::failuresAreNamed()
 void TestScriptFile::linesLosingCharactersAreFound()
 {
     const QString text = u"a\r\nb\u301C\r\nc\r\n\u20AC\r\nd\u00E9"_s;
-    QCOMPARE(linesLosingCharacters(text, 10), (QList<int>{2, 4, 5}));
-    QCOMPARE(linesLosingCharacters(text, 2), (QList<int>{2, 4}));
-    QVERIFY(linesLosingCharacters(u"図面\r\n"_s, 10).isEmpty());
+    QCOMPARE(linesLosingCharacters(text, 10).first, (QList<int>{2, 4, 5}));
+    QCOMPARE(linesLosingCharacters(text, 2).first, (QList<int>{2, 4}));
+    QCOMPARE(linesLosingCharacters(text, 2).count, 3);
+    QCOMPARE(linesLosingCharacters(u"図面\r\n"_s, 10).count, 0);
 }
 
 QTEST_APPLESS_MAIN(TestScriptFile)

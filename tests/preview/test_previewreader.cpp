@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <climits>
 #include <optional>
@@ -89,6 +90,8 @@ private slots:
     void samples_data();
     void samples();
     void samplesAreAllListed();
+    void unreadableFiles_data();
+    void unreadableFiles();
 };
 
 void TestPreviewReader::preview_data()
@@ -357,6 +360,27 @@ void TestPreviewReader::samplesAreAllListed()
             .entryList({QStringLiteral("*.dwg"), QStringLiteral("*.dxf")}, QDir::Files);
     present.sort(); // in the map's order
     QCOMPARE(present, expected->keys());
+}
+
+void TestPreviewReader::unreadableFiles_data()
+{
+    QTest::addColumn<QString>("path"); // in a folder that holds the folder "plans"
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing") << QStringLiteral("none.dwg")
+                             << QStringLiteral("ファイルが見つかりません");
+    QTest::newRow("a folder") << QStringLiteral("plans")
+                              << QStringLiteral("ファイルではなくフォルダーです");
+}
+
+void TestPreviewReader::unreadableFiles()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("plans")));
+    QCOMPARE(DrawingPreviewReader::readFile(dir.filePath(path)).error, reason);
 }
 
 QTEST_GUILESS_MAIN(TestPreviewReader)

@@ -44,8 +44,9 @@ public:
         return window && QTest::qWaitForWindowActive(window);
     }
 
-    // Drags the files onto the drawing list and waits until the import has ended.
-    bool dropDrawings(const QStringList &paths) const
+    // Drags the files onto the drawing list and waits until the import has ended with the
+    // expected number of drawings (by default one for each path).
+    bool dropDrawings(const QStringList &paths, int expected = -1) const
     {
         QMimeData data;
         QList<QUrl> urls;
@@ -60,7 +61,8 @@ public:
         QCoreApplication::sendEvent(list, &move);
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(list, &drop);
-        return QTest::qWaitFor([&] { return m_wizard.session().DrawingCount == paths.size(); });
+        const int count = expected < 0 ? int(paths.size()) : expected;
+        return QTest::qWaitFor([&] { return m_wizard.session().DrawingCount == count; });
     }
 
     // The grid cells' names: row 0's own names, then Combo1 to Combo55.

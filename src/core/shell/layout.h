@@ -25,8 +25,8 @@ void placeTwips(QWidget *widget, int left, int top, int width, int height);
 // Fixes a window's client area to width × height twips.
 void setClientSizeTwips(QWidget *window, int width, int height);
 
-// The Japanese user-interface font: "ＭＳ Ｐゴシック" where it is installed, otherwise the
-// platform's Japanese font, at the given point size.
+// The Japanese user-interface font: "ＭＳ Ｐゴシック" where it is installed, otherwise a user
+// interface font of a Japanese Windows or the platform's Japanese font, at the given point size.
 QFont japaneseFont(qreal pointSize, bool bold = false);
 
 } // namespace tavrolin

@@ -3,6 +3,8 @@
 #include "shellservices.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
 
 namespace tavrolin {
@@ -35,6 +37,20 @@ void PageWindow::closeEvent(QCloseEvent *event)
     event->accept();
     if (m_kind == Kind::WizardPage)
         frmallunload();
+}
+
+// Enter presses the focused button, as Space does. A control that takes Enter itself (a drop-down
+// list, the comment box) keeps it; a held key presses once, so it cannot run through the pages.
+void PageWindow::keyPressEvent(QKeyEvent *event)
+{
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!button || !enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        button->click();
 }
 
 bool PageWindow::event(QEvent *event)

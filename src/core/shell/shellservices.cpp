@@ -1,5 +1,6 @@
 #include "shellservices.h"
 
+#include "core/filefailure.h"
 #include "core/programfolder.h"
 #include "messagebox.h"
 #include "pagewindow.h"
@@ -13,6 +14,17 @@ namespace tavrolin {
 
 namespace {
 
+QString iconFailure(const QImageReader &reader)
+{
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+    case QImageReader::DeviceError:
+        return fileFailureReason(reader.fileName(), FileAction::Read);
+    default:
+        return QStringLiteral("アイコンとして読める画像ではありません");
+    }
+}
+
 // The window icon, or the reason why it cannot be read.
 QIcon loadWindowIcon(QString *error)
 {
@@ -25,7 +37,7 @@ QIcon loadWindowIcon(QString *error)
         icon.addPixmap(QPixmap::fromImage(image));
     } while (reader.jumpToNextImage());
     if (icon.isNull())
-        *error = reader.fileName() + QStringLiteral(": ") + reader.errorString();
+        *error = reader.fileName() + QStringLiteral(": ") + iconFailure(reader);
     return icon;
 }
 

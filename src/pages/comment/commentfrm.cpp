@@ -9,7 +9,6 @@
 #include "generation/commentblock.h"
 #include "pages/wizard/pagefactories.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -32,7 +31,7 @@ void commentfrm::buildControls()
     auto *title = new QLabel(QStringLiteral("コメントの作成"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(japaneseFont(14.25, true));
-    placeTwips(title, 240, 120, 3255, 255);
+    placeTwips(title, 240, 120, 3255, 360); // taller than the em: fonts differ in line height
 
     m_box = new QPlainTextEdit(this);
     m_box->setObjectName(QStringLiteral("RichTextBox1"));
@@ -80,10 +79,7 @@ QString commentfrm::templateText() const
     QString text;
     QString error;
     if (!readCommentTemplate(path, &text, &error)) {
-        showMessage(QStringLiteral("コメントのひな形 %1 を読めません。\n%2\n"
-                                   "日時の行だけでコメントを始めます。")
-                        .arg(QDir::toNativeSeparators(path), error),
-                    ExclamationWarning);
+        showMessage(unreadableTemplateWarning(path, error), ExclamationWarning);
         return {};
     }
     return text;

@@ -9,8 +9,9 @@ namespace tavrolin {
 
 // The paths a drop of files and folders stands for. A dropped file stands for itself; its name
 // is tested later, by the check pass. A dropped folder stands for the drawings inside it and its
-// sub-folders, in ascending order of their full paths compared without regard to letter case;
-// its other files, and hidden files and folders, are skipped. Entries keep the order of the drop.
+// sub-folders, hidden ones included, and inside the folders its links lead to, each real folder
+// once; they are ordered by their folder names and file names, component by component, without
+// regard to letter case. Its other files are skipped. Entries keep the order of the drop.
 class DropContents
 {
 public:

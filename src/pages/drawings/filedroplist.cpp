@@ -1,5 +1,7 @@
 #include "filedroplist.h"
 
+#include "fulltextdelegate.h"
+
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
@@ -10,7 +12,10 @@ namespace tavrolin {
 
 FileDropList::FileDropList(QWidget *parent) : QListWidget(parent)
 {
+    // One size for all rows keeps a list of tens of thousands of drawings fast; the delegate
+    // makes it fit the longest path.
     setUniformItemSizes(true);
+    setItemDelegate(new FullTextDelegate(this));
     setAcceptDrops(true);
 }
 

@@ -10,7 +10,7 @@ namespace tavrolin {
 // A list box that takes drops of local files and folders, as a file manager drags them: the
 // drag data must carry a file list, and every entry of it must be a local file. Anything else
 // (dragged text, links to web pages) is refused. The files are copied, never moved: the drop
-// only reads their paths.
+// only reads their paths. Every path is shown whole (see FullTextDelegate).
 class FileDropList : public QListWidget
 {
     Q_OBJECT

@@ -50,7 +50,7 @@ void finishfrm::buildControls()
     m_title = new QLabel(QStringLiteral("Tavrolinの終了"), this);
     m_title->setObjectName(QStringLiteral("Label1"));
     m_title->setFont(japaneseFont(24, true));
-    placeTwips(m_title, 2280, 120, m_titleWidth, 480);
+    placeTwips(m_title, 2280, 120, m_titleWidth, 600); // taller than the em: see japaneseFont
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(10);

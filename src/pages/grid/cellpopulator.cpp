@@ -6,7 +6,7 @@
 #include "core/shell/messagebox.h"
 
 #include <QComboBox>
-#include <QLineEdit>
+#include <QScopeGuard>
 #include <array>
 #include <exception>
 
@@ -54,11 +54,6 @@ int endScore(const QStringList &entries)
     return score;
 }
 
-void showRowFinished()
-{
-    showMessage(u"この段は終了です"_s, InformationNotice);
-}
-
 } // namespace
 
 CellPopulator::CellPopulator(CommandGrid &grid, SettingsLookup &lookup)
@@ -78,7 +73,14 @@ void CellPopulator::populate(int row, int column)
     }
 }
 
-void CellPopulator::runHandler(int row, int column)
+QStringList CellPopulator::populateSilently(int row, int column)
+{
+    m_silent = true;
+    const auto announceAgain = qScopeGuard([this] { m_silent = false; });
+    return runHandler(row, column);
+}
+
+QStringList CellPopulator::runHandler(int row, int column)
 {
     const QStringList written = lookUp(row, column);
     const QString first = written.first();
@@ -99,6 +101,7 @@ void CellPopulator::runHandler(int row, int column)
         actionRule(row, first, endScore(written));
         break;
     }
+    return written;
 }
 
 QStringList CellPopulator::lookUp(int row, int column)
@@ -174,6 +177,12 @@ void CellPopulator::actionRule(int row, const QString &first, int score)
     }
 }
 
+void CellPopulator::showRowFinished() const
+{
+    if (!m_silent)
+        showMessage(u"この段は終了です"_s, InformationNotice);
+}
+
 void CellPopulator::setCellText(int row, int column, const QString &text)
 {
     m_grid.cell(row, column)->setEditText(text);
@@ -193,7 +202,6 @@ void CellPopulator::disableCell(int row, int column)
     if (cell->window()->focusWidget() == cell)
         cell->clearFocus();
     cell->setEnabled(false);
-    cell->lineEdit()->setCursorPosition(0); // a text longer than the cell shows its beginning
 }
 
 } // namespace tavrolin

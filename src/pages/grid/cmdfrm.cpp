@@ -8,8 +8,10 @@
 #include "core/shell/messagebox.h"
 #include "core/shell/shellservices.h"
 #include "generation/scriptgenerator.h"
+#include "gridfileactions.h"
 #include "gridpane.h"
 #include "gridprogressview.h"
+#include "pages/help/helpview.h"
 #include "pages/wizard/pagefactories.h"
 
 #include <QComboBox>
@@ -18,7 +20,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <exception>
 
 using namespace Qt::StringLiterals;
@@ -52,6 +53,7 @@ cmdfrm::cmdfrm(const PageContext &context)
     m_populator = std::make_unique<CellPopulator>(grid, m_lookup);
     connect(&grid, &CommandGrid::cellEntered, this,
             [this](int row, int column) { m_populator->populate(row, column); });
+    new GridFileActions(*this, grid, *m_populator);
     m_view = std::make_unique<GridProgressView>(*this, *m_progress, *m_progressCaption, *m_example);
     m_generator = std::make_unique<ScriptGenerator>(m_context.session, m_lookup, grid, *m_view);
     connect(this, &PageWindow::activated, this, &cmdfrm::hideProgress);
@@ -85,7 +87,7 @@ void cmdfrm::createPanes()
     m_helpPane->setAutoFillBackground(true);
     placeTwips(m_helpPane, 240, 720, 9255, 1935);
     m_helpPane->lower();
-    m_browser = new QTextBrowser(m_helpPane);
+    m_browser = new HelpView(m_helpPane);
     m_browser->setObjectName(u"WebBrowser1"_s);
     placeTwips(m_browser, 120, 240, 9015, 1575);
 
@@ -163,11 +165,11 @@ void cmdfrm::checkSettingsFile()
                 ExclamationWarning);
 }
 
-// A missing instruction page leaves the pane empty; the rest of the page works as usual.
+// The instruction page is read as the help browser reads its pages: a missing one shows, as
+// there, a short page that names it and says why; the rest of the page works as usual.
 void cmdfrm::helpinput()
 {
-    m_browser->setSource(QUrl::fromLocalFile(programFile(u"\\help\\help3.htm")),
-                         QTextDocument::HtmlResource);
+    m_browser->navigate(QUrl::fromLocalFile(programFile(u"\\help\\help3.htm")));
 }
 
 void cmdfrm::hideProgress()

@@ -11,13 +11,13 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
-class QTextBrowser;
 
 namespace tavrolin {
 
 class CellPopulator;
 class GridPane;
 class GridProgressView;
+class HelpView;
 class ScriptGenerator;
 
 // The command grid page: the grid of drop-down cells and the instruction pane under two tabs,
@@ -52,7 +52,7 @@ private:
     QTabWidget *m_tabs = nullptr;
     GridPane *m_gridPane = nullptr;
     QFrame *m_helpPane = nullptr;
-    QTextBrowser *m_browser = nullptr;
+    HelpView *m_browser = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_progressCaption = nullptr;
     QLabel *m_example = nullptr;

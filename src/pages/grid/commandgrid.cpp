@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -40,12 +41,24 @@ int cellLeft(int row, int column)
     }
 }
 
+bool isPopupFocus(const QEvent *event)
+{
+    return static_cast<const QFocusEvent *>(event)->reason() == Qt::PopupFocusReason;
+}
+
 // Focus that leaves a cell for another window (a message box, another application) or for the
 // cell's own drop-down list is still the page's current cell when it comes back.
 bool staysCurrent(const QEvent *event)
 {
-    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    return isPopupFocus(event) ||
+           static_cast<const QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason;
+}
+
+// A cell without the focus shows the beginning of a text longer than the cell, as it shows the
+// beginning of its name in a list, not the end where typing or a pick left the text cursor.
+void showBeginning(QComboBox *cell)
+{
+    cell->lineEdit()->setCursorPosition(0);
 }
 
 } // namespace
@@ -76,6 +89,12 @@ QComboBox *CommandGrid::createCell(int row, int column)
     placeTwips(combo, cellLeft(row, column), kFirstRowTop + kRowPitch * row, kColumnWidths[column],
                kCellHeight);
     combo->installEventFilter(this);
+    // A text that a rule, or anything but typing, writes into a cell without the focus starts
+    // at its beginning.
+    connect(combo->lineEdit(), &QLineEdit::textChanged, combo, [combo] {
+        if (!combo->hasFocus())
+            showBeginning(combo);
+    });
     return combo;
 }
 
@@ -115,8 +134,12 @@ QList<QComboBox *> CommandGrid::tabOrder() const
 // the click that activates the window lands on it (the focus then arrives with the window).
 bool CommandGrid::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && !staysCurrent(event)) {
-        m_current = nullptr;
+    if (event->type() == QEvent::FocusOut) {
+        // Focus that goes to the cell's own list stays with the cell.
+        if (!isPopupFocus(event))
+            showBeginning(static_cast<QComboBox *>(watched));
+        if (!staysCurrent(event))
+            m_current = nullptr;
     } else if (event->type() == QEvent::FocusIn && watched != m_current) {
         // The cell takes the focus first (the event passes this filter now that the cell is
         // current), then its handler runs: a rule that disables the cell then also ends the

@@ -1,9 +1,26 @@
 #include "helploader.h"
 
+#include "core/filefailure.h"
+
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 namespace tavrolin {
+
+namespace {
+
+// A help page of the program folder that cannot be shown is named in Japanese like every other
+// file; the reasons of other addresses are the network's own.
+QString failureReason(const QNetworkReply &reply)
+{
+    if (!reply.url().isLocalFile())
+        return reply.errorString();
+    if (reply.error() == QNetworkReply::ContentAccessDenied)
+        return fileProblemText(FileProblem::NoPermission);
+    return fileFailureReason(reply.url().toLocalFile(), FileAction::Read);
+}
+
+} // namespace
 
 HelpLoader::HelpLoader(QObject *parent) : QObject(parent) {}
 
@@ -24,7 +41,7 @@ void HelpLoader::handleReply(QNetworkReply *reply)
     m_reply = nullptr;
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError)
-        emit finished(reply->url(), {}, reply->errorString());
+        emit finished(reply->url(), {}, failureReason(*reply));
     else
         emit finished(reply->url(), reply->readAll(), {});
 }

@@ -38,6 +38,26 @@ void HelpView::navigate(const QUrl &address)
     m_loader.get(address);
 }
 
+void HelpView::backward()
+{
+    QTextBrowser::backward();
+    showAnchor();
+}
+
+void HelpView::forward()
+{
+    QTextBrowser::forward();
+    showAnchor();
+}
+
+// The viewer puts back the link that was followed from the page as its focus, and scrolls to
+// that link rather than to the address's anchor.
+void HelpView::showAnchor()
+{
+    if (source().hasFragment())
+        scrollToAnchor(source().fragment());
+}
+
 QUrl HelpView::addressUrl(const QString &text)
 {
     const QString trimmed = text.trimmed();

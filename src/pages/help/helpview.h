@@ -24,6 +24,10 @@ public:
 
     bool isBusy() const { return m_loader.isBusy(); }
 
+    // A step through the history to an address with an anchor shows the anchor.
+    void backward() override;
+    void forward() override;
+
     // A typed address as a URL: file:, http: and https: addresses as they are, anything else
     // as the path of a local file.
     static QUrl addressUrl(const QString &text);
@@ -36,6 +40,7 @@ protected:
 
 private:
     void showPage(const QUrl &address, const QByteArray &content, const QString &error);
+    void showAnchor();
 
     HelpLoader m_loader;
     QHash<QUrl, QVariant> m_pages; // by address without anchor

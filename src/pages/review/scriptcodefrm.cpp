@@ -41,17 +41,19 @@ QStringList linesOf(const QString &text, const QList<int> &numbers)
     return lines;
 }
 
-QString lostCharactersQuestion(const QString &text, const QList<int> &numbers)
+QString lostCharactersQuestion(const QString &text, const LostCharacterLines &lost)
 {
     QString question = QStringLiteral("次の行には保存できない文字があり、スクリプトファイルでは"
                                       "'?'になります。\n");
-    const QStringList lines = linesOf(text, numbers);
+    const QStringList lines = linesOf(text, lost.first);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
         if (line.size() > kListedLineLength)
             line = line.first(kListedLineLength) + QStringLiteral("…");
-        question += QStringLiteral("\n%1行目: %2").arg(QString::number(numbers[i]), line);
+        question += QStringLiteral("\n%1行目: %2").arg(QString::number(lost.first[i]), line);
     }
+    if (lost.count > lost.first.size())
+        question += QStringLiteral("\nほかに%1行あります。").arg(lost.count - lost.first.size());
     return question + QStringLiteral("\n\n続けますか？");
 }
 
@@ -149,9 +151,9 @@ void scriptcodefrm::forward()
 // will do.
 bool scriptcodefrm::acceptLostCharacters(const QString &text) const
 {
-    const QList<int> lines = linesLosingCharacters(text, kListedLines);
-    return lines.isEmpty() ||
-           showMessage(lostCharactersQuestion(text, lines), ExclamationQuestion) == AnswerYes;
+    const LostCharacterLines lost = linesLosingCharacters(text, kListedLines);
+    return lost.count == 0 ||
+           showMessage(lostCharactersQuestion(text, lost), ExclamationQuestion) == AnswerYes;
 }
 
 bool scriptcodefrm::dataout(const QString &text) const

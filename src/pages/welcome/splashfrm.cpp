@@ -36,19 +36,21 @@ void splashfrm::buildControls()
     m_image1 = addLabel("Image1", QString(), font(), 120, 240, 1815, 1815);
     m_image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // The titles and texts are a little taller than the fonts' em, so that fonts with a larger
+    // line height than "ＭＳ Ｐゴシック" show them whole too.
     m_label1 = addLabel("Label1", QStringLiteral("Tavrolinへようこそ"), japaneseFont(18, true),
-                        2280, 120, 3660, 360);
+                        2280, 120, 3660, 420);
     m_label2 = addLabel("Label2", QStringLiteral("TavrolinはAutocadで使用される"),
-                        japaneseFont(12, true), 2280, 600, 4065, 240);
+                        japaneseFont(12, true), 2280, 600, 4065, 300);
     m_label5 = addLabel("Label5", QStringLiteral("スクリプト作成を支援します。"),
-                        japaneseFont(12, true), 2280, 960, 3105, 240);
+                        japaneseFont(12, true), 2280, 960, 3105, 300);
     QLabel *label3 = addLabel(
         "Label3",
         QStringLiteral("「戻る」を選択すればいつでも選択された項目を変更することができます。"),
-        japaneseFont(9.75), 2280, 1440, 2055, 615);
+        japaneseFont(9.75), 2280, 1440, 2055, 735);
     QLabel *label4 =
         addLabel("Label4", QStringLiteral("作業を開始するには「次へ」を選択してください。"),
-                 japaneseFont(9.75), 4680, 1440, 1575, 615);
+                 japaneseFont(9.75), 4680, 1440, 1575, 735);
     for (QLabel *label : {label3, label4}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

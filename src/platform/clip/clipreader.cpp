@@ -1,5 +1,6 @@
 #include "clipreader.h"
 
+#include "core/filefailure.h"
 #include "framedecoder.h"
 #include "riffreader.h"
 
@@ -329,11 +330,11 @@ std::optional<Clip> ClipReader::readFile(const QString &path, QString *error)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, QStringLiteral("%1: %2").arg(name, file.errorString()));
+        fail(error, QStringLiteral("%1: %2").arg(name, fileFailureReason(path, FileAction::Read)));
         return std::nullopt;
     }
     if (file.size() > MaxFileBytes) {
-        fail(error, QStringLiteral("%1: the file is too large for a clip").arg(name));
+        fail(error, QStringLiteral("%1: %2").arg(name, fileProblemText(FileProblem::TooLarge)));
         return std::nullopt;
     }
     QString reason;

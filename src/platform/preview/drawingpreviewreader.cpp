@@ -1,5 +1,6 @@
 #include "drawingpreviewreader.h"
 
+#include "core/filefailure.h"
 #include "dwgpreviewreader.h"
 #include "dxfthumbnailreader.h"
 
@@ -19,16 +20,13 @@ PreviewResult DrawingPreviewReader::readFile(const QString &path)
 {
     if (path.isEmpty())
         return PreviewResult::failure(QStringLiteral("no drawing was given"));
-    const QFileInfo info(path);
-    if (!info.exists())
-        return PreviewResult::failure(QStringLiteral("the file does not exist"));
     // Folders, pipes and devices are refused before opening: reading a pipe could block forever.
-    if (!info.isFile())
-        return PreviewResult::failure(QStringLiteral("this is not a regular file"));
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir() && !info.isFile())
+        return PreviewResult::failure(fileProblemText(FileProblem::NotRegularFile));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return PreviewResult::failure(
-            QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return PreviewResult::failure(fileFailureReason(path, FileAction::Read));
     return read(file);
 }
 

@@ -93,8 +93,9 @@ void TestCommentPage::missingTemplateOpensWithDateLine()
     const ShownMessage warning = m_bench->messages.shown().constFirst();
     QCOMPARE(warning.style, int(ExclamationWarning));
     QCOMPARE(warning.title, QStringLiteral("Tavrolin"));
-    QVERIFY2(warning.text.contains(
-                 QDir::toNativeSeparators(m_bench->folder.file(QStringLiteral("commentdata.dat")))),
+    QVERIFY2(warning.text.contains(QDir::toNativeSeparators(
+                 m_bench->folder.file(QStringLiteral("commentdata.dat")))) &&
+                 warning.text.contains(QStringLiteral("ファイルが見つかりません")),
              qPrintable(warning.text));
 }
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLineEdit>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -34,6 +35,8 @@ private slots:
     void focusReturningToTheCurrentCellRunsNothing();
     void tabKeyRunsTheCascadeInTabOrder_data();
     void tabKeyRunsTheCascadeInTabOrder();
+    void cellWithoutFocusShowsTheBeginningOfItsText_data();
+    void cellWithoutFocusShowsTheBeginningOfItsText();
 
 private:
     std::unique_ptr<test::GridPageHarness> m_grid;
@@ -333,6 +336,42 @@ void TestGridCells::tabKeyRunsTheCascadeInTabOrder()
     }
     QCOMPARE(visited, expected);
     QCOMPARE(m_grid->messages.texts(), QStringList());
+}
+
+void TestGridCells::cellWithoutFocusShowsTheBeginningOfItsText_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("picked from its list") << u"picked"_s << u"DXF(2000)で保存する"_s;
+    QTest::newRow("typed") << u"typed"_s << u"SAVEAS-DXF-R2000-LATEST"_s;
+    QTest::newRow("written while another cell has the focus")
+        << u"written"_s << u"DXF(2000)で保存する"_s;
+}
+
+// A text longer than its cell: the cell leaves it at its beginning once the focus is elsewhere.
+void TestGridCells::cellWithoutFocusShowsTheBeginningOfItsText()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    m_grid->folder.writeSettings(u"[図面]\nname=上書き保存する,"_s + text + u'\n');
+    m_grid->type(1, 0, u"図面"_s);
+    QComboBox *cell = m_grid->cell(1, 2);
+    if (how == u"written") {
+        m_grid->enter(1, 3);
+        m_grid->type(1, 2, text);
+    } else {
+        m_grid->enter(cell);
+        if (how == u"picked")
+            cell->setCurrentIndex(1);
+        else
+            QTest::keyClicks(cell, text);
+        QCOMPARE(cell->lineEdit()->cursorPosition(), text.size());
+        m_grid->enter(1, 3);
+    }
+
+    QCOMPARE(cell->currentText(), text);
+    QVERIFY(cell->lineEdit()->fontMetrics().horizontalAdvance(text) > cell->lineEdit()->width());
+    QCOMPARE(cell->lineEdit()->cursorPosition(), 0);
 }
 
 QTEST_MAIN(TestGridCells)

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -65,6 +66,7 @@ private slots:
     void enterShowsTheTypedAddress_data();
     void enterShowsTheTypedAddress();
     void listEntryReturnsHome();
+    void linksAndHistoryStepBackAndForward_data();
     void linksAndHistoryStepBackAndForward();
     void missingHomePageStillOpensTheWindow();
 
@@ -163,8 +165,10 @@ void TestFrmBrowser::enterShowsTheTypedAddress_data()
         << int(Path) << u"help/help3.htm"_s << kHelp3Title << u"主語の種類"_s;
     QTest::newRow("file address") << int(FileUrl) << u"help/help3.htm"_s << kHelp3Title
                                   << u"主語の種類"_s;
-    QTest::newRow("missing file") << int(Path) << u"help/none.htm"_s << kErrorTitle << u"%1"_s;
-    QTest::newRow("folder") << int(Path) << u"help"_s << kErrorTitle << u"%1"_s;
+    QTest::newRow("missing file") << int(Path) << u"help/none.htm"_s << kErrorTitle
+                                  << u"%1\n理由：ファイルが見つかりません"_s;
+    QTest::newRow("folder") << int(Path) << u"help"_s << kErrorTitle
+                            << u"%1\n理由：ファイルではなくフォルダーです"_s;
     QTest::newRow("no such server")
         << int(AsTyped) << u"http://127.0.0.1:1/none.htm"_s << kErrorTitle << u"%1"_s;
 }
@@ -201,22 +205,43 @@ void TestFrmBrowser::listEntryReturnsHome()
     QCOMPARE(address()->currentText(), homePath());
 }
 
+void TestFrmBrowser::linksAndHistoryStepBackAndForward_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("target"); // in the help folder
+    QTest::addColumn<QString>("title");
+    QTest::newRow("to another page") << u"短い操作説明"_s << u"help3.htm"_s << kHelp3Title;
+    QTest::newRow("to an anchor of the page")
+        << u"コマンドラインで使う"_s << u"masterhelp.htm#cli"_s << kHomeTitle;
+}
+
+// A link followed with a click, then back and forward again: each step shows its page where it
+// stood, an anchor in view.
 void TestFrmBrowser::linksAndHistoryStepBackAndForward()
 {
+    QFETCH(QString, link);
+    QFETCH(QString, target);
+    QFETCH(QString, title);
+    QUrl targetUrl =
+        QUrl::fromLocalFile(m_bench->folder.file(u"help/"_s + target.section(u'#', 0, 0)));
+    targetUrl.setFragment(target.section(u'#', 1), QUrl::DecodedMode);
+    const QString targetAddress = targetUrl.hasFragment()
+                                      ? targetUrl.toString()
+                                      : QDir::toNativeSeparators(targetUrl.toLocalFile());
     open();
     QTRY_COMPARE(m_window->windowTitle(), kHomeTitle);
-    // Follow the home page's link to the grid's short instructions with a click.
-    const QTextCursor link = viewer()->document()->find(u"短い操作説明"_s);
-    QVERIFY(!link.isNull());
+    const QTextCursor found = viewer()->document()->find(link);
+    QVERIFY(!found.isNull());
     QTextCursor inside(viewer()->document());
-    inside.setPosition(link.selectionStart() + 2);
+    inside.setPosition(found.selectionStart() + 2);
     viewer()->setTextCursor(inside);
     viewer()->ensureCursorVisible();
     QTest::mouseClick(viewer()->viewport(), Qt::LeftButton, {},
                       viewer()->cursorRect(inside).center());
-    QTRY_COMPARE(m_window->windowTitle(), kHelp3Title);
-    QCOMPARE(address()->currentText(),
-             QDir::toNativeSeparators(m_bench->folder.file(u"help/help3.htm"_s)));
+    QTRY_COMPARE(address()->currentText(), targetAddress);
+    QTRY_COMPARE(m_window->windowTitle(), title);
+    const int shownAt = viewer()->verticalScrollBar()->value();
+    QCOMPARE(shownAt > 0, targetUrl.hasFragment());
 
     QVERIFY(toolButton("Back")->isEnabled());
     QVERIFY(!toolButton("Forward")->isEnabled());
@@ -226,7 +251,9 @@ void TestFrmBrowser::linksAndHistoryStepBackAndForward()
     QVERIFY(!toolButton("Back")->isEnabled());
     QVERIFY(toolButton("Forward")->isEnabled());
     QTest::mouseClick(toolButton("Forward"), Qt::LeftButton);
-    QTRY_COMPARE(m_window->windowTitle(), kHelp3Title);
+    QTRY_COMPARE(m_window->windowTitle(), title);
+    QCOMPARE(address()->currentText(), targetAddress);
+    QCOMPARE(viewer()->verticalScrollBar()->value(), shownAt);
 }
 
 void TestFrmBrowser::missingHomePageStillOpensTheWindow()

@@ -43,6 +43,7 @@ private slots:
     void unwritableWorkingFileKeepsPage();
     void lostCharactersAsked_data();
     void lostCharactersAsked();
+    void manyLostLinesAreCounted();
     void backShowsCommentPage();
 
 private:
@@ -158,15 +159,19 @@ void TestReviewPage::unwritableWorkingFileKeepsPage_data()
 {
     QTest::addColumn<QString>("folderInTheWay");
     QTest::addColumn<QString>("fileInTheWay");
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("a folder named tmp.scr") << QStringLiteral("scr/tmp.scr") << QString();
-    QTest::newRow("a file named scr") << QString() << QStringLiteral("scr");
+    QTest::newRow("a folder named tmp.scr") << QStringLiteral("scr/tmp.scr") << QString()
+                                            << QStringLiteral("ファイルではなくフォルダーです");
+    QTest::newRow("a file named scr") << QString() << QStringLiteral("scr")
+                                      << QStringLiteral("フォルダーのはずの場所がファイルです");
 }
 
 void TestReviewPage::unwritableWorkingFileKeepsPage()
 {
     QFETCH(QString, folderInTheWay);
     QFETCH(QString, fileInTheWay);
+    QFETCH(QString, reason);
 
     if (!folderInTheWay.isEmpty())
         QVERIFY(QDir().mkpath(m_bench->folder.file(folderInTheWay)));
@@ -183,7 +188,8 @@ void TestReviewPage::unwritableWorkingFileKeepsPage()
     QCOMPARE(m_bench->messages.shown().size(), 1);
     const ShownMessage warning = m_bench->messages.shown().constFirst();
     QCOMPARE(warning.style, int(ExclamationWarning));
-    QVERIFY2(warning.text.contains(QDir::toNativeSeparators(workingFile())),
+    QVERIFY2(warning.text.contains(QDir::toNativeSeparators(workingFile())) &&
+                 warning.text.endsWith(reason),
              qPrintable(warning.text));
 }
 
@@ -219,6 +225,22 @@ void TestReviewPage::lostCharactersAsked()
     QCOMPARE(test::readBytes(workingFile()), bytes);
     QCOMPARE(m_bench->isShown(PageId::Finish), answer == AnswerYes);
     QCOMPARE(m_bench->isShown(PageId::Review), answer != AnswerYes);
+}
+
+// Five lines are listed; the question says how many more there are.
+void TestReviewPage::manyLostLinesAreCounted()
+{
+    m_bench->session().ScriptText = QStringLiteral("\r\n.open C:\\a\\Müller.dwg").repeated(7);
+    m_bench->messages.queueAnswer(AnswerNo);
+    m_bench->show(PageId::Review);
+
+    click("cmdnext");
+
+    const QString question = m_bench->messages.shown().constFirst().text;
+    QCOMPARE(question.count(QStringLiteral("行目: ")), 5);
+    QVERIFY2(question.contains(QStringLiteral("6行目: .open")) &&
+                 question.contains(QStringLiteral("\nほかに2行あります。\n")),
+             qPrintable(question));
 }
 
 void TestReviewPage::backShowsCommentPage()

@@ -1,8 +1,10 @@
 #include "core/shell/eventyield.h"
 #include "core/shell/layout.h"
+#include "core/shell/qttranslations.h"
 #include "support/windowbench.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QTest>
 #include <QThread>
@@ -60,6 +62,8 @@ private slots:
     void twipsBecomeLogicalPixels_data();
     void twipsBecomeLogicalPixels();
     void yieldRunsEventsAtMostOncePerInterval();
+    void qtTranslations_data();
+    void qtTranslations();
 
 private:
     std::unique_ptr<test::WindowBench> m_bench;
@@ -199,6 +203,45 @@ void TestShellServices::yieldRunsEventsAtMostOncePerInterval()
     QThread::msleep(60);
     yield();
     QCOMPARE(target.events, 1);
+}
+
+// Qt's Japanese texts come from the program folder first, then from Qt's own folder; without
+// them the standard buttons stay in English.
+void TestShellServices::qtTranslations_data()
+{
+    QTest::addColumn<bool>("beside"); // a copy of the file in the program folder
+    QTest::addColumn<bool>("withQt"); // Qt's own folder is searched too
+    QTest::addColumn<QString>("from");
+
+    QTest::newRow("beside the program first") << true << true << u"program"_s;
+    QTest::newRow("Qt's own folder next") << false << true << u"Qt"_s;
+    QTest::newRow("none: English") << false << false << QString();
+}
+
+void TestShellServices::qtTranslations()
+{
+    QFETCH(bool, beside);
+    QFETCH(bool, withQt);
+    QFETCH(QString, from);
+
+    const QString qtFile = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u"/qtbase_ja.qm"_s;
+    if (!QFile::exists(qtFile))
+        QSKIP("Qt's Japanese translations are not installed (qt6-translations-l10n)");
+    const QString copy = m_bench->folder.file(u"translations/qtbase_ja.qm"_s);
+    if (beside)
+        QVERIFY(QDir().mkpath(m_bench->folder.file(u"translations"_s)) &&
+                QFile::copy(qtFile, copy));
+    QStringList folders = QtTranslations::standardFolders();
+    if (!withQt)
+        folders.removeLast();
+
+    const QtTranslations translations(folders);
+
+    const QString expected = from == u"program" ? copy : from == u"Qt" ? qtFile : QString();
+    QCOMPARE(QFileInfo(translations.file()).canonicalFilePath(),
+             QFileInfo(expected).canonicalFilePath());
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"),
+             from.isEmpty() ? u"&Yes"_s : u"はい(&Y)"_s);
 }
 
 QTEST_MAIN(TestShellServices)

@@ -1,8 +1,10 @@
 #include "support/wizardbench.h"
 
+#include <QPushButton>
 #include <QTest>
 
 using namespace tavrolin;
+using namespace Qt::StringLiterals;
 
 class TestWizard : public QObject
 {
@@ -14,6 +16,8 @@ private slots:
     void startShowsTheStartPage();
     void pagesLoadOnceAndOpenWhereThePreviousStood();
     void sideWindowsOpenOnceBesideTheWizard();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
 
 private:
     std::unique_ptr<test::WizardBench> m_bench;
@@ -68,6 +72,58 @@ void TestWizard::sideWindowsOpenOnceBesideTheWizard()
         side += window->kind() == PageWindow::Kind::SideWindow;
     QCOMPARE(side, 2);
     QVERIFY(m_bench->wizard.loaded(Wizard::kStartPage)->isVisible());
+}
+
+void TestWizard::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<int>("window"); // a page, or -1 for the About box
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("pressed");
+
+    constexpr int about = -1;
+    const QStringList cancel{u"cmdcan"_s};
+    QTest::newRow("welcome page") << int(PageId::Welcome) << u"cmdcan"_s << int(Qt::Key_Return)
+                                  << cancel;
+    QTest::newRow("drawing list") << int(PageId::Drawings) << u"cmdcan"_s << int(Qt::Key_Return)
+                                  << cancel;
+    QTest::newRow("grid") << int(PageId::Grid) << u"cmdcan"_s << int(Qt::Key_Return) << cancel;
+    QTest::newRow("comment") << int(PageId::Comment) << u"cmdcan"_s << int(Qt::Key_Return)
+                             << cancel;
+    QTest::newRow("review, keypad Enter")
+        << int(PageId::Review) << u"cmdcan"_s << int(Qt::Key_Enter) << cancel;
+    QTest::newRow("finish") << int(PageId::Finish) << u"cmdcan"_s << int(Qt::Key_Return) << cancel;
+    QTest::newRow("About box") << about << u"cmdOK"_s << int(Qt::Key_Return)
+                               << QStringList{u"cmdOK"_s};
+    QTest::newRow("a grid cell keeps Enter")
+        << int(PageId::Grid) << u"Combo1"_s << int(Qt::Key_Return) << QStringList();
+    QTest::newRow("the comment box keeps Enter")
+        << int(PageId::Comment) << u"RichTextBox1"_s << int(Qt::Key_Return) << QStringList();
+}
+
+// Tab to a control, then Enter. Cancel asks its question, answered No.
+void TestWizard::enterPressesTheFocusedButton()
+{
+    QFETCH(int, window);
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(QStringList, pressed);
+    if (window < 0)
+        m_bench->wizard.showAbout();
+    PageWindow *shown =
+        window < 0 ? test::WindowBench::window(u"frmAbout"_s) : m_bench->show(PageId(window));
+    QStringList clicked;
+    const QObject listening; // the connections end with the test
+    for (QPushButton *button : shown->findChildren<QPushButton *>()) {
+        connect(button, &QPushButton::clicked, &listening,
+                [&clicked, name = button->objectName()] { clicked.append(name); });
+    }
+    QWidget *target = shown->findChild<QWidget *>(focused);
+    target->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(target, Qt::Key(key));
+
+    QCOMPARE(clicked, pressed);
 }
 
 QTEST_MAIN(TestWizard)

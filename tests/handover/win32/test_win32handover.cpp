@@ -1,19 +1,16 @@
 // Tries Win32WindowTyper against real windows: two recorder windows, each on its own thread,
 // keep every character they receive (WM_CHAR), and a third window plays the wizard that has
 // the foreground when the hand-over starts. Prints one line per case and a closing count;
-// exits non-zero when a case failed. Built and run by check.sh (under wine on Linux).
+// exits non-zero when a case failed. A test of the Windows build (run under wine on Linux).
 #include "platform/keystrokes/win32windowtyper.h"
+#include "support/win32recorder.h"
 
-#include <chrono>
-#include <condition_variable>
 #include <cstdio>
-#include <mutex>
 #include <string>
-#include <thread>
-#include <utility>
 #include <windows.h>
 
 using tavrolin::Win32WindowTyper;
+using Recorder = tavrolin::test::Win32Recorder;
 
 namespace {
 
@@ -22,84 +19,6 @@ const std::wstring LongTitle = L"AutoCAD 2000 (1).dwg [x]+ 図面";
 const std::wstring ScriptCommand = L"_script\n/tmp/some dir (x)+y\\café\\ｽｸﾘﾌﾟﾄ図面/scr/tmp.scr\r";
 
 enum class Target { Short, Long, Either, None };
-
-class Recorder
-{
-public:
-    static void registerClass()
-    {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"TavrolinRecorder";
-        RegisterClassW(&windowClass);
-    }
-
-    explicit Recorder(const std::wstring &title) : m_thread([this, title] { run(title); })
-    {
-        std::unique_lock lock(m_mutex);
-        m_ready.wait(lock, [this] { return m_started; });
-    }
-    bool hasWindow() const { return m_window != nullptr; }
-    ~Recorder()
-    {
-        if (m_window)
-            PostMessageW(m_window, WM_CLOSE, 0, 0);
-        m_thread.join();
-    }
-    std::wstring take()
-    {
-        std::lock_guard lock(m_mutex);
-        return std::exchange(m_text, {});
-    }
-    std::size_t size()
-    {
-        std::lock_guard lock(m_mutex);
-        return m_text.size();
-    }
-
-private:
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        auto *self = reinterpret_cast<Recorder *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (message == WM_CHAR && self) {
-            std::lock_guard lock(self->m_mutex);
-            self->m_text += static_cast<wchar_t>(wParam);
-            return 0;
-        }
-        if (message == WM_DESTROY)
-            PostQuitMessage(0);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-
-    void run(const std::wstring &title)
-    {
-        const HWND window = CreateWindowExW(0, L"TavrolinRecorder", title.c_str(),
-                                            WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
-                                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        {
-            std::lock_guard lock(m_mutex);
-            m_window = window;
-            m_started = true;
-        }
-        m_ready.notify_all();
-        if (!window)
-            return;
-        MSG message;
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_ready;
-    HWND m_window = nullptr;
-    bool m_started = false;
-    std::wstring m_text;
-    std::thread m_thread;
-};
 
 // The wizard's own window, in the foreground when the user presses the run button.
 HWND showWizardWindow()
@@ -136,9 +55,8 @@ bool check(Recorder &shortWindow, Recorder &longWindow, const std::wstring &titl
     std::wstring error;
     const bool sent = Win32WindowTyper().sendText(title, ScriptCommand, &error);
     const std::wstring expected = sent ? ScriptCommand : std::wstring();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (shortWindow.size() + longWindow.size() < expected.size() &&
-           std::chrono::steady_clock::now() < deadline)
+    const ULONGLONG deadline = GetTickCount64() + 30000;
+    while (shortWindow.size() + longWindow.size() < expected.size() && GetTickCount64() < deadline)
         Sleep(20);
     Sleep(200); // let stray characters arrive too
     const std::wstring shortText = shortWindow.take();
@@ -171,7 +89,6 @@ bool check(Recorder &shortWindow, Recorder &longWindow, const std::wstring &titl
 
 int main()
 {
-    Recorder::registerClass();
     Recorder shortWindow(ShortTitle);
     Recorder longWindow(LongTitle);
     if (!shortWindow.hasWindow() || !longWindow.hasWindow()) {

@@ -1,6 +1,6 @@
 // Tries readWin32RegistryValue against a real registry: writes a scratch key under
 // HKEY_CURRENT_USER, reads its values back, and removes the key. Prints one line per case and a
-// closing count; exits non-zero when a case failed. Built and run by check.sh.
+// closing count; exits non-zero when a case failed. A test of the Windows build.
 #include "platform/sysinfo/win32registryvalue.h"
 
 #include <cstdio>
