@@ -11,7 +11,8 @@
 namespace tavrolin {
 
 ListPreviewer::ListPreviewer(QListWidget &list, PreviewCache &cache)
-    : QObject(&list), m_list(list), m_cache(cache), m_popup(new PreviewPopup(&list))
+    : QObject(&list), m_list(list), m_viewport(list.viewport()), m_cache(cache),
+      m_popup(new PreviewPopup(&list))
 {
     m_rest.setSingleShot(true);
     m_rest.setInterval(RestDelay);
@@ -29,14 +30,14 @@ ListPreviewer::ListPreviewer(QListWidget &list, PreviewCache &cache)
     connect(m_list.model(), &QAbstractItemModel::modelReset, this, hideOnChange);
     connect(m_list.verticalScrollBar(), &QScrollBar::valueChanged, this, hideOnChange);
     connect(m_list.horizontalScrollBar(), &QScrollBar::valueChanged, this, hideOnChange);
-    m_list.viewport()->setMouseTracking(true);
-    m_list.viewport()->installEventFilter(this);
+    m_viewport->setMouseTracking(true);
+    m_viewport->installEventFilter(this);
     m_list.installEventFilter(this);
 }
 
 bool ListPreviewer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_list.viewport())
+    if (watched == m_viewport)
         return viewportEvent(event);
     if (watched == &m_list)
         return listEvent(event);
@@ -100,7 +101,7 @@ bool ListPreviewer::listEvent(QEvent *event)
 
 void ListPreviewer::mouseAt(const QPoint &position)
 {
-    if (!m_list.viewport()->rect().contains(position)) {
+    if (!m_viewport->rect().contains(position)) {
         hide();
         return;
     }
@@ -142,7 +143,7 @@ void ListPreviewer::showIfKnown()
         return;
     }
     const QRect listRect(m_list.mapToGlobal(QPoint(0, 0)), m_list.size());
-    const int entryTop = m_list.viewport()->mapToGlobal(m_list.visualItemRect(item).topLeft()).y();
+    const int entryTop = m_viewport->mapToGlobal(m_list.visualItemRect(item).topLeft()).y();
     m_popup->showPreview(m_path, *image, listRect, entryTop);
 }
 

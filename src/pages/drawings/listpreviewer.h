@@ -7,6 +7,7 @@
 
 class QListWidget;
 class QListWidgetItem;
+class QWidget;
 
 namespace tavrolin {
 
@@ -44,6 +45,9 @@ private:
     void hide();
 
     QListWidget &m_list;
+    // The list's viewport, kept from the start: the filter still sees its events while the list
+    // is being destroyed, when the list can no longer be asked for it.
+    QWidget *m_viewport;
     PreviewCache &m_cache;
     PreviewPopup *m_popup;
     QTimer m_rest;
