@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -22,10 +23,14 @@ namespace tavrolin::fuzz {
     std::abort();
 }
 
-// A folder of the target's own, removed when the run ends.
+// A folder of the target's own, removed when the run ends: in memory where the system offers
+// one, as the script command's save file syncs every output to disk.
 inline const QTemporaryDir &scratch()
 {
-    static const QTemporaryDir folder;
+    static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                          ? QStringLiteral("/dev/shm/tavrolin-fuzz-XXXXXX")
+                                          : QDir::tempPath() +
+                                                QStringLiteral("/tavrolin-fuzz-XXXXXX"));
     return folder;
 }
 
