@@ -2,6 +2,7 @@
 
 #include "filefailure.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -11,6 +12,11 @@ namespace {
 
 bool isSpecialFile(const QString &path)
 {
+#ifdef Q_OS_WIN
+    // Windows names its devices in the \\.\ namespace (\\.\NUL, \\.\COM1).
+    if (QDir::toNativeSeparators(path).startsWith(u"\\\\.\\"))
+        return true;
+#endif
     const QFileInfo info(path);
     return info.exists() && !info.isFile() && !info.isDir();
 }

@@ -70,8 +70,9 @@ void TestOutputFile::write_data()
     QTest::newRow("an existing file") << u"existing"_s << old << true << fresh;
     QTest::newRow("a folder") << QString() << QByteArray() << false << QByteArray();
     QTest::newRow("a null device") << u"@null"_s << QByteArray() << true << QByteArray();
-    QTest::newRow("a full device") << u"@full"_s << QByteArray() << false << QByteArray();
 #ifdef Q_OS_UNIX
+    // Windows has no device that is always full.
+    QTest::newRow("a full device") << u"@full"_s << QByteArray() << false << QByteArray();
     QTest::newRow("the disk fills part-way") << u"limited"_s << old << false << old;
 #endif
 }

@@ -59,6 +59,10 @@ inline QString testDevice(const QString &folder, Device device)
         ::mknod(QFile::encodeName(own).constData(), S_IFCHR | 0666, numbers) == 0)
         return own;
 #endif
+#ifdef Q_OS_WIN
+    if (!full)
+        return QStringLiteral("\\\\.\\NUL");
+#endif
     return full ? QStringLiteral("/dev/full") : QStringLiteral("/dev/null");
 }
 

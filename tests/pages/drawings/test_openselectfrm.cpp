@@ -313,10 +313,12 @@ void TestOpenSelectFrm::drop_data()
         {u"old.dwg/in.dxf"_s}, none);
     row("a folder without drawings", none, 0, {u"e/notes.txt"_s}, {u"z.dwg"_s, u"e"_s}, none,
         {NoDrawingIn + u"%1/e"_s});
+#ifndef Q_OS_WIN // names that Windows' file systems refuse
     row("a line feed in a name: an open line and commands of its own", none, 0, none,
         {u"a.dwg"_s, u"C:\n_.quit\ny.dwg"_s}, none, {Unsafe + u"%1/C:<LF>_.quit<LF>y.dwg"_s});
     row("a double quote in a folder's drawing", none, 0, {u"q/say \"hi\".dxf"_s}, {u"q"_s}, none,
         {Unsafe + u"%1/q/say \"hi\".dxf"_s});
+#endif
 }
 
 void TestOpenSelectFrm::drop()

@@ -342,10 +342,11 @@ void TestGridCells::cellWithoutFocusShowsTheBeginningOfItsText_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("text");
-    QTest::newRow("picked from its list") << u"picked"_s << u"DXF(2000)で保存する"_s;
+    // Longer than the cell in any font; a listed value keeps at most 20 characters.
+    QTest::newRow("picked from its list") << u"picked"_s << u"DXF(2000)形式で名前を付けて保存"_s;
     QTest::newRow("typed") << u"typed"_s << u"SAVEAS-DXF-R2000-LATEST"_s;
     QTest::newRow("written while another cell has the focus")
-        << u"written"_s << u"DXF(2000)で保存する"_s;
+        << u"written"_s << u"DXF(2000)形式で名前を付けて保存"_s;
 }
 
 // A text longer than its cell: the cell leaves it at its beginning once the focus is elsewhere.
