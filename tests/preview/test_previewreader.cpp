@@ -133,6 +133,11 @@ void TestPreviewReader::preview_data()
         << withU32(Builder::dwg({{PngCode, pngWide}}, "AC1015"), Builder::SecurityFlagsOffset,
                    0xFFFFFFFF)
         << wide;
+    // The rows follow the colour table whatever the image size field says.
+    QTest::newRow("DWG bitmap stating too small an image size")
+        << Builder::dwg({{BitmapCode, withU32(dibIndexed, 20, 12)}}) << wide;
+    QTest::newRow("DWG bitmap with bytes after its rows")
+        << Builder::dwg({{BitmapCode, withU32(dibIndexed + QByteArray(40, 7), 20, 72)}}) << wide;
     QTest::newRow("DWG after 2018") << Builder::dwg({{PngCode, pngWide}}, "AC1036") << wide;
 
     QTest::newRow("DXF bitmap, CR LF") << Builder::dxf(dibWide) << wide;

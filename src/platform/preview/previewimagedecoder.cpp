@@ -110,6 +110,20 @@ QString dibProblem(const QByteArray &bytes)
     return {};
 }
 
+// The bitmap with its image size field (biSizeImage) cleared, which an uncompressed bitmap may
+// leave 0. Given a size, Qt's reader takes the rows from that many bytes before the end of the
+// data: after bytes that follow the rows it would read those bytes as pixels, and from a size too
+// small it reads part of the rows and leaves the rest of the picture uninitialised. Without one
+// it reads the rows where a packed bitmap has them and where they were checked to be: right after
+// the colour table.
+QByteArray withRowsAfterColourTable(const QByteArray &bytes)
+{
+    constexpr qsizetype ImageSizeOffset = 20;
+    QByteArray dib = bytes;
+    qToLittleEndian<quint32>(0, dib.data() + ImageSizeOffset);
+    return dib;
+}
+
 // Decodes with exactly the given format (no guessing from the content), after checking the size
 // that the image's header announces.
 PreviewResult decodeAs(const QByteArray &bytes, const char *format)
@@ -149,7 +163,7 @@ PreviewResult PreviewImageDecoder::decodeDib(const QByteArray &bytes)
     const QString problem = dibProblem(bytes);
     if (!problem.isEmpty())
         return PreviewResult::failure(problem);
-    return decodeAs(bytes, "dib");
+    return decodeAs(withRowsAfterColourTable(bytes), "dib");
 }
 
 PreviewResult PreviewImageDecoder::decodeSniffed(const QByteArray &bytes)
