@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <climits>
+#include <cstring>
 #include <optional>
 
 using namespace tavrolin;
@@ -83,6 +84,7 @@ class TestPreviewReader : public QObject
 private slots:
     void preview_data();
     void preview();
+    void coloursPastTheTableAreBlack();
     void noPreview_data();
     void noPreview();
     void mutations_data();
@@ -180,6 +182,20 @@ void TestPreviewReader::preview()
     const PreviewResult result = DrawingPreviewReader::readBytes(drawing);
     QVERIFY2(result.hasImage(), qPrintable(result.error));
     QCOMPARE(rgb(result.image), rgb(expected));
+}
+
+// A bitmap of two colours whose pixels use four.
+void TestPreviewReader::coloursPastTheTableAreBlack()
+{
+    QImage picture(4, 1, QImage::Format_Indexed8);
+    picture.setColorTable({qRgb(255, 0, 0), qRgb(0, 255, 0)});
+    std::memcpy(picture.scanLine(0), "\x00\x01\x02\xC8", 4);
+    const PreviewResult result =
+        DrawingPreviewReader::readBytes(Builder::dwg({{BitmapCode, Builder::dib(picture)}}));
+    QVERIFY2(result.hasImage(), qPrintable(result.error));
+    for (int x = 0; x < 4; ++x)
+        QCOMPARE(result.image.pixel(x, 0),
+                 (QList<QRgb>{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 0), qRgb(0, 0, 0)}[x]));
 }
 
 void TestPreviewReader::noPreview_data()

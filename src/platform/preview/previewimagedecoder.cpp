@@ -124,6 +124,18 @@ QByteArray withRowsAfterColourTable(const QByteArray &bytes)
     return dib;
 }
 
+// A stored colour table may hold fewer colours than the pixels use: the missing ones become black,
+// so that every pixel has a colour wherever the picture goes.
+void fillColourTable(QImage *image)
+{
+    const qsizetype entries = qsizetype(1) << image->depth();
+    if (image->colorCount() == 0 || image->colorCount() >= entries)
+        return;
+    QList<QRgb> table = image->colorTable();
+    table.resize(entries, qRgb(0, 0, 0));
+    image->setColorTable(table);
+}
+
 // Decodes with exactly the given format (no guessing from the content), after checking the size
 // that the image's header announces.
 PreviewResult decodeAs(const QByteArray &bytes, const char *format)
@@ -142,10 +154,11 @@ PreviewResult decodeAs(const QByteArray &bytes, const char *format)
             QStringLiteral("the image claims an impossible size of %1 x %2 pixels")
                 .arg(size.width())
                 .arg(size.height()));
-    const QImage image = reader.read();
+    QImage image = reader.read();
     if (image.isNull())
         return PreviewResult::failure(
             QStringLiteral("the image is damaged (%1)").arg(reader.errorString()));
+    fillColourTable(&image);
     return PreviewResult::fromImage(image);
 }
 
