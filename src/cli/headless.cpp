@@ -1,5 +1,6 @@
 #include "headless.h"
 
+#include "checkcommand.h"
 #include "platform/console/console.h"
 #include "previewcommand.h"
 #include "scriptcommand.h"
@@ -14,6 +15,7 @@ namespace {
 
 const QString kScript = QStringLiteral("script");
 const QString kPreview = QStringLiteral("preview");
+const QString kCheck = QStringLiteral("check");
 
 QString usage()
 {
@@ -22,6 +24,8 @@ QString usage()
                           "                                build a script file without windows\n"
                           "       tavrolin preview DRAWING -o FILE.png\n"
                           "                                write the preview picture of a drawing\n"
+                          "       tavrolin check [FILE]\n"
+                          "                                check a settings file (tavrolin.ini)\n"
                           "       tavrolin --version\n"
                           "Run \"tavrolin script --help\" for the options.\n");
 }
@@ -48,6 +52,8 @@ int runHeadlessCommand(const QStringList &arguments)
         return runScriptCommand(rest);
     if (word == kPreview)
         return runPreviewCommand(rest);
+    if (word == kCheck)
+        return runCheckCommand(rest);
     if (word == u"--version" || word == u"-v") {
         writeConsoleText(stdout, QCoreApplication::applicationName() + u' ' +
                                      QCoreApplication::applicationVersion() + u'\n');

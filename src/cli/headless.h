@@ -4,7 +4,7 @@
 
 namespace tavrolin {
 
-// True when the command line asks for a headless sub-command ("script", "preview") or for
+// True when the command line asks for a headless sub-command ("script", "preview", "check") or for
 // --help / --version, which run without any window.
 bool isHeadlessCommand(const QStringList &arguments);
 

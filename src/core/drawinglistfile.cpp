@@ -1,6 +1,8 @@
 #include "drawinglistfile.h"
 
+#include "drawingpath.h"
 #include "inputfile.h"
+#include "outputfile.h"
 
 namespace tavrolin {
 
@@ -17,6 +19,25 @@ bool readDrawingListFile(const QString &path, QStringList *drawings, QString *er
             drawings->append(line);
     }
     return true;
+}
+
+bool writeDrawingListFile(const QString &path, const QStringList &drawings, QString *error)
+{
+    QByteArray bytes;
+    for (const QString &drawing : drawings) {
+        if (holdsControlCharacter(drawing)) {
+            *error =
+                QStringLiteral("図面リスト %1 を保存できません: 制御文字のあるパスがあります: %2")
+                    .arg(path, visibleControls(drawing));
+            return false;
+        }
+        bytes += drawing.toUtf8() + '\n';
+    }
+    QString reason;
+    if (writeOutputFile(path, bytes, &reason))
+        return true;
+    *error = QStringLiteral("図面リスト %1 を保存できません: %2").arg(path, reason);
+    return false;
 }
 
 } // namespace tavrolin

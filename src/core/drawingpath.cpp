@@ -28,8 +28,8 @@ QString unsafeDrawingPathMessage()
     return u"このパスにはスクリプトに書けない文字（改行などの制御文字か \"）が有ります"_s;
 }
 
-// Control characters 0 to 31 and 127 have pictures of their own (U+2400 to U+2421); the rarer
-// ones from 128 to 159 are named by their code.
+// Line ends and TAB by their usual names, any other control character by its code: plain ASCII,
+// which every font shows.
 QString visibleControls(const QString &text)
 {
     QString visible;
@@ -37,10 +37,12 @@ QString visibleControls(const QString &text)
     for (const QChar c : text) {
         if (c.category() != QChar::Other_Control)
             visible += c;
-        else if (c.unicode() < 0x20)
-            visible += QChar(0x2400 + c.unicode());
-        else if (c.unicode() == 0x7F)
-            visible += QChar(0x2421);
+        else if (c == u'\n')
+            visible += u"<LF>"_s;
+        else if (c == u'\r')
+            visible += u"<CR>"_s;
+        else if (c == u'\t')
+            visible += u"<TAB>"_s;
         else
             visible += u"<U+%1>"_s.arg(int(c.unicode()), 4, 16, QChar(u'0')).toUpper();
     }

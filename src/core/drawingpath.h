@@ -20,8 +20,8 @@ bool isScriptSafePath(const QString &path);
 // Why a path that isScriptSafePath refuses is refused.
 QString unsafeDrawingPathMessage();
 
-// The text with every control character made visible (a line feed as "␊"), for naming a path or
-// a text in a message without breaking the message's lines.
+// The text with every control character made visible (a line feed as "<LF>"), for naming a path
+// or a text in a message without breaking the message's lines.
 QString visibleControls(const QString &text);
 
 // A path as it is written into a script. In an AutoCAD script every blank acts as Enter, so a

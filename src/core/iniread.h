@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace tavrolin {
@@ -20,5 +21,19 @@ QString iniread(const QString &path, const QString &section, const QString &key)
 // True when the settings file can be read; otherwise says why in *reason. Every lookup in a file
 // that cannot be read gives the empty text, so whoever must not go on with empty lists asks here.
 bool settingsFileReadable(const QString &path, QString *reason);
+
+class ProfileText;
+
+// A section or key name as the reader matches it: without blanks around it, and through the
+// ANSI code page (a character the code page lacks takes part as '?'). Matching then ignores
+// letter case.
+QString profileName(const QString &name);
+
+// True when a section or key name as the file writes it (its bytes) is the name looked for, as
+// the reader matches them.
+bool profileNameMatches(const ProfileText &profile, QByteArrayView name, const QString &wanted);
+
+// The same lookup in a file's text already read.
+QString iniread(const ProfileText &profile, const QString &section, const QString &key);
 
 } // namespace tavrolin

@@ -1,5 +1,6 @@
 #include "commandlinebuilder.h"
 
+#include "commandcatalogue.h"
 #include "core/clock.h"
 #include "core/drawingpath.h"
 #include "core/session.h"
@@ -16,14 +17,6 @@ namespace {
 
 // Fields of a row summary as split by the lookup's inidataset.
 enum Field { SubjectNameField = 1, PurposeTypeField = 2, PurposeNameField = 3, ActionField = 4 };
-
-const QString kDatedNames = QStringLiteral("日付-1～xの形式");
-const QString kNumberedNames = QStringLiteral("1～xの形式");
-const QString kZoomExtents = QStringLiteral("オブジェクト範囲で");
-const QString kZoomScale = QStringLiteral("倍率を決めて");
-const std::array<QString, 4> kDxfPurposeTypes = {
-    QStringLiteral("DXF(2000)で保存する"), QStringLiteral("DXF(R14)で保存する"),
-    QStringLiteral("DXF(R13)で保存する"), QStringLiteral("DXF(R12)で保存する")};
 
 // The LAYER command's forms: "-layer <option> [<purpose name> ]<subject name> ".
 struct LayerForm
@@ -123,12 +116,12 @@ CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword
 
 CommandLineBuilder::LineForm CommandLineBuilder::saveAsForm(const QString &purposeName)
 {
-    if (purposeName == kDatedNames) {
+    if (purposeName == catalogue::kDatedNames) {
         return [this](int drawing) {
             return saveAsLine(drawing, getdate() + u'-' + QString::number(drawing + 1));
         };
     }
-    if (purposeName == kNumberedNames)
+    if (purposeName == catalogue::kNumberedNames)
         return [this](int drawing) { return saveAsLine(drawing, QString::number(drawing + 1)); };
     return {};
 }
@@ -144,9 +137,9 @@ QString CommandLineBuilder::saveAsLine(int drawing, const QString &name)
 CommandLineBuilder::LineForm CommandLineBuilder::zoomForm(const QString &purposeName,
                                                           const QString &action) const
 {
-    if (purposeName == kZoomExtents)
+    if (purposeName == catalogue::kZoomExtents)
         return [](int) { return QStringLiteral(".zoom e"); };
-    if (purposeName == kZoomScale) {
+    if (purposeName == catalogue::kZoomScale) {
         const QString line = u".zoom s "_s + action;
         return [line](int) { return line; };
     }
@@ -156,8 +149,8 @@ CommandLineBuilder::LineForm CommandLineBuilder::zoomForm(const QString &purpose
 // The DXF save command is the text of key "type2" of the purpose type, followed by two blanks.
 CommandLineBuilder::LineForm CommandLineBuilder::dxfForm(const QString &purposeType)
 {
-    if (std::find(kDxfPurposeTypes.begin(), kDxfPurposeTypes.end(), purposeType) ==
-        kDxfPurposeTypes.end())
+    if (std::find(catalogue::kDxfPurposeTypes.begin(), catalogue::kDxfPurposeTypes.end(),
+                  purposeType) == catalogue::kDxfPurposeTypes.end())
         return {};
     m_lookup.inidatainput(purposeType, QStringLiteral("type2"));
     const QString line = m_lookup.inidata + u"  "_s;

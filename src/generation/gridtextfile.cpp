@@ -2,6 +2,7 @@
 
 #include "core/drawingpath.h"
 #include "core/inputfile.h"
+#include "core/outputfile.h"
 
 namespace tavrolin {
 
@@ -36,6 +37,32 @@ bool parseRows(const QStringList &lines, GridTextTable *grid, QString *reason)
     return true;
 }
 
+// The rows up to the last one that holds any text, or the reason they cannot be written.
+bool gridLines(const GridTexts &grid, QByteArray *bytes, QString *reason)
+{
+    int rows = 0;
+    for (int row = 0; row < kGridRows; ++row) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            if (!grid.cellText(row, column).isEmpty())
+                rows = row + 1;
+        }
+    }
+    for (int row = 0; row < rows; ++row) {
+        QStringList cells;
+        for (int column = 0; column < kGridColumns; ++column) {
+            cells.append(grid.cellText(row, column));
+            if (holdsControlCharacter(cells.last())) {
+                *reason = QStringLiteral("%1段目の%2番目のセルに制御文字があります")
+                              .arg(row + 1)
+                              .arg(column + 1);
+                return false;
+            }
+        }
+        *bytes += cells.join(u'\t').toUtf8() + '\n';
+    }
+    return true;
+}
+
 } // namespace
 
 bool readGridTextFile(const QString &path, GridTextTable *grid, QString *error)
@@ -45,6 +72,16 @@ bool readGridTextFile(const QString &path, GridTextTable *grid, QString *error)
     if (readUtf8Lines(path, &lines, &reason) && parseRows(lines, grid, &reason))
         return true;
     *error = QStringLiteral("グリッドファイル %1 を読めません: %2").arg(path, reason);
+    return false;
+}
+
+bool writeGridTextFile(const QString &path, const GridTexts &grid, QString *error)
+{
+    QByteArray bytes;
+    QString reason;
+    if (gridLines(grid, &bytes, &reason) && writeOutputFile(path, bytes, &reason))
+        return true;
+    *error = QStringLiteral("グリッドファイル %1 を保存できません: %2").arg(path, reason);
     return false;
 }
 

@@ -10,4 +10,11 @@ namespace tavrolin {
 // file, in *error; the table is then left as it was.
 bool readGridTextFile(const QString &path, GridTextTable *grid, QString *error);
 
+// Writes the grid's texts as a grid file that readGridTextFile reads back: UTF-8 without a
+// byte-order mark, rows 0 to the last row that holds any text, each line ending in LF, the five
+// cells of a row separated by TAB; whole or not at all. A cell that holds a control character
+// cannot be written (a TAB or a line end would move the cells read back). On failure returns
+// false and says why, naming the file, in *error.
+bool writeGridTextFile(const QString &path, const GridTexts &grid, QString *error);
+
 } // namespace tavrolin

@@ -189,9 +189,10 @@ void TestScriptCommand::refusals_data()
                                                        u"--drawings"_s, file(u"300 drawings.txt"_s)}
                                         << true << u"大きすぎます"_s;
     QTest::newRow("a carriage return in a listed path")
-        << QStringList{u"--drawings"_s, file(u"injected.txt"_s)} << true << u"C:/a␍_.quit␍y.dwg"_s;
+        << QStringList{u"--drawings"_s, file(u"injected.txt"_s)} << true
+        << u"C:/a<CR>_.quit<CR>y.dwg"_s;
     QTest::newRow("a line feed in a path argument")
-        << QStringList{u"C:/a\n_.quit\ny.dwg"_s} << true << u"C:/a␊_.quit␊y.dwg"_s;
+        << QStringList{u"C:/a\n_.quit\ny.dwg"_s} << true << u"C:/a<LF>_.quit<LF>y.dwg"_s;
     QTest::newRow("a double quote in a path")
         << QStringList{u"C:/a\" _.quit \"y.dwg"_s} << true << u"C:/a\" _.quit \"y.dwg"_s;
     QTest::newRow("a control character in a grid cell")

@@ -30,6 +30,18 @@ bool shoot(QWidget *window, const QString &file, int settleMs = 300)
     return shot.save(file);
 }
 
+// Saves the part of the screen that holds the window and the popup beside it.
+bool shootWithPopup(QWidget *window, QWidget *popup, const QString &file)
+{
+    if (!QTest::qWaitFor([popup] { return popup->isVisible(); }))
+        return false;
+    QTest::qWait(300);
+    const QRect area = window->frameGeometry().united(popup->frameGeometry());
+    return window->screen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .save(file);
+}
+
 PageWindow *sideWindow(const QString &name)
 {
     for (PageWindow *window : windowCollection()) {
@@ -80,6 +92,12 @@ int takeScreenshots(const QString &output)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
     ok &= shoot(bench.wizard.loaded(PageId::Drawings), out("drawings.png"));
+    const QRect example = list->visualItemRect(list->item(3));
+    QTest::mouseMove(list->viewport(), QPoint(example.left() + 40, example.center().y()));
+    ok &=
+        shootWithPopup(bench.wizard.loaded(PageId::Drawings),
+                       list->findChild<QWidget *>(u"PreviewPopup"_s), out("drawings-preview.png"));
+    QTest::mouseMove(bench.wizard.loaded(PageId::Drawings), QPoint(1, 1));
 
     driver.click(PageId::Drawings, "cmdnext");
     driver.waitUntilActive(PageId::Grid);

@@ -28,7 +28,8 @@ const QList<QStringList> kRows = {
 } // namespace
 
 // Walks every page of the real wizard, as a user does, from the welcome page to a saved script,
-// and checks that the saved bytes are those of the headless command for the same inputs.
+// and checks that the saved bytes are those of the headless command given the drawing list and
+// the grid that the wizard kept in files.
 class TestWholeWizard : public QObject
 {
     Q_OBJECT
@@ -50,7 +51,8 @@ private:
         QVERIFY2(m_driver->click(page, button), button);
     }
     QStringList gridLines() const { return m_driver->gridLines(kRows.size()); }
-    QByteArray headlessScript(const QStringList &drawings) const;
+    void saveWithCtrlS(PageId page, const QString &file) const;
+    QByteArray headlessScript() const;
     void walkBackAndForward() const;
 
     std::unique_ptr<test::WizardBench> m_bench;
@@ -79,20 +81,24 @@ void TestWholeWizard::cleanup()
     m_bench.reset();
 }
 
-// The headless command gets the drawings as the wizard lists them, in the system's own form.
-QByteArray TestWholeWizard::headlessScript(const QStringList &drawings) const
+// Keeps what the page holds (the drawing list, the grid) in a file, as the user does with Ctrl+S.
+void TestWholeWizard::saveWithCtrlS(PageId page, const QString &file) const
 {
-    QStringList native;
-    for (const QString &path : drawings)
-        native.append(QDir::toNativeSeparators(path));
-    const QString grid = m_files.filePath(u"grid.txt"_s);
-    test::writeBytes(grid, (gridLines().join(u'\n') + u'\n').toUtf8());
+    m_saveDialog->queueFileName(file);
+    QTest::keyClick(m_bench->wizard.loaded(page), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFile::exists(file));
+}
+
+// The headless command on the drawing list and the grid that the wizard kept in files.
+QByteArray TestWholeWizard::headlessScript() const
+{
     QProcess process;
     process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
                   QStringList{u"script"_s, u"--settings"_s, m_bench->folder.file(u"tavrolin.ini"_s),
                               u"--comment"_s, m_bench->folder.file(u"commentdata.dat"_s),
-                              u"--grid"_s, grid, u"--now"_s, u"2000-05-06 15:00:16"_s} +
-                      native);
+                              u"--grid"_s, m_files.filePath(u"grid.txt"_s), u"--drawings"_s,
+                              m_files.filePath(u"drawings.txt"_s), u"--now"_s,
+                              u"2000-05-06 15:00:16"_s});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return process.readAllStandardError();
     return process.readAllStandardOutput();
@@ -135,11 +141,13 @@ void TestWholeWizard::fromWelcomeToSavedScript()
     QVERIFY(m_bench->wizard.loaded(PageId::Grid)); // loaded hidden at start
     click(PageId::Welcome, "cmdnext");
     QVERIFY(m_driver->dropDrawings(drawings));
+    saveWithCtrlS(PageId::Drawings, m_files.filePath(u"drawings.txt"_s));
     click(PageId::Drawings, "cmdnext");
     QVERIFY(m_driver->waitUntilActive(PageId::Grid));
 
     for (int row = 0; row < kRows.size(); ++row)
         QCOMPARE(m_driver->composeRow(row, kRows[row]), QString());
+    saveWithCtrlS(PageId::Grid, m_files.filePath(u"grid.txt"_s));
     // Rows 0, 1 and 3 end on their own; row 2 ends with its action picked.
     QCOMPARE(m_bench->messages.texts().count(u"この段は終了です"_s), 3);
     click(PageId::Grid, "cmdnext");
@@ -161,7 +169,7 @@ void TestWholeWizard::fromWelcomeToSavedScript()
     QCOMPARE(m_keystrokes->requests().size(), 1);
     QCOMPARE(m_keystrokes->requests().first().windowTitle, u"AutoCAD 2000"_s);
     QVERIFY(m_keystrokes->requests().first().text.startsWith(u"_script\n"_s));
-    const QByteArray expected = headlessScript(drawings);
+    const QByteArray expected = headlessScript();
     QVERIFY2(expected.startsWith(".filedia 0\r\n"), expected.constData());
     QCOMPARE(test::readBytes(saved), expected);
     QCOMPARE(test::readBytes(m_bench->folder.file(u"scr/tmp.scr"_s)), expected);

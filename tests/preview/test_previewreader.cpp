@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <climits>
+#include <cstring>
 #include <optional>
 
 using namespace tavrolin;
@@ -83,6 +84,7 @@ class TestPreviewReader : public QObject
 private slots:
     void preview_data();
     void preview();
+    void coloursPastTheTableAreBlack();
     void noPreview_data();
     void noPreview();
     void mutations_data();
@@ -133,6 +135,11 @@ void TestPreviewReader::preview_data()
         << withU32(Builder::dwg({{PngCode, pngWide}}, "AC1015"), Builder::SecurityFlagsOffset,
                    0xFFFFFFFF)
         << wide;
+    // The rows follow the colour table whatever the image size field says.
+    QTest::newRow("DWG bitmap stating too small an image size")
+        << Builder::dwg({{BitmapCode, withU32(dibIndexed, 20, 12)}}) << wide;
+    QTest::newRow("DWG bitmap with bytes after its rows")
+        << Builder::dwg({{BitmapCode, withU32(dibIndexed + QByteArray(40, 7), 20, 72)}}) << wide;
     QTest::newRow("DWG after 2018") << Builder::dwg({{PngCode, pngWide}}, "AC1036") << wide;
 
     QTest::newRow("DXF bitmap, CR LF") << Builder::dxf(dibWide) << wide;
@@ -175,6 +182,20 @@ void TestPreviewReader::preview()
     const PreviewResult result = DrawingPreviewReader::readBytes(drawing);
     QVERIFY2(result.hasImage(), qPrintable(result.error));
     QCOMPARE(rgb(result.image), rgb(expected));
+}
+
+// A bitmap of two colours whose pixels use four.
+void TestPreviewReader::coloursPastTheTableAreBlack()
+{
+    QImage picture(4, 1, QImage::Format_Indexed8);
+    picture.setColorTable({qRgb(255, 0, 0), qRgb(0, 255, 0)});
+    std::memcpy(picture.scanLine(0), "\x00\x01\x02\xC8", 4);
+    const PreviewResult result =
+        DrawingPreviewReader::readBytes(Builder::dwg({{BitmapCode, Builder::dib(picture)}}));
+    QVERIFY2(result.hasImage(), qPrintable(result.error));
+    for (int x = 0; x < 4; ++x)
+        QCOMPARE(result.image.pixel(x, 0),
+                 (QList<QRgb>{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 0), qRgb(0, 0, 0)}[x]));
 }
 
 void TestPreviewReader::noPreview_data()

@@ -23,6 +23,14 @@ QString getSaveFileName(QWidget *parent, const QString &caption, const QString &
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &folder,
+                        const QString &filter)
+{
+    if (ScriptedSaveDialog *instance = scripted())
+        return instance->answer(caption, folder, filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
 ScriptedSaveDialog::ScriptedSaveDialog()
 {
     scripted() = this;

@@ -13,8 +13,13 @@ namespace tavrolin {
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
                         const QString &filter);
 
-// What tests install instead of the dialog: answers with queued file names (the empty text is a
-// cancel) and records the folder and filter it was asked with.
+// The platform's open-file dialog, behind the same seam: returns the chosen path of an existing
+// file, or the empty text when the user cancels.
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &folder,
+                        const QString &filter);
+
+// What tests install instead of the save and open dialogs: answers both with queued file names
+// (the empty text is a cancel) and records the caption, folder and filter it was asked with.
 class ScriptedSaveDialog
 {
 public:

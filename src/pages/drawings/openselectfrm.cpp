@@ -7,9 +7,12 @@
 #include "core/shell/layout.h"
 #include "core/shell/messagebox.h"
 #include "core/shell/shellservices.h"
+#include "drawinglistactions.h"
 #include "filedroplist.h"
+#include "listpreviewer.h"
 #include "pages/wizard/pagefactories.h"
 #include "platform/preview/dwgthumbnail.h"
+#include "platform/preview/previewcache.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -101,6 +104,8 @@ void openselectfrm::buildControls()
     ProgressBar1 = placed(new QProgressBar(Frame1), u"ProgressBar1"_s, 120, 1800, 2895, 255);
     ProgressBar1->setTextVisible(false);
     List1 = placed(new FileDropList(Frame1), u"List1"_s, 3120, 240, 3375, 1860);
+    m_previews = new PreviewCache(this);
+    new ListPreviewer(*List1, *m_previews);
     Line1 = placed(new QFrame(this), u"Line1"_s, 120, 2265, 6615, 30);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
@@ -117,6 +122,9 @@ void openselectfrm::connectHandlers()
     connect(List1, &FileDropList::filesDropped, this, &openselectfrm::dropFiles);
     connect(List1, &QListWidget::itemClicked, this, &openselectfrm::showPreview);
     connect(List1, &QListWidget::currentItemChanged, this, &openselectfrm::showPreview);
+    connect(m_previews, &PreviewCache::ready, this, &openselectfrm::previewRead);
+    connect(new DrawingListActions(*this, *List1->viewport(), m_context.session),
+            &DrawingListActions::listRead, this, &openselectfrm::dropFiles);
     connect(Command1, &QPushButton::clicked, this, &openselectfrm::clearList);
     connect(cmdnext, &QPushButton::clicked, this, &openselectfrm::goNext);
     connect(Cmdbefore, &QPushButton::clicked, this,
@@ -182,6 +190,7 @@ void openselectfrm::clearset()
         std::fill(paths.begin(), paths.end(), QString());
         m_context.session.DrawingCount = 0;
         m_context.session.drawingListChanged();
+        m_previews->clear();
         Label2->hide();
     });
 }
@@ -217,11 +226,21 @@ void openselectfrm::goNext()
     });
 }
 
-// A click on an entry, or a move to it with the keys, previews that drawing.
+// A click on an entry, or a move to it with the keys, previews that drawing; a drawing not read
+// yet shows when it has been.
 void openselectfrm::showPreview(QListWidgetItem *item)
 {
-    if (item)
-        DwgThumbnail1->setDrawingPath(item->text());
+    if (!item)
+        return;
+    const QString path = item->text();
+    DwgThumbnail1->setPreview(path, m_previews->find(path).value_or(QImage()));
+    m_previews->request(path);
+}
+
+void openselectfrm::previewRead(const QString &path)
+{
+    if (DwgThumbnail1->drawingPath() == path)
+        DwgThumbnail1->setPreview(path, m_previews->find(path).value_or(QImage()));
 }
 
 // The drop is handled after its event has returned (see FileDropList). A drop that arrives while

@@ -17,11 +17,13 @@ namespace tavrolin {
 class ClipPlayer;
 class DwgThumbnail;
 class FileDropList;
+class PreviewCache;
 
 // The drawing list page: the user drops drawings (DWG or DXF files, or folders that hold them)
 // onto the list; the page checks them, lists them with the clip and the progress bar running,
 // and fills the session's drawing list (DrawingPaths, OpenCommands, DrawingCount), of which it
-// is the only writer. Clicking a listed drawing shows its preview.
+// is the only writer. Clicking a listed drawing shows its preview in the small box; hovering
+// over one shows it enlarged beside the entry.
 class openselectfrm : public PageWindow
 {
     Q_OBJECT
@@ -41,6 +43,7 @@ private:
     void clearList();
     void goNext();
     void showPreview(QListWidgetItem *item);
+    void previewRead(const QString &path);
 
     // Page methods.
     void frmdefaultset();
@@ -63,6 +66,9 @@ private:
 
     PageContext m_context;
     EventYield m_yield;
+    // The previews of the listed drawings, read in the background for the small box and the
+    // enlarged preview.
+    PreviewCache *m_previews = nullptr;
     DropPhase m_phase = DropPhase::Idle;
 
     // The number of files of the drop being imported (the progress bar's maximum) and of those

@@ -6,6 +6,7 @@
 #include "core/shell/messagebox.h"
 
 #include <QComboBox>
+#include <QScopeGuard>
 #include <array>
 #include <exception>
 
@@ -53,11 +54,6 @@ int endScore(const QStringList &entries)
     return score;
 }
 
-void showRowFinished()
-{
-    showMessage(u"この段は終了です"_s, InformationNotice);
-}
-
 } // namespace
 
 CellPopulator::CellPopulator(CommandGrid &grid, SettingsLookup &lookup)
@@ -77,7 +73,14 @@ void CellPopulator::populate(int row, int column)
     }
 }
 
-void CellPopulator::runHandler(int row, int column)
+QStringList CellPopulator::populateSilently(int row, int column)
+{
+    m_silent = true;
+    const auto announceAgain = qScopeGuard([this] { m_silent = false; });
+    return runHandler(row, column);
+}
+
+QStringList CellPopulator::runHandler(int row, int column)
 {
     const QStringList written = lookUp(row, column);
     const QString first = written.first();
@@ -98,6 +101,7 @@ void CellPopulator::runHandler(int row, int column)
         actionRule(row, first, endScore(written));
         break;
     }
+    return written;
 }
 
 QStringList CellPopulator::lookUp(int row, int column)
@@ -171,6 +175,12 @@ void CellPopulator::actionRule(int row, const QString &first, int score)
         showRowFinished();
         m_lookup.listclear();
     }
+}
+
+void CellPopulator::showRowFinished() const
+{
+    if (!m_silent)
+        showMessage(u"この段は終了です"_s, InformationNotice);
 }
 
 void CellPopulator::setCellText(int row, int column, const QString &text)

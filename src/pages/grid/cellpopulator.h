@@ -21,8 +21,13 @@ public:
     // of their handler in a warning box; cells already changed stay changed.
     void populate(int row, int column);
 
+    // Runs the handler as populate() does, for a grid that is being filled from a file: a
+    // finished row is not announced, and a failure goes up to the caller, which puts the grid
+    // back as it was. Returns the entries written into the cell's list.
+    QStringList populateSilently(int row, int column);
+
 private:
-    void runHandler(int row, int column);
+    QStringList runHandler(int row, int column);
     QStringList lookUp(int row, int column);
 
     void subjectTypeRule(int row);
@@ -31,12 +36,14 @@ private:
     void purposeNameRule(int row, const QString &first);
     void actionRule(int row, const QString &first, int score);
 
+    void showRowFinished() const;
     void setCellText(int row, int column, const QString &text);
     void enableCell(int row, int column);
     void disableCell(int row, int column);
 
     CommandGrid &m_grid;
     SettingsLookup &m_lookup;
+    bool m_silent = false;
 };
 
 } // namespace tavrolin

@@ -8,6 +8,7 @@
 #include "core/shell/messagebox.h"
 #include "core/shell/shellservices.h"
 #include "generation/scriptgenerator.h"
+#include "gridfileactions.h"
 #include "gridpane.h"
 #include "gridprogressview.h"
 #include "pages/help/helpview.h"
@@ -52,6 +53,7 @@ cmdfrm::cmdfrm(const PageContext &context)
     m_populator = std::make_unique<CellPopulator>(grid, m_lookup);
     connect(&grid, &CommandGrid::cellEntered, this,
             [this](int row, int column) { m_populator->populate(row, column); });
+    new GridFileActions(*this, grid, *m_populator);
     m_view = std::make_unique<GridProgressView>(*this, *m_progress, *m_progressCaption, *m_example);
     m_generator = std::make_unique<ScriptGenerator>(m_context.session, m_lookup, grid, *m_view);
     connect(this, &PageWindow::activated, this, &cmdfrm::hideProgress);

@@ -10,8 +10,13 @@ DwgThumbnail::DwgThumbnail(QWidget *parent) : QWidget(parent) {}
 
 void DwgThumbnail::setDrawingPath(const QString &path)
 {
+    setPreview(path, path.isEmpty() ? QImage() : DrawingPreviewReader::readFile(path).image);
+}
+
+void DwgThumbnail::setPreview(const QString &path, const QImage &image)
+{
     m_path = path;
-    m_image = path.isEmpty() ? QImage() : DrawingPreviewReader::readFile(path).image;
+    m_image = image;
     m_scaled = QImage();
     update();
 }

@@ -16,8 +16,10 @@ class DwgThumbnail : public QWidget
 public:
     explicit DwgThumbnail(QWidget *parent = nullptr);
 
-    // Reads the drawing's preview at once (it takes milliseconds) and repaints.
+    // Reads the drawing's preview at once and repaints.
     void setDrawingPath(const QString &path);
+    // Shows a preview read elsewhere (a null image leaves the widget blank).
+    void setPreview(const QString &path, const QImage &image);
     QString drawingPath() const { return m_path; }
     bool hasPreview() const { return !m_image.isNull(); }
     QImage previewImage() const { return m_image; }

@@ -110,6 +110,32 @@ QString dibProblem(const QByteArray &bytes)
     return {};
 }
 
+// The bitmap with its image size field (biSizeImage) cleared, which an uncompressed bitmap may
+// leave 0. Given a size, Qt's reader takes the rows from that many bytes before the end of the
+// data: after bytes that follow the rows it would read those bytes as pixels, and from a size too
+// small it reads part of the rows and leaves the rest of the picture uninitialised. Without one
+// it reads the rows where a packed bitmap has them and where they were checked to be: right after
+// the colour table.
+QByteArray withRowsAfterColourTable(const QByteArray &bytes)
+{
+    constexpr qsizetype ImageSizeOffset = 20;
+    QByteArray dib = bytes;
+    qToLittleEndian<quint32>(0, dib.data() + ImageSizeOffset);
+    return dib;
+}
+
+// A stored colour table may hold fewer colours than the pixels use: the missing ones become black,
+// so that every pixel has a colour wherever the picture goes.
+void fillColourTable(QImage *image)
+{
+    const qsizetype entries = qsizetype(1) << image->depth();
+    if (image->colorCount() == 0 || image->colorCount() >= entries)
+        return;
+    QList<QRgb> table = image->colorTable();
+    table.resize(entries, qRgb(0, 0, 0));
+    image->setColorTable(table);
+}
+
 // Decodes with exactly the given format (no guessing from the content), after checking the size
 // that the image's header announces.
 PreviewResult decodeAs(const QByteArray &bytes, const char *format)
@@ -128,10 +154,11 @@ PreviewResult decodeAs(const QByteArray &bytes, const char *format)
             QStringLiteral("the image claims an impossible size of %1 x %2 pixels")
                 .arg(size.width())
                 .arg(size.height()));
-    const QImage image = reader.read();
+    QImage image = reader.read();
     if (image.isNull())
         return PreviewResult::failure(
             QStringLiteral("the image is damaged (%1)").arg(reader.errorString()));
+    fillColourTable(&image);
     return PreviewResult::fromImage(image);
 }
 
@@ -149,7 +176,7 @@ PreviewResult PreviewImageDecoder::decodeDib(const QByteArray &bytes)
     const QString problem = dibProblem(bytes);
     if (!problem.isEmpty())
         return PreviewResult::failure(problem);
-    return decodeAs(bytes, "dib");
+    return decodeAs(withRowsAfterColourTable(bytes), "dib");
 }
 
 PreviewResult PreviewImageDecoder::decodeSniffed(const QByteArray &bytes)

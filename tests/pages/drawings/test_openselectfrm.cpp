@@ -1,6 +1,11 @@
 #include "clipplayer.h"
 #include "core/drawingpath.h"
+#include "core/filefailure.h"
+#include "core/shell/savedialog.h"
+#include "pages/drawings/previewpopup.h"
+#include "platform/preview/drawingpreviewreader.h"
 #include "platform/preview/dwgthumbnail.h"
+#include "platform/preview/previewcache.h"
 #include "preview/drawingbuilder.h"
 #include "support/wizardbench.h"
 
@@ -42,6 +47,7 @@ private slots:
     void drop();
     void linkedFolders();
     void sessionVariables();
+    void listFiles();
     void capacity_data();
     void capacity();
     void ignoredDrops_data();
@@ -51,6 +57,11 @@ private slots:
     void buttons();
     void backAndForwardKeepTheList();
     void previewOnClick();
+    void enlargedPictureSize_data();
+    void enlargedPictureSize();
+    void enlargedPreviewOnHover_data();
+    void enlargedPreviewOnHover();
+    void enlargedPreviewByKeys();
     void statusArea_data();
     void statusArea();
     void brokenDataFile_data();
@@ -68,24 +79,31 @@ private:
     QString makeFile(const QString &relative, const QByteArray &bytes = {}) const;
     bool drop(const QMimeData &data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction);
     bool dropFiles(const QStringList &relative);
+    bool openListFile(const QStringList &relative);
     QStringList listed();
     QStringList messages() const;
     QString status() const;
     void verifyShownWhole();
+    QStringList copyRealDrawings(const QStringList &names) const;
+    void hover(int row);
+    PreviewPopup *popup() { return list()->findChild<PreviewPopup *>(); }
 
     std::unique_ptr<test::WizardBench> m_bench;
     std::unique_ptr<QTemporaryDir> m_files;
+    std::unique_ptr<ScriptedSaveDialog> m_dialog;
 };
 
 void TestOpenSelectFrm::init()
 {
     m_bench = std::make_unique<test::WizardBench>();
     m_files = std::make_unique<QTemporaryDir>();
+    m_dialog = std::make_unique<ScriptedSaveDialog>();
 }
 
 void TestOpenSelectFrm::cleanup()
 {
     QVERIFY(test::WizardBench::closeAll());
+    m_dialog.reset();
     m_files.reset();
     m_bench.reset();
 }
@@ -157,6 +175,25 @@ bool TestOpenSelectFrm::dropFiles(const QStringList &relative)
     return drop(data);
 }
 
+// Opens a drawing list file of the paths with Ctrl+O, as the user does; paths that do not
+// exist are made as files.
+bool TestOpenSelectFrm::openListFile(const QStringList &relative)
+{
+    QByteArray lines;
+    for (const QString &entry : relative) {
+        if (!QFileInfo::exists(m_files->filePath(entry)))
+            makeFile(entry);
+        lines += path(entry).toUtf8() + "\r\n";
+    }
+    const QString listFile = m_files->filePath(u"list.txt"_s);
+    test::writeBytes(listFile, lines);
+    m_dialog->queueFileName(listFile);
+    if (!QTest::qWaitForWindowActive(page()))
+        return false;
+    QTest::keyClick(page(), Qt::Key_O, Qt::ControlModifier);
+    return m_dialog->timesShown() > 0 && m_dialog->lastCaption() == u"図面リストを開く"_s;
+}
+
 QStringList TestOpenSelectFrm::listed()
 {
     QStringList result;
@@ -221,6 +258,7 @@ void TestOpenSelectFrm::drop_data()
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("warnings"); // "%1/" is the test's folder
+    QTest::addColumn<bool>("listFile");        // the paths come from a drawing list file opened
 
     const QStringList none;
     const QStringList five{u"a.dwg"_s, u"b.dwg"_s, u"c.dwg"_s, u"d.dwg"_s, u"e.dwg"_s};
@@ -228,7 +266,12 @@ void TestOpenSelectFrm::drop_data()
     const auto row = [&](const char *name, const QStringList &before, int answer,
                          const QStringList &files, const QStringList &dropped,
                          const QStringList &expected, const QStringList &warnings) {
-        QTest::newRow(name) << before << answer << files << dropped << expected << warnings;
+        QTest::newRow(name) << before << answer << files << dropped << expected << warnings
+                            << false;
+        // A list file holds no line end inside a path.
+        if (!dropped.join(QString()).contains(u'\n'))
+            QTest::addRow("%s, from a list file", name)
+                << before << answer << files << dropped << expected << warnings << true;
     };
     row("one drawing", none, 0, none, {u"a.dwg"_s}, {u"a.dwg"_s}, none);
     row("extensions in any case", none, 0, none, {u"site.Dwg"_s, u"B.DXF"_s, u"c.dXf"_s},
@@ -272,7 +315,7 @@ void TestOpenSelectFrm::drop_data()
         {NoDrawingIn + u"%1/e"_s});
 #ifndef Q_OS_WIN // names that Windows' file systems refuse
     row("a line feed in a name: an open line and commands of its own", none, 0, none,
-        {u"a.dwg"_s, u"C:\n_.quit\ny.dwg"_s}, none, {Unsafe + u"%1/C:␊_.quit␊y.dwg"_s});
+        {u"a.dwg"_s, u"C:\n_.quit\ny.dwg"_s}, none, {Unsafe + u"%1/C:<LF>_.quit<LF>y.dwg"_s});
     row("a double quote in a folder's drawing", none, 0, {u"q/say \"hi\".dxf"_s}, {u"q"_s}, none,
         {Unsafe + u"%1/q/say \"hi\".dxf"_s});
 #endif
@@ -286,13 +329,14 @@ void TestOpenSelectFrm::drop()
     QFETCH(QStringList, dropped);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, warnings);
+    QFETCH(bool, listFile);
 
     if (!before.isEmpty())
         QVERIFY(dropFiles(before));
     for (const QString &file : files)
         makeFile(file);
     m_bench->messages.queueAnswer(answer);
-    QVERIFY(dropFiles(dropped));
+    QVERIFY(listFile ? openListFile(dropped) : dropFiles(dropped));
 
     QCOMPARE(messages(), warnings.replaceInStrings(u"%1/"_s, path(QString()) + QDir::separator()));
     QCOMPARE(listed(), paths(expected));
@@ -304,6 +348,35 @@ void TestOpenSelectFrm::drop()
     QVERIFY(!control<ClipPlayer>("Animation1")->isVisible());
     QVERIFY(!control<ClipPlayer>("Animation1")->isPlaying());
     QCOMPARE(control<QLabel>("Label2")->text(), expected.isEmpty() ? QString() : Added);
+}
+
+// Ctrl+S keeps the list in a drawing list file, one path per line; a list file without a
+// drawing, or one that cannot be read, changes nothing.
+void TestOpenSelectFrm::listFiles()
+{
+    QVERIFY(QTest::qWaitForWindowActive(page()));
+    const auto press = [this](Qt::Key key, const QString &file) {
+        m_dialog->queueFileName(file);
+        QTest::keyClick(page(), key, Qt::ControlModifier);
+    };
+    press(Qt::Key_S, m_files->filePath(u"none.txt"_s));
+    QVERIFY(!QFile::exists(m_files->filePath(u"none.txt"_s)));
+    QVERIFY(dropFiles({u"a.dwg"_s, u"b c/図面.DXF"_s}));
+    press(Qt::Key_S, m_files->filePath(u"kept"_s));
+    QCOMPARE(m_dialog->lastCaption(), u"図面リストを保存"_s);
+    QCOMPARE(test::readBytes(m_files->filePath(u"kept.txt"_s)),
+             (path(u"a.dwg"_s) + u'\n' + path(u"b c/図面.DXF"_s) + u'\n').toUtf8());
+
+    test::writeBytes(m_files->filePath(u"blank.txt"_s), "\r\n  \n");
+    press(Qt::Key_O, m_files->filePath(u"blank.txt"_s));
+    press(Qt::Key_O, m_files->filePath(u"missing.txt"_s));
+    QCOMPARE(messages(),
+             (QStringList{u"48 ファイルは選択されていません"_s,
+                          u"48 図面リスト %1 に図面がありません"_s.arg(path(u"blank.txt"_s)),
+                          u"48 図面リスト %1 を読めません: %2"_s.arg(
+                              m_files->filePath(u"missing.txt"_s),
+                              fileProblemText(FileProblem::NotFound))}));
+    QCOMPARE(listed(), paths({u"a.dwg"_s, u"b c/図面.DXF"_s}));
 }
 
 // Links to folders lead into them; each real folder is listed once, under its own path when the
@@ -508,7 +581,7 @@ void TestOpenSelectFrm::previewOnClick()
 
     clickEntry(0);
     QCOMPARE(preview->drawingPath(), path(u"thumb.dxf"_s));
-    QCOMPARE(preview->previewImage().size(), picture.size());
+    QTRY_COMPARE(preview->previewImage().size(), picture.size());
     clickEntry(1);
     QCOMPARE(preview->drawingPath(), path(u"blank.dwg"_s));
     QVERIFY(!preview->hasPreview());
@@ -526,6 +599,142 @@ void TestOpenSelectFrm::previewOnClick()
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(preview->drawingPath(), QString());
     QVERIFY(!preview->hasPreview());
+}
+
+// Each row: the preview's size in pixels, the screen's, and the size it is shown at.
+void TestOpenSelectFrm::enlargedPictureSize_data()
+{
+    QTest::addColumn<QSize>("preview");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("shown");
+
+    const QSize fullHd(1920, 1080);
+    QTest::newRow("own size") << QSize(256, 160) << fullHd << QSize(256, 160);
+    QTest::newRow("narrow: scaled up to 180 wide") << QSize(64, 32) << fullHd << QSize(180, 90);
+    QTest::newRow("wide: a fifth of the screen's width")
+        << QSize(852, 448) << fullHd << QSize(384, 201);
+    QTest::newRow("tall: a fifth of the screen's height")
+        << QSize(100, 400) << fullHd << QSize(54, 216);
+    QTest::newRow("small screen: the fifth wins over 180")
+        << QSize(64, 32) << QSize(800, 600) << QSize(160, 80);
+}
+
+void TestOpenSelectFrm::enlargedPictureSize()
+{
+    QFETCH(QSize, preview);
+    QFETCH(QSize, screen);
+    QFETCH(QSize, shown);
+    QCOMPARE(PreviewPopup::pictureSize(preview, screen), shown);
+}
+
+QStringList TestOpenSelectFrm::copyRealDrawings(const QStringList &names) const
+{
+    QStringList copied;
+    for (const QString &name : names) {
+        const QString target = m_files->filePath(name);
+        // The copy may be removed: the samples themselves are read-only.
+        if (!QFile::copy(QStringLiteral(TAVROLIN_DRAWINGS_DIR "/") + name, target) ||
+            !QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner))
+            return {};
+        copied.append(name);
+    }
+    return copied;
+}
+
+// Moves the mouse onto the start of the list's entry (a long entry reaches beyond the list's
+// right edge), where it rests.
+void TestOpenSelectFrm::hover(int row)
+{
+    const QRect entry = list()->visualItemRect(list()->item(row));
+    QTest::mouseMove(list()->viewport(), QPoint(entry.left() + 8, entry.center().y()));
+}
+
+// Each row: a real drawing, and whether it holds a preview.
+void TestOpenSelectFrm::enlargedPreviewOnHover_data()
+{
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<bool>("hasPreview");
+
+    QTest::newRow("DXF, small DIB") << u"ezdxf-r2007-columns-thumb.dxf"_s << true;
+    QTest::newRow("DXF R2000") << u"libredwg-r2000-PolyLine3D-thumb.dxf"_s << true;
+    QTest::newRow("DWG R14, BMP") << u"libredwg-r14-example.dwg"_s << true;
+    QTest::newRow("DWG 2013, PNG") << u"libredwg-r2013-Line.dwg"_s << true;
+    QTest::newRow("DWG without preview")
+        << u"acadsharp-r2018-BLOCKPOLARPARAMETER-nopreview.dwg"_s << false;
+    QTest::newRow("DXF without thumbnail") << u"libredwg-r2007-Line-nothumb.dxf"_s << false;
+    QTest::newRow("DWG R11") << u"libredwg-r11-entities-2d.dwg"_s << false;
+}
+
+// The preview shows at its size beside the entry, with the file name and folder, after a rest of
+// the mouse; it is read once in the background (the file may go meanwhile) and the mouse leaving
+// the list hides it. A drawing without a preview shows nothing.
+void TestOpenSelectFrm::enlargedPreviewOnHover()
+{
+    QFETCH(QString, drawing);
+    QFETCH(bool, hasPreview);
+    const QStringList names = copyRealDrawings({u"libredwg-r2004-Line.dwg"_s, drawing});
+    if (names.isEmpty())
+        QSKIP("the real drawings are not at hand");
+    QVERIFY(dropFiles(names));
+    QVERIFY(QTest::qWaitForWindowExposed(page()));
+    auto *cache = page()->findChild<PreviewCache *>();
+    const QImage stored = DrawingPreviewReader::readFile(path(drawing)).image;
+    QCOMPARE(!stored.isNull(), hasPreview);
+
+    QTest::mouseMove(page(), QPoint(1, 1));
+    hover(1);
+    QVERIFY(!cache->find(path(drawing))); // nothing is read before the mouse rests
+    QTRY_VERIFY(cache->find(path(drawing)).has_value());
+    if (!hasPreview) {
+        QVERIFY(!popup()->isVisible());
+        return;
+    }
+    QTRY_VERIFY(popup()->isVisible());
+    QCOMPARE(popup()->drawingPath(), path(drawing));
+    QCOMPARE(popup()->pictureSize(),
+             PreviewPopup::pictureSize(stored.size(), popup()->screen()->size()));
+    QCOMPARE(popup()->findChild<QLabel *>(u"PreviewName"_s)->text(), drawing);
+    QCOMPARE(popup()->findChild<QLabel *>(u"PreviewFolder"_s)->accessibleName(),
+             path(QString()) + QDir::separator());
+    // The entry's tooltip would cover the preview, which names the drawing and its folder.
+    const QPoint at = list()->visualItemRect(list()->item(1)).topLeft() + QPoint(8, 4);
+    QHelpEvent help(QEvent::ToolTip, at, list()->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list()->viewport(), &help);
+    QVERIFY(!QToolTip::isVisible());
+    const QRect listArea(list()->mapToGlobal(QPoint(0, 0)), list()->size());
+    QVERIFY(!popup()->geometry().intersects(listArea));
+
+    // Once showing, it follows the mouse to the next entry at once.
+    hover(0);
+    QTRY_COMPARE(popup()->drawingPath(), path(u"libredwg-r2004-Line.dwg"_s));
+    QTest::mouseMove(page(), QPoint(1, 1));
+    QVERIFY(!popup()->isVisible());
+
+    QVERIFY(QFile::remove(path(drawing)));
+    hover(1);
+    QTRY_VERIFY(popup()->isVisible());
+    QCOMPARE(popup()->drawingPath(), path(drawing));
+}
+
+// Space on the focused entry shows its preview, the arrow keys move it along, Space hides it.
+void TestOpenSelectFrm::enlargedPreviewByKeys()
+{
+    const QStringList names =
+        copyRealDrawings({u"libredwg-r14-example.dwg"_s, u"libredwg-r2013-Line.dwg"_s});
+    if (names.isEmpty())
+        QSKIP("the real drawings are not at hand");
+    QVERIFY(dropFiles(names));
+    QVERIFY(QTest::qWaitForWindowActive(page()));
+    list()->setFocus();
+    list()->setCurrentRow(0);
+    QTest::keyClick(list(), Qt::Key_Space);
+    QTRY_VERIFY(popup()->isVisible());
+    QCOMPARE(popup()->drawingPath(), path(names[0]));
+    QTest::keyClick(list(), Qt::Key_Down);
+    QTRY_COMPARE(popup()->drawingPath(), path(names[1]));
+    QVERIFY(popup()->isVisible());
+    QTest::keyClick(list(), Qt::Key_Space);
+    QVERIFY(!popup()->isVisible());
 }
 
 void TestOpenSelectFrm::statusArea_data()

@@ -1,0 +1,32 @@
+#include "settingscheck.h"
+
+#include "cascadecheck.h"
+#include "listcheck.h"
+#include "settingsfile.h"
+#include "settingsvocabulary.h"
+#include "storagecheck.h"
+#include "structurecheck.h"
+
+#include <algorithm>
+
+namespace tavrolin {
+
+SettingsFindings checkSettings(const SettingsFile &file)
+{
+    if (isUnmarkedUtf8(file.text()))
+        return checkStorage(file);
+    const SettingsVocabulary vocabulary(file);
+    SettingsFindings all = checkStorage(file) + checkStructure(file, vocabulary) +
+                           checkCascade(file, vocabulary) + checkLists(file, vocabulary);
+    SettingsFindings findings;
+    for (const SettingsFinding &finding : std::as_const(all)) {
+        if (!findings.contains(finding))
+            findings.append(finding);
+    }
+    std::stable_sort(
+        findings.begin(), findings.end(),
+        [](const SettingsFinding &a, const SettingsFinding &b) { return a.line < b.line; });
+    return findings;
+}
+
+} // namespace tavrolin

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/profiletext.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace tavrolin {
+
+// The settings file as the wizard's reader sees it, laid out for the settings check: its
+// sections and key lines in file order with their line numbers, and the values that lookups
+// give. A section or key is found as the reader finds it (letter case and blanks ignored, the
+// first of a name winning), and a value is exactly what the reader returns.
+class SettingsFile
+{
+public:
+    struct Key
+    {
+        QString name;
+        QByteArray nameBytes; // as written
+        int line = 0;
+        bool hasEquals = false;
+        QByteArray rawValue; // as written, blanks around it removed
+        bool isComment() const { return name.startsWith(u';'); }
+    };
+
+    struct Section
+    {
+        QString name;
+        QByteArray nameBytes; // as written
+        int line = 0;
+        QList<Key> keys;
+        bool isFirstOfName = true; // a later section of the same name is never read
+    };
+
+    // Reads the file once. Nothing, and the reason in *error, when it cannot be read.
+    static std::optional<SettingsFile> open(const QString &path, QString *error);
+    static SettingsFile fromText(ProfileText text);
+
+    const ProfileText &text() const { return m_text; }
+    const QList<Section> &sections() const { return m_sections; }
+    // Key lines before the first section header.
+    const QList<Key> &looseKeys() const { return m_looseKeys; }
+
+    // The section that the reader searches for `name`, or nullptr.
+    const Section *section(const QString &name) const;
+    // The key line whose value the reader returns, or nullptr.
+    const Key *key(const QString &section, const QString &key) const;
+    // The value a lookup returns: the empty text for a missing section or key.
+    QString value(const QString &section, const QString &key) const;
+    // The line to name for a finding about a key: the key's line, else its section's header
+    // line, else 0.
+    int lineOf(const QString &section, const QString &key) const;
+
+    // True when a section or key name as written is the name looked for, as the reader matches.
+    bool isNamed(const QByteArray &nameBytes, const QString &wanted) const;
+    // True when two names looked up find the same section or key.
+    static bool sameLookup(const QString &a, const QString &b);
+
+private:
+    void addLine(const ProfileText::Line &line);
+
+    ProfileText m_text;
+    QList<Section> m_sections;
+    QList<Key> m_looseKeys;
+};
+
+} // namespace tavrolin

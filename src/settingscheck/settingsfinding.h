@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace tavrolin {
+
+// One problem that the settings check found: where it is (line from 1, 0 when the problem has
+// no line, such as a missing section; the section and key concerned, either may be empty) and
+// what it means for the wizard, in Japanese.
+struct SettingsFinding
+{
+    int line = 0;
+    QString section;
+    QString key;
+    QString message;
+
+    // One line of text: "12行目 [レイヤー] type: …".
+    QString text() const
+    {
+        QString where;
+        if (line > 0)
+            where = QStringLiteral("%1行目").arg(line);
+        if (!section.isEmpty())
+            where += (where.isEmpty() ? QString() : QStringLiteral(" ")) + u'[' + section + u']';
+        if (!key.isEmpty())
+            where += u' ' + key;
+        return where.isEmpty() ? message : where + QStringLiteral(": ") + message;
+    }
+
+    bool operator==(const SettingsFinding &) const = default;
+};
+
+using SettingsFindings = QList<SettingsFinding>;
+
+} // namespace tavrolin
