@@ -1,6 +1,7 @@
 #include "core/ansicodec.h"
 #include "generation/commentblock.h"
 #include "generation/scriptfile.h"
+#include "support/filesizelimit.h"
 #include "support/testfiles.h"
 
 #include <QFile>
@@ -9,55 +10,8 @@
 #include <QTest>
 #include <optional>
 
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Limits the size of the files this process writes, as a file system with a maximum file size
-// does, until it goes out of scope. Writing past the limit fails with "file too large" instead
-// of ending the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(qint64 bytes)
-    {
-#ifdef Q_OS_LINUX
-        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = rlim_t(bytes);
-        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-#else
-        Q_UNUSED(bytes);
-#endif
-    }
-    ~FileSizeLimit()
-    {
-#ifdef Q_OS_LINUX
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldSignal);
-#endif
-    }
-    bool isSet() const
-    {
-        return m_set;
-    }
-
-private:
-    bool m_set = false;
-#ifdef Q_OS_LINUX
-    rlimit m_old{};
-    void (*m_oldSignal)(int) = SIG_DFL;
-#endif
-};
-
-} // namespace
 
 class TestScriptFile : public QObject
 {
@@ -271,7 +225,7 @@ void TestScriptFile::failuresAreNamed()
     QString error;
     if (write) {
         const QString text(scriptSize, u'x');
-        std::optional<FileSizeLimit> limit;
+        std::optional<test::FileSizeLimit> limit;
         if (sizeLimit > 0 && !limit.emplace(sizeLimit).isSet())
             QSKIP("the size of written files cannot be limited here");
         QVERIFY(!writeScriptFile(dir.filePath(path), text, &error));
