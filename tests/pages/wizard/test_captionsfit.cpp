@@ -22,6 +22,18 @@ namespace {
 
 enum class Window { Welcome, Drawings, Grid, Comment, Review, Finish, About, Help };
 
+// Nothing when the caption's size fits the room, else what does not fit where.
+QString misfit(const QWidget *widget, const QString &caption, QSize needed, QSize room)
+{
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return {};
+    return u"%1 \"%2\" needs %3×%4, has %5×%6"_s.arg(widget->objectName(), caption)
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
 // The room a label gives its text, and the size the text takes there.
 QString misfit(const QLabel *label)
 {
@@ -32,14 +44,8 @@ QString misfit(const QLabel *label)
     const int margin = label->margin();
     const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QSize needed = label->fontMetrics().boundingRect(room, flags, text).size();
-    if (needed.width() <= room.width() && needed.height() <= room.height())
-        return {};
-    return u"%1 \"%2\" needs %3×%4, has %5×%6"_s.arg(label->objectName(), text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
+    return misfit(label, text, label->fontMetrics().boundingRect(room, flags, text).size(),
+                  room.size());
 }
 
 // The room a button's style gives its caption, and the size the caption takes.
@@ -57,14 +63,8 @@ QString misfit(const QAbstractButton *button)
     else if (qobject_cast<const QRadioButton *>(button))
         contents = QStyle::SE_RadioButtonContents;
     const QRect room = button->style()->subElementRect(contents, &option, button);
-    const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-    if (needed.width() <= room.width() && needed.height() <= room.height())
-        return {};
-    return u"%1 \"%2\" needs %3×%4, has %5×%6"_s.arg(button->objectName(), button->text())
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
+    return misfit(button, button->text(),
+                  button->fontMetrics().size(Qt::TextShowMnemonic, button->text()), room.size());
 }
 
 QList<QRect> labelGeometries(const QWidget *window)
