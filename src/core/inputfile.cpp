@@ -1,5 +1,6 @@
 #include "inputfile.h"
 
+#include "byteordermark.h"
 #include "filefailure.h"
 
 #include <QFile>
@@ -75,8 +76,8 @@ bool readUtf8Lines(const QString &path, QStringList *lines, QString *reason)
     if (!readInputFile(path, &bytes, reason))
         return false;
     QByteArrayView rest(bytes);
-    if (rest.startsWith("\xEF\xBB\xBF"))
-        rest = rest.sliced(3);
+    if (const auto mark = byteOrderMark(rest); mark && mark->encoding == QStringConverter::Utf8)
+        rest = rest.sliced(mark->size);
     QStringList read;
     while (!rest.isEmpty()) {
         const qsizetype end = rest.indexOf('\n');

@@ -1,47 +1,13 @@
 #include "core/outputfile.h"
+#include "support/filesizelimit.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
+#include <optional>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-#ifdef Q_OS_UNIX
-// While it lives, no file of this process may grow past `bytes`: a write beyond fails part-way
-// as on a full disk, instead of raising the signal that would end the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_before.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_before{};
-    void (*m_signal)(int) = nullptr;
-};
-#endif
-
-} // namespace
 
 // An output is written whole or not at all, and a device stays a device.
 class TestOutputFile : public QObject
@@ -94,7 +60,7 @@ void TestOutputFile::write()
     bool done = false;
     {
 #ifdef Q_OS_UNIX
-        std::optional<FileSizeLimit> limit;
+        std::optional<test::FileSizeLimit> limit;
         if (target == u"limited")
             limit.emplace(1000);
 #endif

@@ -1,6 +1,7 @@
 #include "core/session.h"
 #include "core/shell/savedialog.h"
 #include "platform/keystrokes/recordingkeystrokesender.h"
+#include "support/userinput.h"
 #include "support/wizardbench.h"
 #include "support/wizarddriver.h"
 
@@ -84,8 +85,7 @@ void TestWholeWizard::cleanup()
 // Keeps what the page holds (the drawing list, the grid) in a file, as the user does with Ctrl+S.
 void TestWholeWizard::saveWithCtrlS(PageId page, const QString &file) const
 {
-    m_saveDialog->queueFileName(file);
-    QTest::keyClick(m_bench->wizard.loaded(page), Qt::Key_S, Qt::ControlModifier);
+    test::pressForFile(*m_saveDialog, m_bench->wizard.loaded(page), Qt::Key_S, file);
     QVERIFY(QFile::exists(file));
 }
 

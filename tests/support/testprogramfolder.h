@@ -10,8 +10,8 @@
 namespace tavrolin::test {
 
 // A program folder of the test's own: the shipped pictures and help pages copied from data/, and
-// the settings file (empty until the test writes one) and comment template that the test writes. The program reads it as its
-// program folder while the object lives.
+// the settings file (empty until the test writes one) and comment template that the test writes.
+// The program reads it as its program folder while the object lives.
 class TestProgramFolder
 {
 public:

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/shell/savedialog.h"
+
 #include <QCoreApplication>
+#include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -21,6 +24,15 @@ inline void rollWheel(QWidget *window, QPoint at, int notches)
         if ((handled && event.isAccepted()) || target->isWindow())
             return;
     }
+}
+
+// Presses Ctrl+key on the window, as the user asks to keep its contents in a file (Ctrl+S) or to
+// open one (Ctrl+O), and answers the file dialog that follows with `file`.
+inline void pressForFile(ScriptedSaveDialog &dialog, QWidget *window, Qt::Key key,
+                         const QString &file)
+{
+    dialog.queueFileName(file);
+    QTest::keyClick(window, key, Qt::ControlModifier);
 }
 
 } // namespace tavrolin::test

@@ -1,10 +1,9 @@
 #include "clipreader.h"
 
-#include "core/filefailure.h"
+#include "core/inputfile.h"
 #include "framedecoder.h"
 #include "riffreader.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
@@ -327,20 +326,13 @@ std::optional<Clip> ClipReader::read(QByteArrayView file, QString *error)
 
 std::optional<Clip> ClipReader::readFile(const QString &path, QString *error)
 {
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, QStringLiteral("%1: %2").arg(name, fileFailureReason(path, FileAction::Read)));
-        return std::nullopt;
-    }
-    if (file.size() > MaxFileBytes) {
-        fail(error, QStringLiteral("%1: %2").arg(name, fileProblemText(FileProblem::TooLarge)));
-        return std::nullopt;
-    }
+    QByteArray bytes;
     QString reason;
-    std::optional<Clip> clip = read(file.readAll(), &reason);
+    std::optional<Clip> clip;
+    if (readInputFile(path, &bytes, &reason, MaxFileBytes))
+        clip = read(bytes, &reason);
     if (!clip)
-        fail(error, QStringLiteral("%1: %2").arg(name, reason));
+        fail(error, QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reason));
     return clip;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/preview/dwgthumbnail.h"
 #include "platform/preview/previewcache.h"
 #include "preview/drawingbuilder.h"
+#include "support/userinput.h"
 #include "support/wizardbench.h"
 
 #include <QLabel>
@@ -187,10 +188,9 @@ bool TestOpenSelectFrm::openListFile(const QStringList &relative)
     }
     const QString listFile = m_files->filePath(u"list.txt"_s);
     test::writeBytes(listFile, lines);
-    m_dialog->queueFileName(listFile);
     if (!QTest::qWaitForWindowActive(page()))
         return false;
-    QTest::keyClick(page(), Qt::Key_O, Qt::ControlModifier);
+    test::pressForFile(*m_dialog, page(), Qt::Key_O, listFile);
     return m_dialog->timesShown() > 0 && m_dialog->lastCaption() == u"図面リストを開く"_s;
 }
 
@@ -355,21 +355,17 @@ void TestOpenSelectFrm::drop()
 void TestOpenSelectFrm::listFiles()
 {
     QVERIFY(QTest::qWaitForWindowActive(page()));
-    const auto press = [this](Qt::Key key, const QString &file) {
-        m_dialog->queueFileName(file);
-        QTest::keyClick(page(), key, Qt::ControlModifier);
-    };
-    press(Qt::Key_S, m_files->filePath(u"none.txt"_s));
+    test::pressForFile(*m_dialog, page(), Qt::Key_S, m_files->filePath(u"none.txt"_s));
     QVERIFY(!QFile::exists(m_files->filePath(u"none.txt"_s)));
     QVERIFY(dropFiles({u"a.dwg"_s, u"b c/図面.DXF"_s}));
-    press(Qt::Key_S, m_files->filePath(u"kept"_s));
+    test::pressForFile(*m_dialog, page(), Qt::Key_S, m_files->filePath(u"kept"_s));
     QCOMPARE(m_dialog->lastCaption(), u"図面リストを保存"_s);
     QCOMPARE(test::readBytes(m_files->filePath(u"kept.txt"_s)),
              (path(u"a.dwg"_s) + u'\n' + path(u"b c/図面.DXF"_s) + u'\n').toUtf8());
 
     test::writeBytes(m_files->filePath(u"blank.txt"_s), "\r\n  \n");
-    press(Qt::Key_O, m_files->filePath(u"blank.txt"_s));
-    press(Qt::Key_O, m_files->filePath(u"missing.txt"_s));
+    test::pressForFile(*m_dialog, page(), Qt::Key_O, m_files->filePath(u"blank.txt"_s));
+    test::pressForFile(*m_dialog, page(), Qt::Key_O, m_files->filePath(u"missing.txt"_s));
     QCOMPARE(messages(),
              (QStringList{u"48 ファイルは選択されていません"_s,
                           u"48 図面リスト %1 に図面がありません"_s.arg(path(u"blank.txt"_s)),

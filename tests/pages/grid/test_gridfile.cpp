@@ -4,6 +4,7 @@
 #include "core/shell/savedialog.h"
 #include "generation/gridtexts.h"
 #include "gridpageharness.h"
+#include "support/userinput.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -36,7 +37,7 @@ private slots:
 
 private:
     QStringList gridLines() const;
-    void press(Qt::Key key) const;
+    void press(Qt::Key key, const QString &path) const;
     QString file(const QString &name) const { return m_files.filePath(name); }
 
     std::unique_ptr<test::GridPageHarness> m_grid;
@@ -68,9 +69,9 @@ QStringList TestGridFile::gridLines() const
     return lines;
 }
 
-void TestGridFile::press(Qt::Key key) const
+void TestGridFile::press(Qt::Key key, const QString &path) const
 {
-    QTest::keyClick(m_grid->page(), key, Qt::ControlModifier);
+    test::pressForFile(*m_dialog, m_grid->page(), key, path);
 }
 
 // Each row: the grid file, the rows it leaves (texts and enabled mask; the rows after them
@@ -112,8 +113,7 @@ void TestGridFile::loading()
         m_grid->typeRow(row, {u"古い"_s, u"古い"_s});
     m_grid->cell(6, 3)->setEnabled(false);
     test::writeBytes(this->file(u"grid.txt"_s), file.toUtf8());
-    m_dialog->queueFileName(this->file(u"grid.txt"_s));
-    press(Qt::Key_O);
+    press(Qt::Key_O, this->file(u"grid.txt"_s));
     QCOMPARE(m_dialog->lastCaption(), u"グリッドを開く"_s);
     while (rows.size() < kGridRows)
         rows.append(u"\t\t\t\t 11111"_s);
@@ -145,8 +145,7 @@ void TestGridFile::unreadableFileChangesNothing()
         test::writeBytes(path, bytes);
     m_grid->typeRow(0, {u"レイヤー"_s, u"L13"_s});
     const QStringList before = gridLines();
-    m_dialog->queueFileName(path);
-    press(Qt::Key_O);
+    press(Qt::Key_O, path);
     QCOMPARE(gridLines(), before);
     QCOMPARE(m_grid->messages.shown().size(), 1);
     QVERIFY2(m_grid->messages.texts().first().startsWith(warning.arg(path)),
@@ -162,27 +161,23 @@ void TestGridFile::saving()
     m_grid->typeRow(2, {u"画面"_s, u"すべて"_s});
     const QByteArray expected = u"レイヤー\tL13\t表示しない\t終了\t終了\n\t\t\t\t\n"
                                 u"画面\tすべて\t\t\t\n"_s.toUtf8();
-    m_dialog->queueFileName(file(u"kept"_s));
-    press(Qt::Key_S);
+    press(Qt::Key_S, file(u"kept"_s));
     QCOMPARE(m_dialog->lastCaption(), u"グリッドを保存"_s);
     QCOMPARE(test::readBytes(file(u"kept.txt"_s)), expected);
     QVERIFY(m_grid->messages.shown().isEmpty());
 
     m_grid->type(0, 1, u"L14"_s);
-    m_dialog->queueFileName(file(u"kept.txt"_s));
-    press(Qt::Key_S); // the question is answered No
+    press(Qt::Key_S, file(u"kept.txt"_s)); // the question is answered No
     QCOMPARE(m_grid->messages.texts(), QStringList{u"%1 はもうあります。置き換えますか？"_s.arg(
                                            QDir::toNativeSeparators(file(u"kept.txt"_s)))});
     QCOMPARE(test::readBytes(file(u"kept.txt"_s)), expected);
     m_grid->messages.queueAnswer(AnswerYes);
-    m_dialog->queueFileName(file(u"kept.txt"_s));
-    press(Qt::Key_S);
+    press(Qt::Key_S, file(u"kept.txt"_s));
     QCOMPARE(test::readBytes(file(u"kept.txt"_s)), QByteArray(expected).replace("L13", "L14"));
 
     m_grid->messages.clear();
     m_grid->type(1, 0, u"a\tb"_s);
-    m_dialog->queueFileName(file(u"tab.txt"_s));
-    press(Qt::Key_S);
+    press(Qt::Key_S, file(u"tab.txt"_s));
     QVERIFY(!QFile::exists(file(u"tab.txt"_s)));
     QCOMPARE(m_grid->messages.texts(),
              QStringList{u"グリッドファイル %1 を保存できません: 2段目の1番目のセルに制御文字が"
