@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Qt 6.4.2 for x86_64-w64-mingw32 from Debian 12's own source package qt6-base
 # 6.4.2+dfsg-10, with Debian's Linux Qt as the host Qt: the same build as the cache that
-# build.sh unpacks (about 20 minutes on 2 cores). Run as root (it installs packages).
+# build.sh unpacks (about 23 minutes on 2 cores). Run as root (it installs packages).
 #
 #   tools/windows/buildqt.sh WORK_FOLDER INSTALL_FOLDER
 #
