@@ -4,7 +4,6 @@
 #include "byteordermark.h"
 #include "inputfile.h"
 
-#include <QStringDecoder>
 #include <cstring>
 
 namespace tavrolin {
@@ -51,9 +50,7 @@ ProfileText ProfileText::fromBytes(const QByteArray &bytes)
         text.m_bytes = bytes.sliced(mark->size);
         text.m_storage = Storage::Utf8Mark;
     } else {
-        QStringDecoder decoder(mark->encoding);
-        const QString decoded = decoder.decode(QByteArrayView(bytes).sliced(mark->size));
-        text.m_bytes = decoded.toUtf8();
+        text.m_bytes = decodeTextFile(bytes).toUtf8();
         text.m_storage = Storage::Utf16Mark;
     }
     return text;
