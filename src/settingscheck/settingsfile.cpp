@@ -12,7 +12,7 @@ namespace tavrolin {
 
 namespace {
 
-bool markedUtf8ButNot(QByteArrayView bytes)
+bool utf8MarkBeforeOtherText(QByteArrayView bytes)
 {
     const std::optional<ByteOrderMark> mark = byteOrderMark(bytes);
     if (!mark || mark->encoding != QStringConverter::Utf8)
@@ -41,7 +41,7 @@ SettingsFile SettingsFile::fromBytes(const QByteArray &bytes)
 {
     SettingsFile file;
     file.m_text = ProfileText::fromBytes(bytes);
-    file.m_utf8MarkBeforeOtherText = markedUtf8ButNot(bytes);
+    file.m_utf8MarkBeforeOtherText = utf8MarkBeforeOtherText(bytes);
     ProfileText::Cursor cursor;
     ProfileText::Line line;
     while (file.m_text.nextLine(&cursor, &line))
