@@ -292,7 +292,7 @@ void TestOpenSelectFrm::drop_data()
     row("a text file, replacing a list: refused before the question", five, AnswerYes, none,
         {u"n.txt"_s, u"m.txt"_s}, five, {NotADrawing + u"{1}%1/n.txt"_s});
     row("a text file in a folder named dwg", none, 0, none, {u"dwg/readme.txt"_s}, none,
-        {NotADrawing + u"{1}%1/dwg/readme.txt"_s});
+        {NotADrawing + u"{1}%1/"_s + QDir::toNativeSeparators(u"dwg/readme.txt"_s)});
     row("an extension not at the end", none, 0, none, {u"plan.dwg.txt"_s}, none,
         {NotADrawing + u"{1}%1/plan.dwg.txt"_s});
     row("a folder: sub-folders, ordered by folder and file names without regard to case", none, 0,
