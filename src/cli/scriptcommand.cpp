@@ -47,7 +47,9 @@ struct ScriptJob
     bool commentNamed = false; // given with --comment, rather than the program folder's
     QString outputPath;
     QDateTime now;
-    QStringList drawings;
+    QStringList drawings; // the DRAWING arguments, then the drawing list's
+    qsizetype namedDrawings = 0;
+    DrawingListFile list;
     GridTextTable grid;
 };
 
@@ -57,15 +59,24 @@ int report(const Failure &failure)
     return failure.status;
 }
 
-// The drawing list is checked as a drop onto the drawing list page would be.
-std::optional<Failure> checkDrawings(const QStringList &drawings)
+// Names a drawing for a message: its path, and the line of a drawing list's.
+QString placeOf(const ScriptJob &job, qsizetype index)
 {
-    for (const QString &path : drawings) {
-        if (!isDrawingPath(path))
+    const QString shown = visibleControls(job.drawings[index]);
+    const qsizetype listed = index - job.namedDrawings;
+    return listed < 0 ? shown : job.list.place(listed, shown);
+}
+
+// The drawing list is checked as a drop onto the drawing list page would be.
+std::optional<Failure> checkDrawings(const ScriptJob &job)
+{
+    const QStringList &drawings = job.drawings;
+    for (qsizetype i = 0; i < drawings.size(); ++i) {
+        if (!isDrawingPath(drawings[i]))
             return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") +
-                           visibleControls(path)};
-        if (!isScriptSafePath(path))
-            return Failure{unsafeDrawingPathMessage() + u": "_s + visibleControls(path)};
+                           placeOf(job, i)};
+        if (!isScriptSafePath(drawings[i]))
+            return Failure{unsafeDrawingPathMessage() + u": "_s + placeOf(job, i)};
     }
     if (drawings.isEmpty())
         return Failure{QStringLiteral("ファイルが選択されてません")};
@@ -101,7 +112,8 @@ struct Options
                             QStringLiteral("FILE")};
     QCommandLineOption drawings{QStringLiteral("drawings"),
                                 QStringLiteral("Drawing paths, UTF-8, one per line, after the "
-                                               "DRAWING arguments."),
+                                               "DRAWING arguments; a relative path is relative "
+                                               "to the file's folder."),
                                 QStringLiteral("FILE")};
     QCommandLineOption comment{QStringLiteral("comment"),
                                QStringLiteral("Comment template (default: commentdata.dat in the "
@@ -148,14 +160,17 @@ std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &
         job->commentNamed ? parser.value(options.comment) : programFile(u"\\commentdata.dat");
     job->outputPath = parser.value(options.output);
     job->drawings = parser.positionalArguments();
+    job->namedDrawings = job->drawings.size();
     if (auto failure = readOptionalTime(parser, options.now, &job->now))
         return failure;
     if (!readGridTextFile(parser.value(options.grid), &job->grid, &error))
         return Failure{error};
-    if (parser.isSet(options.drawings) &&
-        !readDrawingListFile(parser.value(options.drawings), &job->drawings, &error))
-        return Failure{error};
-    return checkDrawings(job->drawings);
+    if (parser.isSet(options.drawings)) {
+        if (!readDrawingListFile(parser.value(options.drawings), &job->list, &error))
+            return Failure{error};
+        job->drawings += job->list.drawings;
+    }
+    return checkDrawings(*job);
 }
 
 // A template named with --comment must be read. Without it, the program folder's template is

@@ -94,6 +94,14 @@ SettingsFindings checkStorage(const SettingsFile &file)
     const ProfileText &text = file.text();
     if (isUnmarkedUtf8(text))
         return {unmarkedUtf8(text)};
+    if (file.hasUtf8MarkBeforeOtherText())
+        return {{1,
+                 {},
+                 {},
+                 u"ファイルの先頭に UTF-8 の BOM がありますが、中身はコードページ 932（シフト "
+                 u"JIS）です。このままでは日本語の名前がすべて別の文字として読まれ、グリッドの"
+                 u"一覧は正しく出ません。BOM を付けずに（Windows では「ANSI」で）保存し直して"
+                 u"ください。"_s}};
     SettingsFindings findings;
     ProfileText::Cursor cursor;
     ProfileText::Line line;
