@@ -179,7 +179,7 @@ void TestScriptCommand::gridsAndTheirWarnings_data()
         << QStringList{u"1段目 主語の名前: L13  _.erase all"_s, u"空白が Enter になり"_s};
     QTest::newRow("a character outside the code page")
         << off << u"C:\\café.dwg"_s << QStringList{u"-layer of L13 "_s}
-        << QStringList{u"'?'になります。\n\n2行目: .open C:\\café.dwg"_s};
+        << QStringList{u"'?'になります。\n\n2行目: .open C:\\caf"_s};
 }
 
 void TestScriptCommand::gridsAndTheirWarnings()
@@ -198,10 +198,11 @@ void TestScriptCommand::gridsAndTheirWarnings()
     const QString block =
         openCommand(drawing) + u"\r\n"_s + lines.join(u"\r\n"_s) + u"\r\n.filedia 1 \r\n"_s;
     QVERIFY2(script.contains(ansi::decode(ansi::encode(block))), qPrintable(script));
-    // As far as the system's 8-bit code page holds the warnings' characters.
+    // As a person reads them in the console: without CR, as far as the system's 8-bit code page
+    // holds the warnings' characters.
+    const QString err = QString(result.err).remove(u'\r');
     for (const QString &warning : warnings)
-        QVERIFY2(result.err.contains(QString::fromLocal8Bit(warning.toLocal8Bit())),
-                 qPrintable(result.err));
+        QVERIFY2(err.contains(QString::fromLocal8Bit(warning.toLocal8Bit())), qPrintable(err));
     if (warnings.isEmpty())
         QCOMPARE(result.err, QString());
 
