@@ -1,5 +1,7 @@
 #include "scriptcommand.h"
 
+#include "cascade/gridcelltable.h"
+#include "cascade/gridtextloader.h"
 #include "core/clock.h"
 #include "core/drawinglistfile.h"
 #include "core/drawingpath.h"
@@ -51,6 +53,15 @@ struct ScriptJob
     qsizetype namedDrawings = 0;
     DrawingListFile list;
     GridTextTable grid;
+    bool strict = false; // warnings are errors
+};
+
+// The script file text, and what the input makes doubtful: rows left out, texts the settings
+// file does not offer, characters the script file cannot hold.
+struct ScriptResult
+{
+    QString text;
+    QStringList warnings;
 };
 
 int report(const Failure &failure)
@@ -127,6 +138,11 @@ struct Options
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
                               QStringLiteral("Script file to write (default: standard output)."),
                               QStringLiteral("FILE")};
+    QCommandLineOption strict{QStringLiteral("strict"),
+                              QStringLiteral("Treat the warnings (grid rows below the script's "
+                                             "last row that hold texts, texts the settings file "
+                                             "does not offer, characters the code page cannot "
+                                             "hold) as errors: exit status 2, nothing written.")};
 };
 
 void describe(QCommandLineParser &parser, const Options &options)
@@ -138,7 +154,7 @@ void describe(QCommandLineParser &parser, const Options &options)
             .arg(kInputFileLimit / (1024 * 1024)));
     parser.addHelpOption();
     parser.addOptions({options.settings, options.grid, options.drawings, options.comment,
-                       options.now, options.output});
+                       options.now, options.output, options.strict});
     parser.addPositionalArgument(QStringLiteral("DRAWING"),
                                  QStringLiteral("Drawing paths (.dwg or .dxf)."),
                                  QStringLiteral("[DRAWING...]"));
@@ -159,6 +175,7 @@ std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &
     job->commentPath =
         job->commentNamed ? parser.value(options.comment) : programFile(u"\\commentdata.dat");
     job->outputPath = parser.value(options.output);
+    job->strict = parser.isSet(options.strict);
     job->drawings = parser.positionalArguments();
     job->namedDrawings = job->drawings.size();
     if (auto failure = readOptionalTime(parser, options.now, &job->now))
@@ -189,9 +206,24 @@ std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
     return std::nullopt;
 }
 
-// The same steps as the wizard from a fresh session: drawing list, forward step of the grid,
-// comment block, script file text.
-std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
+// The warnings about the grid, as the wizard gives them when it opens the grid file and on
+// "次へ＞".
+QStringList gridWarnings(const GridTexts &grid, const QList<UnofferedText> &unoffered)
+{
+    QStringList warnings;
+    if (const int unused = ScriptGenerator::firstUnusedRow(grid); unused >= 0)
+        warnings.append(ScriptGenerator::unusedRowsMessage(unused));
+    if (!unoffered.isEmpty())
+        warnings.append(unofferedTextsMessage(unoffered));
+    if (const QString blanks = blankTextsWarning(unoffered, ScriptGenerator::reachedRows(grid));
+        !blanks.isEmpty())
+        warnings.append(blanks);
+    return warnings;
+}
+
+// The same steps as the wizard from a fresh session: drawing list, the grid file opened into
+// the grid, forward step of the grid, comment block, script file text.
+std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
 {
     auto session = std::make_unique<Session>();
     for (const QString &path : job.drawings) {
@@ -200,10 +232,13 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
         ++session->DrawingCount;
     }
     SettingsLookup lookup(job.settingsPath);
+    GridCellTable grid;
+    const QList<UnofferedText> unoffered = GridTextLoader(grid, lookup).load(job.grid);
     GenerationView view;
-    ScriptGenerator generator(*session, lookup, job.grid, view);
+    ScriptGenerator generator(*session, lookup, grid, view);
     if (!generator.rowZeroDescribed())
         return Failure{QStringLiteral("処理が記述されていません")};
+    result->warnings = gridWarnings(grid, unoffered);
     QString commentTemplate;
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
@@ -211,7 +246,9 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
     if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
         return Failure{generator.tooLargeMessage()};
     session->CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.now));
-    *text = scriptFileText(session->ScriptText, session->CommentText);
+    result->text = scriptFileText(session->ScriptText, session->CommentText);
+    if (const QString lost = lostCharactersWarning(result->text); !lost.isEmpty())
+        result->warnings.append(lost);
     return std::nullopt;
 }
 
@@ -251,10 +288,14 @@ int runScriptCommand(const QStringList &arguments)
     auto job = std::make_unique<ScriptJob>();
     if (auto failure = readJob(parser, options, job.get()))
         return report(*failure);
-    QString text;
-    if (auto failure = buildScriptText(*job, &text))
+    ScriptResult result;
+    if (auto failure = buildScript(*job, &result))
         return report(*failure);
-    return writeOutput(*job, text);
+    for (const QString &warning : result.warnings)
+        writeConsoleText(stderr, warning + u'\n');
+    if (job->strict && !result.warnings.isEmpty())
+        return report({QStringLiteral("警告があるので、スクリプトを書きませんでした (--strict)")});
+    return writeOutput(*job, result.text);
 }
 
 } // namespace tavrolin
