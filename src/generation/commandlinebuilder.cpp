@@ -53,10 +53,7 @@ CommandLineBuilder::CommandLineBuilder(const Session &session, SettingsLookup &l
 
 void CommandLineBuilder::scrmakefile(const QString &scrkeyword, const QString &Data, int colum)
 {
-    m_lookup.inidatainput(scrkeyword, QStringLiteral("type"));
-    const QString keyword = m_lookup.inidata;
-    m_lookup.inidataset(Data);
-    const LineForm form = lineForm(keyword);
+    const LineForm form = lineForm(readRow(scrkeyword, Data));
     if (!form)
         return;
     for (int drawing = 0; drawing < m_session.DrawingCount; ++drawing) {
@@ -64,6 +61,31 @@ void CommandLineBuilder::scrmakefile(const QString &scrkeyword, const QString &D
         selectscrcmddata(colum, drawing + 1);
         m_view.yieldToEventLoop();
     }
+}
+
+CommandLineBuilder::FileEffect CommandLineBuilder::fileEffect(const QString &scrkeyword,
+                                                              const QString &Data)
+{
+    const QString keyword = readRow(scrkeyword, Data);
+    if (keyword == u"qsave" || keyword == u"asdwg")
+        return {FileEffect::Kind::SavesInPlace, {}};
+    if (keyword == u"saveas") {
+        if (LineForm target = saveAsTargetForm(m_lookup.listdata[PurposeNameField]))
+            return {FileEffect::Kind::SavesAs, std::move(target)};
+    }
+    if (keyword == u"dxf" && dxfForm(m_lookup.listdata[PurposeTypeField]))
+        return {FileEffect::Kind::SavesDxf, {}};
+    return {};
+}
+
+// The row's command keyword, looked up in section `scrkeyword`; the row's summary is split into
+// the lookup's listdata, which the line forms read.
+QString CommandLineBuilder::readRow(const QString &scrkeyword, const QString &Data)
+{
+    m_lookup.inidatainput(scrkeyword, QStringLiteral("type"));
+    const QString keyword = m_lookup.inidata;
+    m_lookup.inidataset(Data);
+    return keyword;
 }
 
 QString CommandLineBuilder::getdate()
@@ -114,24 +136,32 @@ CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword
     return {};
 }
 
+// ".saveas", two blanks, then the path of the new drawing.
 CommandLineBuilder::LineForm CommandLineBuilder::saveAsForm(const QString &purposeName)
+{
+    LineForm target = saveAsTargetForm(purposeName);
+    if (!target)
+        return {};
+    return [target](int drawing) { return u".saveas  "_s + scriptPath(target(drawing)); };
+}
+
+// The new drawing's path, in the folder of the drawing the block opened.
+CommandLineBuilder::LineForm CommandLineBuilder::saveAsTargetForm(const QString &purposeName)
 {
     if (purposeName == catalogue::kDatedNames) {
         return [this](int drawing) {
-            return saveAsLine(drawing, getdate() + u'-' + QString::number(drawing + 1));
+            return saveAsTarget(drawing, getdate() + u'-' + QString::number(drawing + 1));
         };
     }
     if (purposeName == catalogue::kNumberedNames)
-        return [this](int drawing) { return saveAsLine(drawing, QString::number(drawing + 1)); };
+        return [this](int drawing) { return saveAsTarget(drawing, QString::number(drawing + 1)); };
     return {};
 }
 
-// ".saveas", two blanks, then the new drawing's path in the folder of the drawing the block
-// opened.
-QString CommandLineBuilder::saveAsLine(int drawing, const QString &name)
+QString CommandLineBuilder::saveAsTarget(int drawing, const QString &name)
 {
     savefolder = folderOf(m_session.DrawingPaths[drawing]);
-    return u".saveas  "_s + scriptPath(savefolder + name + u".dwg"_s);
+    return savefolder + name + u".dwg"_s;
 }
 
 CommandLineBuilder::LineForm CommandLineBuilder::zoomForm(const QString &purposeName,

@@ -50,6 +50,35 @@ void ScriptGenerator::summariseRow(int row)
     builder.scrmakefile(m_grid.cellText(row, PurposeType), scrcmddata.at(row, 0), row);
 }
 
+int ScriptGenerator::scriptRows() const
+{
+    int reached = 0;
+    while (reached < kGridRows && !m_grid.cellText(reached, Action).isEmpty())
+        ++reached;
+    return qMin(reached, ScriptAssembly::scriptRowCount(m_grid));
+}
+
+ScriptSaves ScriptGenerator::scriptSaves()
+{
+    ScriptSaves saves;
+    std::vector<CommandLineBuilder::FileEffect> saveAsRows;
+    for (int row = 0; row < scriptRows(); ++row) {
+        CommandLineBuilder::FileEffect effect =
+            builder.fileEffect(m_grid.cellText(row, PurposeType), rowSummary(m_grid, row));
+        using Kind = CommandLineBuilder::FileEffect::Kind;
+        saves.inPlace = saves.inPlace || effect.kind == Kind::SavesInPlace;
+        saves.dxf = saves.dxf || effect.kind == Kind::SavesDxf;
+        if (effect.kind == Kind::SavesAs)
+            saveAsRows.push_back(std::move(effect));
+    }
+    saves.savedAs.resize(m_session.DrawingCount);
+    for (int drawing = 0; drawing < m_session.DrawingCount; ++drawing) {
+        for (const CommandLineBuilder::FileEffect &row : saveAsRows)
+            saves.savedAs[drawing].append(row.savedAs(drawing));
+    }
+    return saves;
+}
+
 ScriptGenerator::Outcome ScriptGenerator::generateIfChanged()
 {
     scrcodemakesum();

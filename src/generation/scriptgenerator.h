@@ -3,6 +3,7 @@
 #include "commandlinebuilder.h"
 #include "rowlines.h"
 #include "scriptassembly.h"
+#include "scriptsaves.h"
 
 #include <QString>
 
@@ -50,6 +51,14 @@ public:
 
     // A row's five cell texts joined by ",".
     static QString rowSummary(const GridTexts &grid, int row);
+
+    // The number of grid rows whose lines the script holds: the leading rows that the summary
+    // pass reaches (up to the first empty action), as far as the assembly takes rows.
+    int scriptRows() const;
+
+    // What the script's rows do with the files of the drawing list, worked out by the command
+    // line builder as it builds their lines; dated save-as names carry the clock's date.
+    ScriptSaves scriptSaves();
 
     RowLines scrcmddata;
     CommandLineBuilder builder;
