@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+namespace tavrolin {
+
+// Tells when two paths name the same file: each path's key is its canonical path (links
+// resolved, "." and ".." gone), compared without regard to letter case on Windows. A file that
+// does not exist is keyed by its folder's canonical path and its name. Each folder's canonical
+// path is looked up once.
+class PathIdentity
+{
+public:
+    QString keyOf(const QString &path);
+
+private:
+    QString canonicalFolder(const QString &folder);
+
+    QHash<QString, QString> m_folders; // folder as written -> its canonical path
+};
+
+} // namespace tavrolin
