@@ -1,19 +1,16 @@
 #include "scriptcommand.h"
 
 #include "core/clock.h"
-#include "core/drawinglistfile.h"
-#include "core/drawingpath.h"
-#include "core/iniread.h"
 #include "core/inputfile.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
 #include "generation/commentblock.h"
 #include "generation/generationview.h"
-#include "generation/gridtextfile.h"
 #include "generation/scriptfile.h"
 #include "generation/scriptgenerator.h"
 #include "platform/console/console.h"
+#include "scriptinputs.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -42,13 +39,10 @@ struct Failure
 // Everything the command needs, read and checked.
 struct ScriptJob
 {
-    QString settingsPath;
+    ScriptInputs inputs;
     QString commentPath;
     bool commentNamed = false; // given with --comment, rather than the program folder's
     QString outputPath;
-    QDateTime now;
-    QStringList drawings;
-    GridTextTable grid;
 };
 
 int report(const Failure &failure)
@@ -57,61 +51,14 @@ int report(const Failure &failure)
     return failure.status;
 }
 
-// The drawing list is checked as a drop onto the drawing list page would be.
-std::optional<Failure> checkDrawings(const QStringList &drawings)
-{
-    for (const QString &path : drawings) {
-        if (!isDrawingPath(path))
-            return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") +
-                           visibleControls(path)};
-        if (!isScriptSafePath(path))
-            return Failure{unsafeDrawingPathMessage() + u": "_s + visibleControls(path)};
-    }
-    if (drawings.isEmpty())
-        return Failure{QStringLiteral("ファイルが選択されてません")};
-    if (drawings.size() > Session::kDrawingCapacity)
-        return Failure{QStringLiteral("図面は%1件までです (%2件が指定されました)")
-                           .arg(Session::kDrawingCapacity)
-                           .arg(drawings.size())};
-    return std::nullopt;
-}
-
-std::optional<Failure> readOptionalTime(const QCommandLineParser &parser,
-                                        const QCommandLineOption &option, QDateTime *now)
-{
-    *now = QDateTime::currentDateTime();
-    if (!parser.isSet(option))
-        return std::nullopt;
-    *now = QDateTime::fromString(parser.value(option), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!now->isValid())
-        return Failure{QStringLiteral("--now は \"YYYY-MM-DD HH:MM:SS\" の形で指定してください: ") +
-                       parser.value(option)};
-    return std::nullopt;
-}
-
 struct Options
 {
-    QCommandLineOption settings{QStringLiteral("settings"),
-                                QStringLiteral("Settings file (default: tavrolin.ini in the "
-                                               "program folder)."),
-                                QStringLiteral("FILE")};
-    QCommandLineOption grid{QStringLiteral("grid"),
-                            QStringLiteral("Grid texts, UTF-8: one line per row from row 0 (at "
-                                           "most 12), the five cells separated by TAB. Required."),
-                            QStringLiteral("FILE")};
-    QCommandLineOption drawings{QStringLiteral("drawings"),
-                                QStringLiteral("Drawing paths, UTF-8, one per line, after the "
-                                               "DRAWING arguments."),
-                                QStringLiteral("FILE")};
+    ScriptInputOptions inputs{true};
     QCommandLineOption comment{QStringLiteral("comment"),
                                QStringLiteral("Comment template (default: commentdata.dat in the "
                                               "program folder; without it, a warning and the "
                                               "date line alone, as in the wizard)."),
                                QStringLiteral("FILE")};
-    QCommandLineOption now{QStringLiteral("now"),
-                           QStringLiteral("Local time of the date stamps, \"YYYY-MM-DD "
-                                          "HH:MM:SS\" (default: now)."),
-                           QStringLiteral("TIME")};
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
                               QStringLiteral("Script file to write (default: standard output)."),
                               QStringLiteral("FILE")};
@@ -125,8 +72,8 @@ void describe(QCommandLineParser &parser, const Options &options)
                        "file must be a regular file of at most %1 MiB.")
             .arg(kInputFileLimit / (1024 * 1024)));
     parser.addHelpOption();
-    parser.addOptions({options.settings, options.grid, options.drawings, options.comment,
-                       options.now, options.output});
+    parser.addOptions({options.inputs.settings, options.inputs.grid, options.inputs.drawings,
+                       options.comment, options.inputs.now, options.output});
     parser.addPositionalArgument(QStringLiteral("DRAWING"),
                                  QStringLiteral("Drawing paths (.dwg or .dxf)."),
                                  QStringLiteral("[DRAWING...]"));
@@ -135,27 +82,13 @@ void describe(QCommandLineParser &parser, const Options &options)
 std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &options,
                                ScriptJob *job)
 {
-    if (!parser.isSet(options.grid))
-        return Failure{QStringLiteral("--grid FILE を指定してください")};
-    job->settingsPath = parser.isSet(options.settings) ? parser.value(options.settings)
-                                                       : programFile(u"\\tavrolin.ini");
-    QString error;
-    if (!settingsFileReadable(job->settingsPath, &error))
-        return Failure{
-            QStringLiteral("設定ファイル %1 を読めません: %2").arg(job->settingsPath, error)};
     job->commentNamed = parser.isSet(options.comment);
     job->commentPath =
         job->commentNamed ? parser.value(options.comment) : programFile(u"\\commentdata.dat");
     job->outputPath = parser.value(options.output);
-    job->drawings = parser.positionalArguments();
-    if (auto failure = readOptionalTime(parser, options.now, &job->now))
-        return failure;
-    if (!readGridTextFile(parser.value(options.grid), &job->grid, &error))
-        return Failure{error};
-    if (parser.isSet(options.drawings) &&
-        !readDrawingListFile(parser.value(options.drawings), &job->drawings, &error))
-        return Failure{error};
-    return checkDrawings(job->drawings);
+    if (auto refusal = options.inputs.read(parser, &job->inputs))
+        return Failure{*refusal};
+    return std::nullopt;
 }
 
 // A template named with --comment must be read. Without it, the program folder's template is
@@ -178,24 +111,20 @@ std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
 // comment block, script file text.
 std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
 {
-    auto session = std::make_unique<Session>();
-    for (const QString &path : job.drawings) {
-        session->DrawingPaths[session->DrawingCount] = path;
-        session->OpenCommands[session->DrawingCount] = openCommand(path);
-        ++session->DrawingCount;
-    }
-    SettingsLookup lookup(job.settingsPath);
+    const std::unique_ptr<Session> session = job.inputs.session();
+    SettingsLookup lookup(job.inputs.settingsPath);
     GenerationView view;
-    ScriptGenerator generator(*session, lookup, job.grid, view);
+    ScriptGenerator generator(*session, lookup, *job.inputs.grid, view);
     if (!generator.rowZeroDescribed())
         return Failure{QStringLiteral("処理が記述されていません")};
     QString commentTemplate;
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
-    setClock(std::make_unique<FixedClock>(job.now));
+    setClock(std::make_unique<FixedClock>(job.inputs.now));
     if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
         return Failure{generator.tooLargeMessage()};
-    session->CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.now));
+    session->CommentText =
+        normaliseLineBreaks(initialCommentBlock(commentTemplate, job.inputs.now));
     *text = scriptFileText(session->ScriptText, session->CommentText);
     return std::nullopt;
 }
