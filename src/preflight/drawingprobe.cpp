@@ -77,7 +77,11 @@ DrawingProbe::Facts DrawingProbe::probeFile(const QString &path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return {State::NotAFile, {}, {}, false};
+        return {
+            State::NotAFile,
+            fileProblemText(info.isDir() ? FileProblem::IsAFolder : FileProblem::NotRegularFile),
+            {},
+            false};
     QFile file(path);
     if (!info.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {State::Unreadable, fileFailureReason(path, FileAction::Read), {}, false};

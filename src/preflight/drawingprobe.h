@@ -26,7 +26,8 @@ public:
     struct Facts
     {
         State state = State::Unreadable;
-        QString reason;         // why an unreadable file cannot be read, in Japanese
+        QString reason;         // why an unreadable file cannot be read, or what stands in
+                                // place of a file, in Japanese
         QByteArray versionMark; // "AC1015"; empty when the drawing does not say
         bool readOnly = false;  // no write permission (the read-only attribute on Windows)
     };

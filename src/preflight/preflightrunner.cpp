@@ -62,7 +62,8 @@ void PreflightRunner::start(std::optional<Release> release)
                 return !job->givenUp;
             });
         QMetaObject::invokeMethod(
-            this, [this, job, report = std::move(report)] { done(job, report); },
+            this,
+            [this, job, report = std::move(report)]() mutable { done(job, std::move(report)); },
             Qt::QueuedConnection);
     });
     m_progress.start();
