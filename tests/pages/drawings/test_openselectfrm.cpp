@@ -861,11 +861,15 @@ void TestOpenSelectFrm::marks()
                  reasons[row].isEmpty() ? QString() : item->text() + u'\n' + reasons[row]);
         QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(), reasons[row]);
     }
-    const QRect marked = list()->visualItemRect(list()->item(1));
-    QHelpEvent help(QEvent::ToolTip, marked.center(),
-                    list()->viewport()->mapToGlobal(marked.center()));
+    // Resting on a marked drawing shows its reasons even beside its enlarged preview.
+    QVERIFY(QTest::qWaitForWindowExposed(page()));
+    QTest::mouseMove(page(), QPoint(1, 1));
+    hover(2);
+    QTRY_VERIFY(popup()->isVisible());
+    const QPoint at = list()->visualItemRect(list()->item(2)).topLeft() + QPoint(8, 4);
+    QHelpEvent help(QEvent::ToolTip, at, list()->viewport()->mapToGlobal(at));
     QCoreApplication::sendEvent(list()->viewport(), &help);
-    QTRY_COMPARE(QToolTip::text(), list()->item(1)->toolTip());
+    QTRY_COMPARE(QToolTip::text(), list()->item(2)->toolTip());
 
     m_bench->messages.queueAnswer(AnswerYes);
     QVERIFY(dropFiles({u"r2000.dwg"_s}));
