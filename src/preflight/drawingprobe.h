@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
-
-class QIODevice;
 
 namespace tavrolin {
 
 // Reads what the check of the drawing list needs to know of one drawing file from a few of its
 // bytes: whether it can be read, whether it holds a DWG or DXF drawing, the version mark of its
 // format, and whether it is marked read-only. A DWG drawing's mark is its first six bytes; a DXF
-// drawing's is its header's $ACADVER, read up to there and never further.
+// drawing's is its header's $ACADVER, read up to there and never further. The first few
+// kilobytes, read in one go, hold either as programs write them.
 class DrawingProbe
 {
 public:
@@ -32,11 +32,11 @@ public:
         bool readOnly = false;  // no write permission (the read-only attribute on Windows)
     };
 
-    static Facts probeFile(const QString &path);
+    // The file's status comes from `info`, which may have it already.
+    static Facts probeFile(const QFileInfo &info);
 
-    // The content's state and version mark, read from the device's current position, which
-    // must allow seeking back to it.
-    static Facts probeContent(QIODevice &device);
+    // The state and version mark of a drawing file's whole content.
+    static Facts probeBytes(const QByteArray &bytes);
 };
 
 } // namespace tavrolin

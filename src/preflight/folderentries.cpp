@@ -1,7 +1,6 @@
 #include "folderentries.h"
 
 #include <QDirIterator>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -18,11 +17,10 @@ bool FolderEntries::contains(const QString &path)
 #endif
 }
 
-QString FolderEntries::lockFileOf(const QString &drawing)
+QString FolderEntries::lockFileOf(const QFileInfo &drawing)
 {
-    const QFileInfo info(drawing);
-    const Listing &entries = listing(info.path());
-    const QString stem = info.completeBaseName().toCaseFolded();
+    const Listing &entries = listing(drawing.path());
+    const QString stem = drawing.completeBaseName().toCaseFolded();
     for (const QString &extension : {u".dwl"_s, u".dwl2"_s}) {
         const auto found = entries.folded.constFind(stem + extension);
         if (found != entries.folded.cend())

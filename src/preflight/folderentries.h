@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -19,7 +20,7 @@ public:
 
     // The lock file beside a drawing ("name.dwl" or "name.dwl2" for "name.dwg", in any letter
     // case) as the folder names it, or an empty text when there is none.
-    QString lockFileOf(const QString &drawing);
+    QString lockFileOf(const QFileInfo &drawing);
 
 private:
     struct Listing

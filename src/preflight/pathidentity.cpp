@@ -1,14 +1,12 @@
 #include "pathidentity.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace tavrolin {
 
-QString PathIdentity::keyOf(const QString &path)
+QString PathIdentity::keyOf(const QFileInfo &info, bool isLink)
 {
-    const QFileInfo info(path);
-    QString key = info.isSymLink() ? info.canonicalFilePath() : QString();
+    QString key = isLink ? info.canonicalFilePath() : QString();
     if (key.isEmpty())
         key = canonicalFolder(info.path()) + u'/' + info.fileName();
 #ifdef Q_OS_WIN

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QHash>
 #include <QString>
 
@@ -12,7 +13,8 @@ namespace tavrolin {
 class PathIdentity
 {
 public:
-    QString keyOf(const QString &path);
+    // `isLink` tells whether the path is a link, as the caller has asked already.
+    QString keyOf(const QFileInfo &info, bool isLink);
 
 private:
     QString canonicalFolder(const QString &folder);

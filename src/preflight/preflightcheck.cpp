@@ -85,15 +85,18 @@ std::optional<PreflightReport> PreflightCheck::run(const Input &input,
     return report;
 }
 
+// One look at the file's status serves the whole check: asked first whether it is a link, the
+// system tells the rest with the same answer.
 void PreflightCheck::checkDrawing(int drawing, DrawingFindings *found)
 {
-    const QString &path = m_input.drawings[drawing];
-    checkFile(path, found);
-    const QString lockFile = m_entries.lockFileOf(path);
+    const QFileInfo info(m_input.drawings[drawing]);
+    const bool link = info.isSymLink();
+    checkFile(info, found);
+    const QString lockFile = m_entries.lockFileOf(info);
     if (!lockFile.isEmpty())
         found->append({Code::Locked, u"ロックファイル %1 があります。図面がほかで開かれているか、"
                                      u"AutoCAD が異常終了しています"_s.arg(lockFile)});
-    const QString key = m_identity.keyOf(path);
+    const QString key = m_identity.keyOf(info, link);
     const auto first = m_listed.constFind(key);
     if (first == m_listed.cend())
         m_listed.insert(key, drawing);
@@ -101,10 +104,10 @@ void PreflightCheck::checkDrawing(int drawing, DrawingFindings *found)
         found->append({Code::Duplicate, u"リストの %1 番目と同じ図面です"_s.arg(*first + 1)});
 }
 
-void PreflightCheck::checkFile(const QString &path, DrawingFindings *found) const
+void PreflightCheck::checkFile(const QFileInfo &info, DrawingFindings *found) const
 {
     using State = DrawingProbe::State;
-    const DrawingProbe::Facts facts = DrawingProbe::probeFile(path);
+    const DrawingProbe::Facts facts = DrawingProbe::probeFile(info);
     switch (facts.state) {
     case State::Unreadable:
         found->append({Code::Missing, u"図面ファイルを読めません: "_s + facts.reason});
@@ -112,7 +115,7 @@ void PreflightCheck::checkFile(const QString &path, DrawingFindings *found) cons
     case State::NotAFile:
     case State::Empty:
     case State::NoDrawing:
-        found->append({Code::NotDrawing, notDrawingMessage(path, facts)});
+        found->append({Code::NotDrawing, notDrawingMessage(info.filePath(), facts)});
         return;
     case State::Dwg:
     case State::Dxf:
@@ -139,7 +142,10 @@ void PreflightCheck::checkSaves(int drawing, DrawingFindings *found)
         m_entries.contains(defaultDxfName(path)))
         found->append(targetExists(u"DXF で保存する先"_s, defaultDxfName(path)));
     for (const QString &target : savedAs) {
-        const auto listed = m_listed.constFind(m_identity.keyOf(target));
+        // A target that does not exist is no link either.
+        const QFileInfo info(target);
+        const auto listed = m_listed.constFind(
+            m_identity.keyOf(info, m_entries.contains(target) && info.isSymLink()));
         if (listed != m_listed.cend())
             found->append(
                 {Code::TargetInList,

@@ -39,7 +39,7 @@ private:
     explicit PreflightCheck(const Input &input) : m_input(input) {}
 
     void checkDrawing(int drawing, DrawingFindings *found);
-    void checkFile(const QString &path, DrawingFindings *found) const;
+    void checkFile(const QFileInfo &info, DrawingFindings *found) const;
     void checkSaves(int drawing, DrawingFindings *found);
 
     const Input &m_input;

@@ -54,8 +54,10 @@ void TestPreflightCheck::findings_data()
     QTest::newRow("2004 opens AC1018, binary too")
         << QStringList{u"r2004.dwg"_s, u"binary.dxf"_s} << 2004 << none << none;
     QTest::newRow("2002: DXF of 2007, binary DXF of 2004, a mark no release names")
-        << QStringList{u"r2007.dxf"_s, u"binary.dxf"_s, u"future.dwg"_s, u"headerless.dxf"_s}
-        << 2002 << none << QStringList{u"0 too-new"_s, u"1 too-new"_s, u"2 too-new"_s};
+        << QStringList{u"r2007.dxf"_s, u"binary.dxf"_s, u"future.dwg"_s, u"headerless.dxf"_s,
+                       u"comments.dxf"_s}
+        << 2002 << none
+        << QStringList{u"0 too-new"_s, u"1 too-new"_s, u"2 too-new"_s, u"4 too-new"_s};
     QTest::newRow("R12 opens R12, not R14")
         << QStringList{u"r12.dxf"_s, u"r14.dwg"_s} << 12 << none << QStringList{u"1 too-new"_s};
     QTest::newRow("no release, no format too new")

@@ -12,6 +12,7 @@ namespace tavrolin::test {
 // release in the name) and files made to show each finding. QSKIPs when the samples are absent.
 //   r12.dxf r14.dwg r2000.dwg r2004.dwg r2007.dxf r2018.dwg   samples, AC1009 to AC1032
 //   binary.dxf (AC1018)  headerless.dxf (entities only)      drawings made here
+//   comments.dxf (AC1021 after 6 KiB of comments)
 //   future.dwg (AC1040)  empty.dwg  text.dxf  nomark.dwg  folder.dwg/  no drawings, or too new
 //   readonly.dwg  locked.dwg + LOCKED.DWL  locked2.dwg + locked2.dwl2  plan.dwg + plan.dxf
 //   link.dwg -> r2000.dwg (not on Windows)  sub/
@@ -49,6 +50,8 @@ inline void makeCheckedDrawings(const QDir &folder)
         binary += QByteArray(1, char(code)) + '\0' + text + '\0';
     make("binary.dxf", binary);
     make("headerless.dxf", "  0\nSECTION\n  2\nENTITIES\n  0\nENDSEC\n  0\nEOF\n");
+    make("comments.dxf", QByteArray("999\n") + QByteArray(6000, 'c') +
+                             "\n  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1021\n");
     make("future.dwg", QByteArray("AC1040") + QByteArray(64, '\0'));
     make("empty.dwg", {});
     make("text.dxf", "readme\n");
