@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QList>
+#include <QIcon>
 #include <QObject>
+#include <QTimer>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -16,7 +18,8 @@ class PreflightRunner;
 // has the reasons in its tooltip, and one line under the result line counts them ("問題のある図面が
 // N 件あります"). While the list is checked, in the background, a progress bar shows how far.
 // The marks follow every check of the list that ends, whichever page started it, so findings
-// that need the grid or the release appear once those are known.
+// that need the grid or the release appear once those are known. The entries are marked a few
+// thousand at a time between turns of the event loop, so marking 50 000 never stops the window.
 class DrawingListMarks : public QObject
 {
     Q_OBJECT
@@ -34,13 +37,16 @@ public:
 private:
     void showProgress(int checked, int count);
     void showReport();
-    void clearMarks();
+    void markSome();
 
     QListWidget &m_list;
     PreflightRunner &m_runner;
     QLabel *m_summary;
     QProgressBar *m_progress;
-    QList<int> m_marked; // the rows that carry a mark
+    QIcon m_icon;
+    QTimer m_marking;
+    int m_nextRow = 0;          // the next entry to mark from the report
+    std::vector<bool> m_marked; // which entries carry a mark
 };
 
 } // namespace tavrolin
