@@ -45,6 +45,9 @@ DrawingListMarks::DrawingListMarks(QListWidget &list, QWidget &area, PreflightRu
     m_progress->setTextVisible(false);
     placeTwips(m_progress, 120, 1800, 2895, 255);
     m_progress->hide();
+    // The icon no taller than a line of text, so the list shows as many entries as without.
+    const int side = m_list.fontMetrics().height();
+    m_list.setIconSize(QSize(side, side));
     m_marking.setInterval(0);
     connect(&m_marking, &QTimer::timeout, this, &DrawingListMarks::markSome);
     connect(&m_runner, &PreflightRunner::progressed, this, &DrawingListMarks::showProgress);

@@ -82,12 +82,11 @@ QString PreflightQuestion::question(const PreflightReport &report)
     QString text = u"次の図面には、スクリプトを途中で止めたり乱したりするおそれがあります。\n"_s;
     int listed = 0;
     for (int drawing = 0; drawing < report.drawings.size() && listed < kListed; ++drawing) {
-        for (const Finding &finding : report.findings[drawing]) {
-            if (listed == kListed)
-                break;
-            text += u"\n%1\n　%2"_s.arg(report.drawings[drawing], finding.message);
-            ++listed;
-        }
+        const DrawingFindings &findings = report.findings[drawing];
+        if (!findings.isEmpty())
+            text += u'\n' + report.drawings[drawing];
+        for (qsizetype i = 0; i < findings.size() && listed < kListed; ++i, ++listed)
+            text += u"\n　"_s + findings[i].message;
     }
     const int more = report.findingCount() - qMin(report.findingCount(), kListed);
     if (more > 0)
