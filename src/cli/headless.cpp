@@ -2,6 +2,7 @@
 
 #include "checkcommand.h"
 #include "platform/console/console.h"
+#include "preflightcommand.h"
 #include "previewcommand.h"
 #include "scriptcommand.h"
 
@@ -16,6 +17,7 @@ namespace {
 const QString kScript = QStringLiteral("script");
 const QString kPreview = QStringLiteral("preview");
 const QString kCheck = QStringLiteral("check");
+const QString kPreflight = QStringLiteral("preflight");
 
 QString usage()
 {
@@ -26,8 +28,11 @@ QString usage()
                           "                                write the preview picture of a drawing\n"
                           "       tavrolin check [FILE]\n"
                           "                                check a settings file (tavrolin.ini)\n"
+                          "       tavrolin preflight [options] [DRAWING...]\n"
+                          "                                check drawings before a script runs\n"
                           "       tavrolin --version\n"
-                          "Run \"tavrolin script --help\" for the options.\n");
+                          "Run \"tavrolin script --help\" or \"tavrolin preflight --help\" for "
+                          "the options.\n");
 }
 
 } // namespace
@@ -54,6 +59,8 @@ int runHeadlessCommand(const QStringList &arguments)
         return runPreviewCommand(rest);
     if (word == kCheck)
         return runCheckCommand(rest);
+    if (word == kPreflight)
+        return runPreflightCommand(rest);
     if (word == u"--version" || word == u"-v") {
         writeConsoleText(stdout, QCoreApplication::applicationName() + u' ' +
                                      QCoreApplication::applicationVersion() + u'\n');

@@ -3,19 +3,16 @@
 #include "cascade/gridcelltable.h"
 #include "cascade/gridtextloader.h"
 #include "core/clock.h"
-#include "core/drawinglistfile.h"
-#include "core/drawingpath.h"
-#include "core/iniread.h"
 #include "core/inputfile.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
 #include "generation/commentblock.h"
 #include "generation/generationview.h"
-#include "generation/gridtextfile.h"
 #include "generation/scriptfile.h"
 #include "generation/scriptgenerator.h"
 #include "platform/console/console.h"
+#include "scriptinputs.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -44,15 +41,10 @@ struct Failure
 // Everything the command needs, read and checked.
 struct ScriptJob
 {
-    QString settingsPath;
+    ScriptInputs inputs;
     QString commentPath;
     bool commentNamed = false; // given with --comment, rather than the program folder's
     QString outputPath;
-    QDateTime now;
-    QStringList drawings; // the DRAWING arguments, then the drawing list's
-    qsizetype namedDrawings = 0;
-    DrawingListFile list;
-    GridTextTable grid;
     bool strict = false; // warnings are errors
 };
 
@@ -70,71 +62,14 @@ int report(const Failure &failure)
     return failure.status;
 }
 
-// Names a drawing for a message: its path, and the line of a drawing list's.
-QString placeOf(const ScriptJob &job, qsizetype index)
-{
-    const QString shown = visibleControls(job.drawings[index]);
-    const qsizetype listed = index - job.namedDrawings;
-    return listed < 0 ? shown : job.list.place(listed, shown);
-}
-
-// The drawing list is checked as a drop onto the drawing list page would be.
-std::optional<Failure> checkDrawings(const ScriptJob &job)
-{
-    const QStringList &drawings = job.drawings;
-    for (qsizetype i = 0; i < drawings.size(); ++i) {
-        if (!isDrawingPath(drawings[i]))
-            return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") +
-                           placeOf(job, i)};
-        if (!isScriptSafePath(drawings[i]))
-            return Failure{unsafeDrawingPathMessage() + u": "_s + placeOf(job, i)};
-    }
-    if (drawings.isEmpty())
-        return Failure{QStringLiteral("ファイルが選択されてません")};
-    if (drawings.size() > Session::kDrawingCapacity)
-        return Failure{QStringLiteral("図面は%1件までです (%2件が指定されました)")
-                           .arg(Session::kDrawingCapacity)
-                           .arg(drawings.size())};
-    return std::nullopt;
-}
-
-std::optional<Failure> readOptionalTime(const QCommandLineParser &parser,
-                                        const QCommandLineOption &option, QDateTime *now)
-{
-    *now = QDateTime::currentDateTime();
-    if (!parser.isSet(option))
-        return std::nullopt;
-    *now = QDateTime::fromString(parser.value(option), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!now->isValid())
-        return Failure{QStringLiteral("--now は \"YYYY-MM-DD HH:MM:SS\" の形で指定してください: ") +
-                       parser.value(option)};
-    return std::nullopt;
-}
-
 struct Options
 {
-    QCommandLineOption settings{QStringLiteral("settings"),
-                                QStringLiteral("Settings file (default: tavrolin.ini in the "
-                                               "program folder)."),
-                                QStringLiteral("FILE")};
-    QCommandLineOption grid{QStringLiteral("grid"),
-                            QStringLiteral("Grid texts, UTF-8: one line per row from row 0 (at "
-                                           "most 12), the five cells separated by TAB. Required."),
-                            QStringLiteral("FILE")};
-    QCommandLineOption drawings{QStringLiteral("drawings"),
-                                QStringLiteral("Drawing paths, UTF-8, one per line, after the "
-                                               "DRAWING arguments; a relative path is relative "
-                                               "to the file's folder."),
-                                QStringLiteral("FILE")};
+    ScriptInputOptions inputs{true};
     QCommandLineOption comment{QStringLiteral("comment"),
                                QStringLiteral("Comment template (default: commentdata.dat in the "
                                               "program folder; without it, a warning and the "
                                               "date line alone, as in the wizard)."),
                                QStringLiteral("FILE")};
-    QCommandLineOption now{QStringLiteral("now"),
-                           QStringLiteral("Local time of the date stamps, \"YYYY-MM-DD "
-                                          "HH:MM:SS\" (default: now)."),
-                           QStringLiteral("TIME")};
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
                               QStringLiteral("Script file to write (default: standard output)."),
                               QStringLiteral("FILE")};
@@ -153,8 +88,8 @@ void describe(QCommandLineParser &parser, const Options &options)
                        "file must be a regular file of at most %1 MiB.")
             .arg(kInputFileLimit / (1024 * 1024)));
     parser.addHelpOption();
-    parser.addOptions({options.settings, options.grid, options.drawings, options.comment,
-                       options.now, options.output, options.strict});
+    parser.addOptions({options.inputs.settings, options.inputs.grid, options.inputs.drawings,
+                       options.comment, options.inputs.now, options.output, options.strict});
     parser.addPositionalArgument(QStringLiteral("DRAWING"),
                                  QStringLiteral("Drawing paths (.dwg or .dxf)."),
                                  QStringLiteral("[DRAWING...]"));
@@ -163,31 +98,14 @@ void describe(QCommandLineParser &parser, const Options &options)
 std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &options,
                                ScriptJob *job)
 {
-    if (!parser.isSet(options.grid))
-        return Failure{QStringLiteral("--grid FILE を指定してください")};
-    job->settingsPath = parser.isSet(options.settings) ? parser.value(options.settings)
-                                                       : programFile(u"\\tavrolin.ini");
-    QString error;
-    if (!settingsFileReadable(job->settingsPath, &error))
-        return Failure{
-            QStringLiteral("設定ファイル %1 を読めません: %2").arg(job->settingsPath, error)};
     job->commentNamed = parser.isSet(options.comment);
     job->commentPath =
         job->commentNamed ? parser.value(options.comment) : programFile(u"\\commentdata.dat");
     job->outputPath = parser.value(options.output);
     job->strict = parser.isSet(options.strict);
-    job->drawings = parser.positionalArguments();
-    job->namedDrawings = job->drawings.size();
-    if (auto failure = readOptionalTime(parser, options.now, &job->now))
-        return failure;
-    if (!readGridTextFile(parser.value(options.grid), &job->grid, &error))
-        return Failure{error};
-    if (parser.isSet(options.drawings)) {
-        if (!readDrawingListFile(parser.value(options.drawings), &job->list, &error))
-            return Failure{error};
-        job->drawings += job->list.drawings;
-    }
-    return checkDrawings(*job);
+    if (auto refusal = options.inputs.read(parser, &job->inputs))
+        return Failure{*refusal};
+    return std::nullopt;
 }
 
 // A template named with --comment must be read. Without it, the program folder's template is
@@ -225,15 +143,10 @@ QStringList gridWarnings(const GridTexts &grid, const QList<UnofferedText> &unof
 // the grid, forward step of the grid, comment block, script file text.
 std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
 {
-    auto session = std::make_unique<Session>();
-    for (const QString &path : job.drawings) {
-        session->DrawingPaths[session->DrawingCount] = path;
-        session->OpenCommands[session->DrawingCount] = openCommand(path);
-        ++session->DrawingCount;
-    }
-    SettingsLookup lookup(job.settingsPath);
+    const std::unique_ptr<Session> session = job.inputs.session();
+    SettingsLookup lookup(job.inputs.settingsPath);
     GridCellTable grid;
-    const QList<UnofferedText> unoffered = GridTextLoader(grid, lookup).load(job.grid);
+    const QList<UnofferedText> unoffered = GridTextLoader(grid, lookup).load(*job.inputs.grid);
     GenerationView view;
     ScriptGenerator generator(*session, lookup, grid, view);
     if (!generator.rowZeroDescribed())
@@ -242,10 +155,11 @@ std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
     QString commentTemplate;
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
-    setClock(std::make_unique<FixedClock>(job.now));
+    setClock(std::make_unique<FixedClock>(job.inputs.now));
     if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
         return Failure{generator.tooLargeMessage()};
-    session->CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.now));
+    session->CommentText =
+        normaliseLineBreaks(initialCommentBlock(commentTemplate, job.inputs.now));
     result->text = scriptFileText(session->ScriptText, session->CommentText);
     if (const QString lost = lostCharactersWarning(result->text); !lost.isEmpty())
         result->warnings.append(lost);
