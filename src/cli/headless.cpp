@@ -4,6 +4,7 @@
 #include "platform/console/console.h"
 #include "preflightcommand.h"
 #include "previewcommand.h"
+#include "runcommand.h"
 #include "scriptcommand.h"
 
 #include <QCoreApplication>
@@ -18,21 +19,25 @@ const QString kScript = QStringLiteral("script");
 const QString kPreview = QStringLiteral("preview");
 const QString kCheck = QStringLiteral("check");
 const QString kPreflight = QStringLiteral("preflight");
+const QString kRun = QStringLiteral("run");
 
 QString usage()
 {
-    return QStringLiteral("Usage: tavrolin                 start the wizard\n"
-                          "       tavrolin script [options] [DRAWING...]\n"
-                          "                                build a script file without windows\n"
-                          "       tavrolin preview DRAWING -o FILE.png\n"
-                          "                                write the preview picture of a drawing\n"
-                          "       tavrolin check [FILE]\n"
-                          "                                check a settings file (tavrolin.ini)\n"
-                          "       tavrolin preflight [options] [DRAWING...]\n"
-                          "                                check drawings before a script runs\n"
-                          "       tavrolin --version\n"
-                          "Run \"tavrolin script --help\" or \"tavrolin preflight --help\" for "
-                          "the options.\n");
+    return QStringLiteral(
+        "Usage: tavrolin                 start the wizard\n"
+        "       tavrolin script [options] [DRAWING...]\n"
+        "                                build a script file without windows\n"
+        "       tavrolin preview DRAWING -o FILE.png\n"
+        "                                write the preview picture of a drawing\n"
+        "       tavrolin check [FILE]\n"
+        "                                check a settings file (tavrolin.ini)\n"
+        "       tavrolin preflight [options] [DRAWING...]\n"
+        "                                check drawings before a script runs\n"
+        "       tavrolin run --console PATH [options] [DRAWING...]\n"
+        "                                run the script drawing by drawing on the\n"
+        "                                core console\n"
+        "       tavrolin --version\n"
+        "Run \"tavrolin COMMAND --help\" for the options of a command.\n");
 }
 
 } // namespace
@@ -61,6 +66,8 @@ int runHeadlessCommand(const QStringList &arguments)
         return runCheckCommand(rest);
     if (word == kPreflight)
         return runPreflightCommand(rest);
+    if (word == kRun)
+        return runRunCommand(rest);
     if (word == u"--version" || word == u"-v") {
         writeConsoleText(stdout, QCoreApplication::applicationName() + u' ' +
                                      QCoreApplication::applicationVersion() + u'\n');

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QSettings>
 #include <QTemporaryDir>
 
 namespace tavrolin::test {
@@ -25,6 +26,9 @@ public:
         QFile::copy(QStringLiteral(TAVROLIN_SOURCE_DIR "/data/FileCopy.avi"),
                     file(QStringLiteral("FileCopy.avi")));
         setProgramFolder(m_dir.path());
+        // What the program remembers for the user (the core console's path) stays here too.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           file(QStringLiteral("user")));
     }
 
     ~TestProgramFolder() { setProgramFolder(QString()); }
