@@ -18,15 +18,11 @@ QString quoted(const QString &path)
 }
 
 // An exit status of Windows that is an exception code (0xC0000005 and the like) rather than a
-// status the program chose: the program crashed.
+// status the program chose: the program crashed. A status of -1 (0xFFFFFFFF) is chosen.
 bool isExceptionCode(int exitCode)
 {
-    return (static_cast<quint32>(exitCode) & 0xC0000000u) == 0xC0000000u;
-}
-
-QString withOutput(const QString &reason, const QString &output)
-{
-    return output.isEmpty() ? reason : reason + u" — 最後の出力: "_s + output;
+    const auto code = static_cast<quint32>(exitCode);
+    return code >= 0xC0000000u && code < 0xD0000000u;
 }
 
 } // namespace
@@ -136,37 +132,25 @@ void DrawingJob::ended(int exitCode, QProcess::ExitStatus status)
 
 DrawingResult DrawingJob::judge(int exitCode, QProcess::ExitStatus status) const
 {
-    const QString output = m_log.lastLines();
+    const auto notOk = [this](Outcome outcome, const QString &reason) {
+        const QString output = m_log.lastLines();
+        return DrawingResult{
+            outcome, 0, {}, output.isEmpty() ? reason : reason + u" — 最後の出力: "_s + output};
+    };
     if (m_timedOut)
-        return {Outcome::Timeout,
-                0,
-                {},
-                withOutput(u"%1 秒を過ぎても終わらないので終了させました"_s.arg(
-                               m_command.timeoutMs / 1000.0),
-                           output)};
-    if (status == QProcess::CrashExit)
-        return {Outcome::Crashed,
-                0,
-                {},
-                withOutput(u"異常終了しました（シグナル %1）"_s.arg(exitCode), output)};
+        return notOk(Outcome::Timeout, u"%1 秒を過ぎても終わらないので終了させました"_s.arg(
+                                           m_command.timeoutMs / 1000.0));
     if (isExceptionCode(exitCode))
-        return {Outcome::Crashed,
-                0,
-                {},
-                withOutput(u"異常終了しました（例外コード 0x%1）"_s.arg(
-                               static_cast<quint32>(exitCode), 8, 16, QChar(u'0')),
-                           output)};
+        return notOk(Outcome::Crashed, u"異常終了しました（例外コード 0x%1）"_s.arg(
+                                           static_cast<quint32>(exitCode), 8, 16, QChar(u'0')));
+    if (status == QProcess::CrashExit)
+        return notOk(Outcome::Crashed, u"異常終了しました（シグナル %1）"_s.arg(exitCode));
     if (exitCode != 0)
-        return {Outcome::Failed, 0, {}, withOutput(u"終了コード %1"_s.arg(exitCode), output)};
-    if (const QStringList unwritten = m_saves->unwritten(); !unwritten.isEmpty()) {
-        QStringList names;
-        for (const QString &file : unwritten)
-            names.append(QDir::toNativeSeparators(file));
-        return {Outcome::Failed,
-                0,
-                {},
-                withOutput(u"保存されていません: "_s + names.join(u", "_s), output)};
-    }
+        return notOk(Outcome::Failed, u"終了コード %1"_s.arg(exitCode));
+    const QStringList unwritten = m_saves->unwritten();
+    if (!unwritten.isEmpty())
+        return notOk(Outcome::Failed,
+                     u"保存されていません: "_s + QDir::toNativeSeparators(unwritten.join(u", "_s)));
     return {Outcome::Ok, 0, {}, {}};
 }
 
