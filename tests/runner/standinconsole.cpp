@@ -106,10 +106,13 @@ void touch(const QString &path)
     say(u"保存しました: "_s + path);
 }
 
+// A DXF drawing saved as DXF under its own name is saved in place.
 void create(const QString &path)
 {
-    QFile::remove(path);
-    QFile::copy(g_drawing, path);
+    if (QFileInfo(path) != QFileInfo(g_drawing)) {
+        QFile::remove(path);
+        QFile::copy(g_drawing, path);
+    }
     touch(path);
 }
 
