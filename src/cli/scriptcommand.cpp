@@ -1,8 +1,10 @@
 #include "scriptcommand.h"
 
+#include "commandline.h"
 #include "core/clock.h"
 #include "core/drawinglistfile.h"
 #include "core/drawingpath.h"
+#include "core/filefailure.h"
 #include "core/iniread.h"
 #include "core/inputfile.h"
 #include "core/programfolder.h"
@@ -15,7 +17,6 @@
 #include "generation/scriptgenerator.h"
 #include "platform/console/console.h"
 
-#include <QCommandLineParser>
 #include <cstdio>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -76,84 +77,75 @@ std::optional<Failure> checkDrawings(const QStringList &drawings)
     return std::nullopt;
 }
 
-std::optional<Failure> readOptionalTime(const QCommandLineParser &parser,
-                                        const QCommandLineOption &option, QDateTime *now)
+std::optional<Failure> readOptionalTime(const CommandLine &line, const QCommandLineOption &option,
+                                        QDateTime *now)
 {
     *now = QDateTime::currentDateTime();
-    if (!parser.isSet(option))
+    if (!line.isSet(option))
         return std::nullopt;
-    *now = QDateTime::fromString(parser.value(option), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    *now = QDateTime::fromString(line.value(option), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (!now->isValid())
         return Failure{QStringLiteral("--now は \"YYYY-MM-DD HH:MM:SS\" の形で指定してください: ") +
-                       parser.value(option)};
+                       line.value(option)};
     return std::nullopt;
 }
 
 struct Options
 {
-    QCommandLineOption settings{QStringLiteral("settings"),
-                                QStringLiteral("Settings file (default: tavrolin.ini in the "
-                                               "program folder)."),
-                                QStringLiteral("FILE")};
-    QCommandLineOption grid{QStringLiteral("grid"),
-                            QStringLiteral("Grid texts, UTF-8: one line per row from row 0 (at "
-                                           "most 12), the five cells separated by TAB. Required."),
-                            QStringLiteral("FILE")};
-    QCommandLineOption drawings{QStringLiteral("drawings"),
-                                QStringLiteral("Drawing paths, UTF-8, one per line, after the "
-                                               "DRAWING arguments."),
-                                QStringLiteral("FILE")};
-    QCommandLineOption comment{QStringLiteral("comment"),
-                               QStringLiteral("Comment template (default: commentdata.dat in the "
-                                              "program folder; without it, a warning and the "
-                                              "date line alone, as in the wizard)."),
-                               QStringLiteral("FILE")};
-    QCommandLineOption now{QStringLiteral("now"),
-                           QStringLiteral("Local time of the date stamps, \"YYYY-MM-DD "
-                                          "HH:MM:SS\" (default: now)."),
-                           QStringLiteral("TIME")};
-    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("Script file to write (default: standard output)."),
-                              QStringLiteral("FILE")};
+    QCommandLineOption settings{
+        u"settings"_s, u"設定ファイル（省略時はプログラムのフォルダーの tavrolin.ini）。"_s,
+        u"ファイル"_s};
+    QCommandLineOption grid{
+        u"grid"_s,
+        u"グリッドファイル（必須）: 0 段目から 1 段 1 行（12 行まで）、5 つの欄を"
+        u"タブで区切ります。"_s,
+        u"ファイル"_s};
+    QCommandLineOption drawings{u"drawings"_s,
+                                u"図面リスト: 1 行に図面のパス 1 つ。図面の引数の後に続きます。"_s,
+                                u"ファイル"_s};
+    QCommandLineOption comment{
+        u"comment"_s,
+        u"コメントのひな形（省略時はプログラムのフォルダーの commentdata.dat。"
+        u"読めなければウィザードと同じく警告して日時の行だけにします）。"_s,
+        u"ファイル"_s};
+    QCommandLineOption now{u"now"_s,
+                           u"日付と時刻の記録に使う現地時刻 \"YYYY-MM-DD HH:MM:SS\"（省略時は"
+                           u"現在）。"_s,
+                           u"日時"_s};
+    QCommandLineOption output{{u"o"_s, u"output"_s},
+                              u"書き込むスクリプトファイル（省略時は標準出力）。"_s,
+                              u"ファイル"_s};
 };
 
-void describe(QCommandLineParser &parser, const Options &options)
+void describe(CommandLine &line, const Options &options)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Builds the script file that the wizard would write for the same drawing "
-                       "list, grid texts and comment template, without any window. Every input "
-                       "file must be a regular file of at most %1 MiB.")
-            .arg(kInputFileLimit / (1024 * 1024)));
-    parser.addHelpOption();
-    parser.addOptions({options.settings, options.grid, options.drawings, options.comment,
-                       options.now, options.output});
-    parser.addPositionalArgument(QStringLiteral("DRAWING"),
-                                 QStringLiteral("Drawing paths (.dwg or .dxf)."),
-                                 QStringLiteral("[DRAWING...]"));
+    for (const QCommandLineOption *option : {&options.settings, &options.grid, &options.drawings,
+                                             &options.comment, &options.now, &options.output})
+        line.addOption(*option);
+    line.addArgument(u"図面"_s, u"図面のパス（.dwg または .dxf）。"_s, u"[図面...]"_s);
 }
 
-std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &options,
-                               ScriptJob *job)
+std::optional<Failure> readJob(const CommandLine &line, const Options &options, ScriptJob *job)
 {
-    if (!parser.isSet(options.grid))
-        return Failure{QStringLiteral("--grid FILE を指定してください")};
-    job->settingsPath = parser.isSet(options.settings) ? parser.value(options.settings)
-                                                       : programFile(u"\\tavrolin.ini");
+    if (!line.isSet(options.grid))
+        return Failure{QStringLiteral("--grid でグリッドファイルを指定してください")};
+    job->settingsPath = line.isSet(options.settings) ? line.value(options.settings)
+                                                     : programFile(u"\\tavrolin.ini");
     QString error;
     if (!settingsFileReadable(job->settingsPath, &error))
-        return Failure{
-            QStringLiteral("設定ファイル %1 を読めません: %2").arg(job->settingsPath, error)};
-    job->commentNamed = parser.isSet(options.comment);
+        return Failure{QStringLiteral("設定ファイル %1 を読めません: %2")
+                           .arg(messagePath(job->settingsPath), error)};
+    job->commentNamed = line.isSet(options.comment);
     job->commentPath =
-        job->commentNamed ? parser.value(options.comment) : programFile(u"\\commentdata.dat");
-    job->outputPath = parser.value(options.output);
-    job->drawings = parser.positionalArguments();
-    if (auto failure = readOptionalTime(parser, options.now, &job->now))
+        job->commentNamed ? line.value(options.comment) : programFile(u"\\commentdata.dat");
+    job->outputPath = line.value(options.output);
+    job->drawings = line.positionalArguments();
+    if (auto failure = readOptionalTime(line, options.now, &job->now))
         return failure;
-    if (!readGridTextFile(parser.value(options.grid), &job->grid, &error))
+    if (!readGridTextFile(line.value(options.grid), &job->grid, &error))
         return Failure{error};
-    if (parser.isSet(options.drawings) &&
-        !readDrawingListFile(parser.value(options.drawings), &job->drawings, &error))
+    if (line.isSet(options.drawings) &&
+        !readDrawingListFile(line.value(options.drawings), &job->drawings, &error))
         return Failure{error};
     return checkDrawings(job->drawings);
 }
@@ -167,8 +159,8 @@ std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
     if (readCommentTemplate(job.commentPath, text, &error))
         return std::nullopt;
     if (job.commentNamed)
-        return Failure{QStringLiteral("コメントのテンプレートを読めません: ") + job.commentPath +
-                       u": "_s + error};
+        return Failure{QStringLiteral("コメントのひな形 %1 を読めません: %2")
+                           .arg(messagePath(job.commentPath), error)};
     writeConsoleText(stderr, unreadableTemplateWarning(job.commentPath, error) + u'\n');
     text->clear();
     return std::nullopt;
@@ -216,9 +208,9 @@ int writeOutput(const ScriptJob &job, const QString &text)
     }
     QString error;
     if (!writeScriptFile(job.outputPath, text, &error))
-        return report(
-            {QStringLiteral("スクリプトファイルを書けません: ") + job.outputPath + u": "_s + error,
-             kWriteFailed});
+        return report({QStringLiteral("スクリプトファイル %1 を書き込めません: %2")
+                           .arg(messagePath(job.outputPath), error),
+                       kWriteFailed});
     return 0;
 }
 
@@ -226,15 +218,16 @@ int writeOutput(const ScriptJob &job, const QString &text)
 
 int runScriptCommand(const QStringList &arguments)
 {
-    QCommandLineParser parser;
+    CommandLine line(u"script"_s,
+                     u"ウィザードが同じ図面リスト、グリッド、コメントのひな形から書き込むスクリプト"
+                     u"ファイルを、ウィンドウを開かずに作ります。入力ファイルはどれも %1 MiB までの"
+                     u"通常のファイルです。"_s.arg(kInputFileLimit / (1024 * 1024)));
     const Options options;
-    describe(parser, options);
-    if (!parser.parse(QStringList{QStringLiteral("tavrolin script")} + arguments))
-        return report({parser.errorText()});
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    describe(line, options);
+    if (const std::optional<int> status = line.parse(arguments, kBadInput))
+        return *status;
     auto job = std::make_unique<ScriptJob>();
-    if (auto failure = readJob(parser, options, job.get()))
+    if (auto failure = readJob(line, options, job.get()))
         return report(*failure);
     QString text;
     if (auto failure = buildScriptText(*job, &text))

@@ -1,6 +1,7 @@
 #include "drawinglistfile.h"
 
 #include "drawingpath.h"
+#include "filefailure.h"
 #include "inputfile.h"
 #include "outputfile.h"
 
@@ -10,8 +11,8 @@ bool readDrawingListFile(const QString &path, QStringList *drawings, QString *er
 {
     QStringList lines;
     QString reason;
-    if (!readUtf8Lines(path, &lines, &reason)) {
-        *error = QStringLiteral("図面リスト %1 を読めません: %2").arg(path, reason);
+    if (!readTextLines(path, &lines, &reason)) {
+        *error = QStringLiteral("図面リスト %1 を読めません: %2").arg(messagePath(path), reason);
         return false;
     }
     for (const QString &line : std::as_const(lines)) {
@@ -28,7 +29,7 @@ bool writeDrawingListFile(const QString &path, const QStringList &drawings, QStr
         if (holdsControlCharacter(drawing)) {
             *error =
                 QStringLiteral("図面リスト %1 を保存できません: 制御文字のあるパスがあります: %2")
-                    .arg(path, visibleControls(drawing));
+                    .arg(messagePath(path), visibleControls(drawing));
             return false;
         }
         bytes += drawing.toUtf8() + '\n';
@@ -36,7 +37,7 @@ bool writeDrawingListFile(const QString &path, const QStringList &drawings, QStr
     QString reason;
     if (writeOutputFile(path, bytes, &reason))
         return true;
-    *error = QStringLiteral("図面リスト %1 を保存できません: %2").arg(path, reason);
+    *error = QStringLiteral("図面リスト %1 を保存できません: %2").arg(messagePath(path), reason);
     return false;
 }
 

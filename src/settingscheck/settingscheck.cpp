@@ -13,8 +13,6 @@ namespace tavrolin {
 
 SettingsFindings checkSettings(const SettingsFile &file)
 {
-    if (isUnmarkedUtf8(file.text()))
-        return checkStorage(file);
     const SettingsVocabulary vocabulary(file);
     SettingsFindings all = checkStorage(file) + checkStructure(file, vocabulary) +
                            checkCascade(file, vocabulary) + checkLists(file, vocabulary);

@@ -7,6 +7,7 @@
 #include "win32filedrag.h"
 
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTest>
 #include <QtEndian>
 #include <array>
@@ -106,7 +107,8 @@ QString versionText(const QString &program, const QString &name)
 //
 // TAVROLIN_PACKAGED_PROGRAM names tavrolin.exe; TAVROLIN_PACKAGED_OUTPUT a folder for the
 // drawings and for what packagedwizard.sh compares with the Linux build: saved.scr, grid.txt,
-// drawings.txt and now.txt.
+// drawings.txt and now.txt. TAVROLIN_PACKAGED_UNWRITABLE=1 says that the program folder cannot
+// be written, so the program must write its working script to the user's own folder.
 class TestPackagedWizard : public QObject
 {
     Q_OBJECT
@@ -119,6 +121,7 @@ private slots:
 
 private:
     QString output(const QString &name) const { return m_output + u'/' + name; }
+    QString workingFolder() const;
     void mapWizard();
     void start();
     bool waitForPage(PageId page);
@@ -161,6 +164,16 @@ void TestPackagedWizard::cleanupTestCase()
         TerminateProcess(m_process.hProcess, 1);
     CloseHandle(m_process.hProcess);
     CloseHandle(m_process.hThread);
+}
+
+// Where the program writes its working script: its own folder's scr, or, where that cannot be
+// written, scr in %LOCALAPPDATA%\Tavrolin.
+QString TestPackagedWizard::workingFolder() const
+{
+    if (qEnvironmentVariableIntValue("TAVROLIN_PACKAGED_UNWRITABLE") == 1)
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+               u"/Tavrolin/scr"_s;
+    return QFileInfo(m_program).absolutePath() + u"/scr"_s;
 }
 
 // The wizard walked here with the same drop and rows, on the offscreen platform.
@@ -365,13 +378,14 @@ void TestPackagedWizard::wholeWizard()
     }
     runAndSave();
 
-    const QString folder = QFileInfo(m_program).absolutePath();
+    const QString working = workingFolder() + u"/tmp.scr"_s;
+    const QString typed = QDir::toNativeSeparators(working);
     const QString keys =
-        u"_script\n\""_s + QDir::toNativeSeparators(folder + u"/scr/tmp.scr"_s) + u"\"\r"_s;
+        u"_script\n"_s + (typed.contains(u' ') ? u'"' + typed + u'"' : typed) + u'\r';
     autocad.waitFor(std::size_t(keys.size()), 10000);
     QCOMPARE(QString::fromStdWString(autocad.take()), keys);
     const QByteArray saved = test::readBytes(output(u"saved.scr"_s));
-    QCOMPARE(test::readBytes(folder + u"/scr/tmp.scr"_s), saved);
+    QCOMPARE(test::readBytes(working), saved);
     writeInputs();
 
     click(PageId::Finish, u"cmdcan"_s);

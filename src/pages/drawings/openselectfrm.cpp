@@ -191,6 +191,8 @@ void openselectfrm::clearset()
         m_context.session.DrawingCount = 0;
         m_context.session.drawingListChanged();
         m_previews->clear();
+        // The small box shows no drawing of a list that is gone.
+        DwgThumbnail1->setDrawingPath(QString());
         Label2->hide();
     });
 }
@@ -212,7 +214,6 @@ void openselectfrm::clearList()
         clearset();
         List1->clear();
         Label3->hide();
-        DwgThumbnail1->setDrawingPath(QString());
     });
 }
 

@@ -10,8 +10,9 @@ namespace tavrolin {
 class ChunkedTextFill;
 
 // The script review page: shows the script file text, rebuilt from the session whenever the
-// page is shown, and writes it to the working script file "\scr\tmp.scr" on "次へ＞". What the
-// user types into the box is only a view's edit: it never reaches a file.
+// page is shown, and writes it to this copy's working script file ("\scr\tmp.scr" for the
+// first copy) on "次へ＞". What the user types into the box is only a view's edit: it never
+// reaches a file.
 class scriptcodefrm : public PageWindow
 {
     Q_OBJECT

@@ -370,8 +370,7 @@ void TestOpenSelectFrm::listFiles()
              (QStringList{u"48 ファイルは選択されていません"_s,
                           u"48 図面リスト %1 に図面がありません"_s.arg(path(u"blank.txt"_s)),
                           u"48 図面リスト %1 を読めません: %2"_s.arg(
-                              m_files->filePath(u"missing.txt"_s),
-                              fileProblemText(FileProblem::NotFound))}));
+                              path(u"missing.txt"_s), fileProblemText(FileProblem::NotFound))}));
     QCOMPARE(listed(), paths({u"a.dwg"_s, u"b c/図面.DXF"_s}));
 }
 
@@ -591,6 +590,13 @@ void TestOpenSelectFrm::previewOnClick()
     clickEntry(0);
     QCOMPARE(preview->drawingPath(), path(u"thumb.dxf"_s));
     QVERIFY(preview->hasPreview());
+    // A list replaced by a drop, or cleared, leaves nothing in the box.
+    m_bench->messages.queueAnswer(AnswerYes);
+    QVERIFY(dropFiles({u"thumb.dxf"_s}));
+    QCOMPARE(preview->drawingPath(), QString());
+    QVERIFY(!preview->hasPreview());
+    clickEntry(0);
+    QTRY_VERIFY(preview->hasPreview());
     m_bench->messages.queueAnswer(AnswerYes);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(preview->drawingPath(), QString());
