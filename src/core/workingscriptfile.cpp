@@ -53,11 +53,7 @@ bool WorkingScriptFile::claimIn(const QString &folder, QString *reason)
             m_path = path;
             return true;
         }
-        if (lock->error() == QLockFile::PermissionError) {
-            *reason = fileProblemText(FileProblem::NoPermission);
-            return false;
-        }
-        if (lock->error() != QLockFile::LockFailedError) {
+        if (lock->error() != QLockFile::LockFailedError) { // not held by another copy
             *reason = fileFailureReason(path + QStringLiteral(".lock"), FileAction::Write);
             return false;
         }

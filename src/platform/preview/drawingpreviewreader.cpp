@@ -19,7 +19,7 @@ constexpr QByteArrayView BinaryDxfSentinel("AutoCAD Binary DXF");
 PreviewResult DrawingPreviewReader::readFile(const QString &path)
 {
     if (path.isEmpty())
-        return PreviewResult::failure(QStringLiteral("no drawing was given"));
+        return PreviewResult::failure(QStringLiteral("図面が指定されていません"));
     // Folders, pipes and devices are refused before opening: reading a pipe could block forever.
     const QFileInfo info(path);
     if (info.exists() && !info.isDir() && !info.isFile())
@@ -42,11 +42,11 @@ PreviewResult DrawingPreviewReader::read(QIODevice &device)
 {
     const QByteArray head = device.peek(BinaryDxfSentinel.size());
     if (head.isEmpty())
-        return PreviewResult::failure(QStringLiteral("the file is empty"));
+        return PreviewResult::failure(QStringLiteral("ファイルが空です"));
     if (DwgPreviewReader::looksLikeDwg(head))
         return DwgPreviewReader::read(device);
     if (head.startsWith(BinaryDxfSentinel))
-        return PreviewResult::failure(QStringLiteral("binary DXF drawings are not supported"));
+        return PreviewResult::failure(QStringLiteral("バイナリ形式の DXF には対応していません"));
     return DxfThumbnailReader::read(device);
 }
 
