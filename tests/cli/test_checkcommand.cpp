@@ -85,7 +85,7 @@ void TestCheckCommand::statusAndOutput()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(printedText(process.readAllStandardOutput()), out);
     QCOMPARE(printedText(process.readAllStandardError()),
-             err.replace(u"%1"_s, QDir::toNativeSeparators(dir.path()))
+             QDir::toNativeSeparators(err.replace(u"%1"_s, dir.path()))
                  .replace(u"%2"_s, test::programFileName()));
     QCOMPARE(process.exitCode(), status);
 }
