@@ -48,7 +48,9 @@ struct ScriptJob
     bool commentNamed = false; // given with --comment, rather than the program folder's
     QString outputPath;
     QDateTime now;
-    QStringList drawings;
+    QStringList drawings; // the DRAWING arguments, then the drawing list's
+    qsizetype namedDrawings = 0;
+    DrawingListFile list;
     GridTextTable grid;
 };
 
@@ -58,15 +60,24 @@ int report(const Failure &failure)
     return failure.status;
 }
 
-// The drawing list is checked as a drop onto the drawing list page would be.
-std::optional<Failure> checkDrawings(const QStringList &drawings)
+// Names a drawing for a message: its path, and the line of a drawing list's.
+QString placeOf(const ScriptJob &job, qsizetype index)
 {
-    for (const QString &path : drawings) {
-        if (!isDrawingPath(path))
+    const QString shown = visibleControls(job.drawings[index]);
+    const qsizetype listed = index - job.namedDrawings;
+    return listed < 0 ? shown : job.list.place(listed, shown);
+}
+
+// The drawing list is checked as a drop onto the drawing list page would be.
+std::optional<Failure> checkDrawings(const ScriptJob &job)
+{
+    const QStringList &drawings = job.drawings;
+    for (qsizetype i = 0; i < drawings.size(); ++i) {
+        if (!isDrawingPath(drawings[i]))
             return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") +
-                           visibleControls(path)};
-        if (!isScriptSafePath(path))
-            return Failure{unsafeDrawingPathMessage() + u": "_s + visibleControls(path)};
+                           placeOf(job, i)};
+        if (!isScriptSafePath(drawings[i]))
+            return Failure{unsafeDrawingPathMessage() + u": "_s + placeOf(job, i)};
     }
     if (drawings.isEmpty())
         return Failure{QStringLiteral("ファイルが選択されてません")};
@@ -100,9 +111,11 @@ struct Options
         u"グリッドファイル（必須）: 0 段目から 1 段 1 行（12 行まで）、5 つの欄を"
         u"タブで区切ります。"_s,
         u"ファイル"_s};
-    QCommandLineOption drawings{u"drawings"_s,
-                                u"図面リスト: 1 行に図面のパス 1 つ。図面の引数の後に続きます。"_s,
-                                u"ファイル"_s};
+    QCommandLineOption drawings{
+        u"drawings"_s,
+        u"図面リスト: 1 行に図面のパス 1 つ（相対パスはそのファイルのフォルダーから）。"
+        u"図面の引数の後に続きます。"_s,
+        u"ファイル"_s};
     QCommandLineOption comment{
         u"comment"_s,
         u"コメントのひな形（省略時はプログラムのフォルダーの commentdata.dat。"
@@ -140,14 +153,17 @@ std::optional<Failure> readJob(const CommandLine &line, const Options &options, 
         job->commentNamed ? line.value(options.comment) : programFile(u"\\commentdata.dat");
     job->outputPath = line.value(options.output);
     job->drawings = line.positionalArguments();
+    job->namedDrawings = job->drawings.size();
     if (auto failure = readOptionalTime(line, options.now, &job->now))
         return failure;
     if (!readGridTextFile(line.value(options.grid), &job->grid, &error))
         return Failure{error};
-    if (line.isSet(options.drawings) &&
-        !readDrawingListFile(line.value(options.drawings), &job->drawings, &error))
-        return Failure{error};
-    return checkDrawings(job->drawings);
+    if (line.isSet(options.drawings)) {
+        if (!readDrawingListFile(line.value(options.drawings), &job->list, &error))
+            return Failure{error};
+        job->drawings += job->list.drawings;
+    }
+    return checkDrawings(*job);
 }
 
 // A template named with --comment must be read. Without it, the program folder's template is

@@ -5,9 +5,37 @@
 #include "inputfile.h"
 #include "outputfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace tavrolin {
 
-bool readDrawingListFile(const QString &path, QStringList *drawings, QString *error)
+namespace {
+
+bool startsFromRoot(const QString &path)
+{
+    const bool drive =
+        path.size() >= 2 && path[1] == u':' && path[0].isLetter() && path[0].unicode() < 0x80;
+    return drive || path.startsWith(u'/') || path.startsWith(u'\\');
+}
+
+QString resolved(const QDir &folder, const QString &path)
+{
+    if (startsFromRoot(path))
+        return path;
+    return QDir::toNativeSeparators(
+        QDir::cleanPath(folder.filePath(QDir::fromNativeSeparators(path))));
+}
+
+} // namespace
+
+QString DrawingListFile::place(qsizetype index, const QString &shown) const
+{
+    return QStringLiteral("図面リスト %1 の %2行目: %3")
+        .arg(messagePath(path), QString::number(lines.at(index)), shown);
+}
+
+bool readDrawingListFile(const QString &path, DrawingListFile *list, QString *error)
 {
     QStringList lines;
     QString reason;
@@ -15,10 +43,15 @@ bool readDrawingListFile(const QString &path, QStringList *drawings, QString *er
         *error = QStringLiteral("図面リスト %1 を読めません: %2").arg(messagePath(path), reason);
         return false;
     }
-    for (const QString &line : std::as_const(lines)) {
-        if (!line.trimmed().isEmpty())
-            drawings->append(line);
+    const QDir folder = QFileInfo(path).absoluteDir();
+    DrawingListFile read{path, {}, {}};
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty())
+            continue;
+        read.drawings.append(resolved(folder, lines[i]));
+        read.lines.append(int(i + 1));
     }
+    *list = std::move(read);
     return true;
 }
 

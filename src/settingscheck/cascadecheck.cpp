@@ -96,6 +96,10 @@ private:
                     kNoLines);
             return;
         }
+        if (m_file.value(name, u"name"_s).isEmpty())
+            add(name, u"name"_s,
+                u"目的の名前の一覧（name=）が空です。この目的の種類では 4 欄目に選べる値が"
+                u"ありません（ここで段を終えるなら name=終了 と書きます）。"_s);
         const QString keyword = m_file.value(name, u"type"_s);
         if (keyword.isEmpty())
             add(name, u"type"_s, u"コマンドキーワード（type=）がありません。"_s + kNoLines);

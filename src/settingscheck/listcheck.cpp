@@ -46,6 +46,7 @@ public:
         valueCount();
         emptyValues();
         blanks();
+        fullWidthCommas();
         rowEnds();
         return m_findings;
     }
@@ -100,6 +101,15 @@ private:
         for (const QString &value : m_values.values) {
             if (isBlankAround(value))
                 add(u"値「%1」の前後に空白があります。空白も名前の一部になります。"_s.arg(value));
+        }
+    }
+
+    void fullWidthCommas()
+    {
+        for (const QString &value : m_values.values) {
+            if (value.contains(u'，'))
+                add(u"値「%1」に全角の「，」があります。値を分けるのは半角の「,」だけなので、"
+                    u"これは 1 つの値になります。"_s.arg(value));
         }
     }
 

@@ -13,6 +13,8 @@ namespace tavrolin {
 
 SettingsFindings checkSettings(const SettingsFile &file)
 {
+    if (file.hasUtf8MarkBeforeOtherText())
+        return checkStorage(file);
     const SettingsVocabulary vocabulary(file);
     SettingsFindings all = checkStorage(file) + checkStructure(file, vocabulary) +
                            checkCascade(file, vocabulary) + checkLists(file, vocabulary);

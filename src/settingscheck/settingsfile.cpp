@@ -1,12 +1,29 @@
 #include "settingsfile.h"
 
+#include "core/byteordermark.h"
 #include "core/filefailure.h"
 #include "core/iniread.h"
 #include "core/inputfile.h"
 
+#include <QStringDecoder>
+
 using namespace Qt::StringLiterals;
 
 namespace tavrolin {
+
+namespace {
+
+bool utf8MarkBeforeOtherText(QByteArrayView bytes)
+{
+    const std::optional<ByteOrderMark> mark = byteOrderMark(bytes);
+    if (!mark || mark->encoding != QStringConverter::Utf8)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(bytes.sliced(mark->size));
+    return utf8.hasError();
+}
+
+} // namespace
 
 // The file is read under the same rule as the wizard's lookups, so a file the wizard would take
 // for missing cannot pass.
@@ -18,13 +35,14 @@ std::optional<SettingsFile> SettingsFile::open(const QString &path, QString *err
         *error = u"設定ファイルを読めません: "_s + messagePath(path) + u": "_s + reason;
         return std::nullopt;
     }
-    return fromText(ProfileText::fromBytes(bytes));
+    return fromBytes(bytes);
 }
 
-SettingsFile SettingsFile::fromText(ProfileText text)
+SettingsFile SettingsFile::fromBytes(const QByteArray &bytes)
 {
     SettingsFile file;
-    file.m_text = std::move(text);
+    file.m_text = ProfileText::fromBytes(bytes);
+    file.m_utf8MarkBeforeOtherText = utf8MarkBeforeOtherText(bytes);
     ProfileText::Cursor cursor;
     ProfileText::Line line;
     while (file.m_text.nextLine(&cursor, &line))

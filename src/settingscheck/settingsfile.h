@@ -36,9 +36,14 @@ public:
 
     // Reads the file once. Nothing, and the reason in *error, when it cannot be read.
     static std::optional<SettingsFile> open(const QString &path, QString *error);
-    static SettingsFile fromText(ProfileText text);
+    static SettingsFile fromBytes(const QByteArray &bytes);
 
     const ProfileText &text() const { return m_text; }
+    // True when the file starts with the byte-order mark of UTF-8 but what follows is no UTF-8
+    // (an editor put the mark before text in the ANSI code page): every Japanese name in it
+    // reads as other characters. Judged from the bytes as stored, whatever the reader makes of
+    // them.
+    bool hasUtf8MarkBeforeOtherText() const { return m_utf8MarkBeforeOtherText; }
     const QList<Section> &sections() const { return m_sections; }
     // Key lines before the first section header.
     const QList<Key> &looseKeys() const { return m_looseKeys; }
@@ -62,6 +67,7 @@ private:
     void addLine(const ProfileText::Line &line);
 
     ProfileText m_text;
+    bool m_utf8MarkBeforeOtherText = false;
     QList<Section> m_sections;
     QList<Key> m_looseKeys;
 };

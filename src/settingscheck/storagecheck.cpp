@@ -65,6 +65,14 @@ SettingsFinding unmarkedUtf8()
 SettingsFindings checkStorage(const SettingsFile &file)
 {
     const ProfileText &text = file.text();
+    if (file.hasUtf8MarkBeforeOtherText())
+        return {{1,
+                 {},
+                 {},
+                 u"ファイルの先頭に UTF-8 の BOM がありますが、中身はコードページ 932（シフト "
+                 u"JIS）です。このままでは日本語の名前がすべて別の文字として読まれ、グリッドの"
+                 u"一覧は正しく出ません。BOM を付けずに（Windows では「ANSI」で）保存し直して"
+                 u"ください。"_s}};
     SettingsFindings findings;
     if (text.storage() == ProfileText::Storage::Utf8)
         findings.append(unmarkedUtf8());

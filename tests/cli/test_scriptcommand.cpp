@@ -214,9 +214,18 @@ void TestScriptCommand::refusals_data()
     QTest::newRow("a script too large") << QStringList{u"--grid"_s, file(u"huge cell.txt"_s),
                                                        u"--drawings"_s, file(u"300 drawings.txt"_s)}
                                         << true << u"大きすぎます"_s;
+    const auto listed = [this](const QString &list, int line, const QString &path) {
+        return u"図面リスト %1 の %2行目: %3"_s.arg(QDir::toNativeSeparators(file(list)))
+            .arg(line)
+            .arg(path);
+    };
     QTest::newRow("a carriage return in a listed path")
         << QStringList{u"--drawings"_s, file(u"injected.txt"_s)} << true
-        << u"C:/a<CR>_.quit<CR>y.dwg"_s;
+        << listed(u"injected.txt"_s, 2, u"C:/a<CR>_.quit<CR>y.dwg"_s);
+    QTest::newRow("a relative path in a list: resolved against the list's folder")
+        << QStringList{u"--drawings"_s, file(u"relative.txt"_s)} << true
+        << u"これはDwg・DXFファイルでは有りません: "_s +
+               listed(u"relative.txt"_s, 3, QDir::toNativeSeparators(file(u"set1/notes.txt"_s)));
     QTest::newRow("a line feed in a path argument")
         << QStringList{u"C:/a\n_.quit\ny.dwg"_s} << true << u"C:/a<LF>_.quit<LF>y.dwg"_s;
     QTest::newRow("a double quote in a path")
@@ -234,6 +243,7 @@ void TestScriptCommand::refusals()
     test::writeBytes(file(u"long.txt"_s), QByteArray("a\tb\tc\td\te\n").repeated(13));
     test::writeBytes(file(u"wide.txt"_s), "a\tb\tc\td\te\n1\t2\t3\t4\t5\t6\n");
     test::writeBytes(file(u"injected.txt"_s), "C:/ok.dwg\r\nC:/a\r_.quit\ry.dwg\r\n");
+    test::writeBytes(file(u"relative.txt"_s), "\\\\server\\a.dwg\n\nset1/../set1/notes.txt\n");
     test::writeBytes(file(u"control.txt"_s), "a\tb\tc\td\te\r\n1\t2\t3\t4\x1b[2J\t5\r\n");
     // Later options override the standard ones.
     const Run result = run((withStandardOptions ? standardOptions() : QStringList{}) + arguments);

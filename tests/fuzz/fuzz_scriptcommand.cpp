@@ -33,14 +33,14 @@ QString throughAnsi(const QString &text)
 QStringList expectedBlocks(const QString &gridPath, const QString &listPath, int *rowCount)
 {
     GridTextTable grid;
-    QStringList drawings;
+    DrawingListFile list;
     QString error;
     FUZZ_CHECK(readGridTextFile(gridPath, &grid, &error));
-    FUZZ_CHECK(readDrawingListFile(listPath, &drawings, &error));
+    FUZZ_CHECK(readDrawingListFile(listPath, &list, &error));
     *rowCount = ScriptAssembly::scriptRowCount(grid);
     if (*rowCount == 0 || grid.cellText(0, Action).isEmpty())
         return {};
-    return drawings;
+    return list.drawings;
 }
 
 // The script file: ".filedia 0", for each drawing its open line and one line per grid row, the

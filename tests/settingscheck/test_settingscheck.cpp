@@ -39,8 +39,7 @@ QString withPurposeType(const QString &name, const QString &section)
 // Each finding's line starts with the expected text.
 void compareFindings(const QByteArray &bytes, const QStringList &expected)
 {
-    const SettingsFindings findings =
-        checkSettings(SettingsFile::fromText(ProfileText::fromBytes(bytes)));
+    const SettingsFindings findings = checkSettings(SettingsFile::fromBytes(bytes));
     QStringList texts;
     for (const SettingsFinding &finding : findings)
         texts.append(finding.text());
@@ -139,6 +138,29 @@ void TestSettingsCheck::rules_data()
     QTest::newRow("section no list leads to")
         << kClean + u"; comments are never keys\n[表示する]\nname=終了\ntype=on\n"_s
         << QStringList{u"12行目 [表示する]: どの一覧からもたどれないセクション"_s};
+    QTest::newRow("full-width comma in a list")
+        << changed(u"type=0,L13"_s, u"type=0,赤，黄"_s)
+        << QStringList{u"6行目 [レイヤー] type: 値「赤，黄」に全角の「，」があります"_s};
+    QTest::newRow("full-width equals sign")
+        << changed(u"type=off"_s, u"type＝off"_s)
+        << QStringList{u"8行目 [表示しない] type: コマンドキーワード（type=）がありません"_s,
+                       u"10行目 [表示しない]: 「type＝off」の全角の「＝」は"_s};
+    QTest::newRow("misspelt key, and so no purpose names")
+        << changed(u"name=終了"_s, u"nmae=終了"_s)
+        << QStringList{u"8行目 [表示しない] name: 目的の名前の一覧（name=）が空です"_s,
+                       u"9行目 [表示しない] nmae: このキーは読まれません"_s};
+    QTest::newRow("empty purpose names") << changed(u"name=終了"_s, u"name="_s)
+                                         << QStringList{u"9行目 [表示しない] name: 目的の名前の"_s};
+    QTest::newRow("line without an equals sign")
+        << changed(u"type=off"_s, u"type=off\n赤,黄"_s)
+        << QStringList{u"11行目 [表示しない]: 「赤,黄」には「=」がない"_s};
+    QTest::newRow("section header in full-width brackets: that line itself")
+        << changed(u"[表示しない]"_s, u"［表示しない］"_s)
+        << QStringList{
+               u"7行目 [レイヤー] name: 目的の種類「表示しない」のセクションがありません"_s,
+               u"8行目 [レイヤー]: 「［表示しない］」はセクションの見出しになっていません"_s,
+               u"9行目 [レイヤー] name: 同じキーが 7 行目"_s,
+               u"10行目 [レイヤー] type: 同じキーが 6 行目"_s};
     QTest::newRow("purpose names starting with the end marker")
         << changed(u"name=終了"_s, u"name=終了,あとで"_s)
         << QStringList{u"9行目 [表示しない] name: 一覧が「終了」で始まる"_s};
@@ -167,6 +189,9 @@ void TestSettingsCheck::storage_data()
                        u"3行目 [shugo] name: 主語の種類「設備」のセクションがありません"_s};
     QTest::newRow("UTF-8 with a byte-order mark is read")
         << QByteArray("\xEF\xBB\xBF") + kClean.toUtf8() << QStringList();
+    QTest::newRow("code page 932 behind the mark of UTF-8: that one finding")
+        << QByteArray("\xEF\xBB\xBF") + ansi::encode(kClean)
+        << QStringList{u"1行目: ファイルの先頭に UTF-8 の BOM がありますが"_s};
     QTest::newRow("characters code page 932 cannot write")
         << QByteArray("\xEF\xBB\xBF") + changed(u"0,L13"_s, u"0,L13,Ω€"_s).toUtf8()
         << QStringList{u"6行目: コードページ 932 で書けない文字「€」"_s};

@@ -41,8 +41,14 @@ void PageWindow::closeEvent(QCloseEvent *event)
 
 // Enter presses the focused button, as Space does. A control that takes Enter itself (a drop-down
 // list, the comment box) keeps it; a held key presses once, so it cannot run through the pages.
+// Escape closes a side window, as it closes a dialog box; a control that takes Escape itself (an
+// open drop-down list) keeps it.
 void PageWindow::keyPressEvent(QKeyEvent *event)
 {
+    if (m_kind == Kind::SideWindow && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
     auto *button = qobject_cast<QPushButton *>(focusWidget());
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!button || !enter) {

@@ -14,7 +14,7 @@ class PageWindow : public QWidget
 public:
     enum class Kind {
         WizardPage, // closing one closes every window
-        SideWindow, // the About box and the help browser close on their own
+        SideWindow, // the About box and the help browser close on their own, also by Escape
     };
 
     explicit PageWindow(Kind kind);

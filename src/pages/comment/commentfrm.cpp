@@ -1,5 +1,6 @@
 #include "commentfrm.h"
 
+#include "commentbox.h"
 #include "core/clock.h"
 #include "core/programfolder.h"
 #include "core/session.h"
@@ -11,7 +12,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace tavrolin {
@@ -33,7 +33,7 @@ void commentfrm::buildControls()
     title->setFont(japaneseFont(14.25, true));
     placeTwips(title, 240, 120, 3255, 360); // taller than the em: fonts differ in line height
 
-    m_box = new QPlainTextEdit(this);
+    m_box = new CommentBox(this);
     m_box->setObjectName(QStringLiteral("RichTextBox1"));
     m_box->setFont(japaneseFont(9));
     placeTwips(m_box, 120, 480, 6495, 1695);

@@ -3,9 +3,9 @@
 #include "core/shell/navigator.h"
 #include "core/shell/pagewindow.h"
 
-class QPlainTextEdit;
-
 namespace tavrolin {
+
+class CommentBox;
 
 // The comment page: the user edits the comment block that ends the script file. The block
 // starts as the comment template followed by the date line, stamped once when the page loads;
@@ -24,7 +24,7 @@ private:
     void storeComment();
 
     PageContext m_context;
-    QPlainTextEdit *m_box = nullptr;
+    CommentBox *m_box = nullptr;
 };
 
 } // namespace tavrolin

@@ -37,18 +37,18 @@ void DrawingListActions::save(const QString &path)
 
 void DrawingListActions::open(const QString &path)
 {
-    QStringList drawings;
+    DrawingListFile list;
     QString error;
-    if (!readDrawingListFile(path, &drawings, &error)) {
+    if (!readDrawingListFile(path, &list, &error)) {
         showMessage(error, ExclamationWarning);
         return;
     }
-    if (drawings.isEmpty()) {
+    if (list.drawings.isEmpty()) {
         showMessage(u"図面リスト %1 に図面がありません"_s.arg(messagePath(path)),
                     ExclamationWarning);
         return;
     }
-    emit listRead(drawings);
+    emit listRead(list);
 }
 
 } // namespace tavrolin

@@ -44,15 +44,16 @@ DropContents::Outcome DropContents::expand(const QStringList &dropped, int capac
                                            const std::function<bool()> &turn)
 {
     m_entries.clear();
-    for (const QString &path : dropped) {
+    for (qsizetype source = 0; source < dropped.size(); ++source) {
         if (!turn())
             return Outcome::Stopped;
+        const QString &path = dropped[source];
         if (QFileInfo(path).isDir()) {
-            const Outcome folder = addFolder(path, capacity, turn);
+            const Outcome folder = addFolder(source, path, capacity, turn);
             if (folder != Outcome::Complete)
                 return folder;
         } else {
-            m_entries.append({path, Kind::File});
+            m_entries.append({path, Kind::File, source});
         }
         if (m_entries.size() > capacity)
             return Outcome::OverCapacity;
@@ -60,7 +61,7 @@ DropContents::Outcome DropContents::expand(const QStringList &dropped, int capac
     return Outcome::Complete;
 }
 
-DropContents::Outcome DropContents::addFolder(const QString &folder, int capacity,
+DropContents::Outcome DropContents::addFolder(qsizetype source, const QString &folder, int capacity,
                                               const std::function<bool()> &turn)
 {
     QStringList drawings;
@@ -84,12 +85,12 @@ DropContents::Outcome DropContents::addFolder(const QString &folder, int capacit
         }
     }
     if (drawings.isEmpty()) {
-        m_entries.append({folder, Kind::EmptyFolder});
+        m_entries.append({folder, Kind::EmptyFolder, source});
         return Outcome::Complete;
     }
     sortPaths(&drawings);
     for (QString &drawing : drawings)
-        m_entries.append({std::move(drawing), Kind::FolderDrawing});
+        m_entries.append({std::move(drawing), Kind::FolderDrawing, source});
     return Outcome::Complete;
 }
 

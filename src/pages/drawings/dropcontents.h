@@ -25,6 +25,7 @@ public:
     {
         QString path;
         Kind kind;
+        qsizetype source; // the index of the dropped path it comes from
     };
 
     enum class Outcome {
@@ -40,7 +41,8 @@ public:
     const QList<Entry> &entries() const { return m_entries; }
 
 private:
-    Outcome addFolder(const QString &folder, int capacity, const std::function<bool()> &turn);
+    Outcome addFolder(qsizetype source, const QString &folder, int capacity,
+                      const std::function<bool()> &turn);
 
     QList<Entry> m_entries;
 };

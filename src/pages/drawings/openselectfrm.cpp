@@ -1,6 +1,7 @@
 #include "openselectfrm.h"
 
 #include "clipplayer.h"
+#include "core/drawinglistfile.h"
 #include "core/drawingpath.h"
 #include "core/programfolder.h"
 #include "core/session.h"
@@ -124,7 +125,7 @@ void openselectfrm::connectHandlers()
     connect(List1, &QListWidget::currentItemChanged, this, &openselectfrm::showPreview);
     connect(m_previews, &PreviewCache::ready, this, &openselectfrm::previewRead);
     connect(new DrawingListActions(*this, *List1->viewport(), m_context.session),
-            &DrawingListActions::listRead, this, &openselectfrm::dropFiles);
+            &DrawingListActions::listRead, this, &openselectfrm::openList);
     connect(Command1, &QPushButton::clicked, this, &openselectfrm::clearList);
     connect(cmdnext, &QPushButton::clicked, this, &openselectfrm::goNext);
     connect(Cmdbefore, &QPushButton::clicked, this,
@@ -244,10 +245,23 @@ void openselectfrm::previewRead(const QString &path)
         DwgThumbnail1->setPreview(path, m_previews->find(path).value_or(QImage()));
 }
 
+void openselectfrm::dropFiles(const QStringList &dropped)
+{
+    takeDrop(dropped, nullptr);
+}
+
+// The drawings of a drawing list file are dropped as its lines name them; a refusal names the
+// line.
+void openselectfrm::openList(const DrawingListFile &list)
+{
+    takeDrop(list.drawings, &list);
+}
+
 // The drop is handled after its event has returned (see FileDropList). A drop that arrives while
 // one is being handled is ignored: the list takes no drops meanwhile, and a drop already
-// accepted is dropped here.
-void openselectfrm::dropFiles(const QStringList &dropped)
+// accepted is dropped here. Whatever its end, the list has the focus after it, for the keys
+// that work on its entries.
+void openselectfrm::takeDrop(const QStringList &dropped, const DrawingListFile *list)
 {
     if (m_phase != DropPhase::Idle)
         return;
@@ -255,7 +269,7 @@ void openselectfrm::dropFiles(const QStringList &dropped)
     m_phase = DropPhase::Collecting;
     List1->setAcceptDrops(false);
     try {
-        importDrop(dropped);
+        importDrop(dropped, list);
     } catch (const std::exception &failure) {
         if (self)
             abandonDrop(failureDescription(failure));
@@ -264,41 +278,40 @@ void openselectfrm::dropFiles(const QStringList &dropped)
         return;
     m_phase = DropPhase::Idle;
     List1->setAcceptDrops(true);
+    activateWindow();
+    List1->setFocus(Qt::OtherFocusReason);
 }
 
-// Every step that lets the event loop run may see the page closed; the drop then ends at once.
-void openselectfrm::importDrop(const QStringList &dropped)
+// The drop is walked and checked whole before the question that replaces the list, so a
+// refused drop leaves the list, the preview and the session as they were. Every step that lets
+// the event loop run may see the page closed; the drop then ends at once.
+void openselectfrm::importDrop(const QStringList &dropped, const DrawingListFile *list)
 {
     av(ClipFile);
     DropContents contents;
-    // While dropped folders are walked the old list still stands; the page takes no input, so
-    // nothing can move on with it before the drop has asked to replace it.
+    // Meanwhile the old list still stands, and the page takes no input: nothing can move on with
+    // the old list, or change it, before the drop has asked to replace it.
     setEnabled(false);
     setBusy(true);
     const DropContents::Outcome walked = turnEventLoop(true)
                                              ? contents.expand(dropped, Session::kDrawingCapacity,
                                                                [this] { return turnEventLoop(); })
                                              : DropContents::Outcome::Stopped;
-    if (walked != DropContents::Outcome::Stopped) {
-        setEnabled(true);
-        setBusy(false);
-    }
-    switch (walked) {
-    case DropContents::Outcome::Stopped:
-        return;
-    case DropContents::Outcome::OverCapacity:
-        showMessage(TooManyDrawings, ExclamationWarning);
-        hideAnimation();
-        return;
-    case DropContents::Outcome::Complete:
-        break;
-    }
-    if (!mayReplaceList())
+    if (walked == DropContents::Outcome::Stopped)
         return;
     dropcount = 0;
     addcount = 0;
     Label3->show();
-    if (checkPass(contents.entries()) && importPass(contents.entries()))
+    QString refusal = walked == DropContents::Outcome::OverCapacity ? TooManyDrawings : QString();
+    if (refusal.isEmpty() && !checkPass(contents.entries(), list, &refusal))
+        return;
+    setEnabled(true);
+    setBusy(false);
+    if (!refusal.isEmpty()) {
+        refuseDrop(refusal);
+        return;
+    }
+    if (mayReplaceList() && importPass(contents.entries()))
         finishImport();
 }
 
@@ -308,6 +321,7 @@ bool openselectfrm::mayReplaceList()
     if (!hasDrawingList())
         return true;
     if (showMessage(ReplaceQuestion, ExclamationQuestion) != AnswerYes) {
+        Label3->hide();
         hideAnimation();
         return false;
     }
@@ -317,24 +331,17 @@ bool openselectfrm::mayReplaceList()
 }
 
 // Every entry must be a drawing whose path a script can hold, or the whole drop is refused, for
-// its first failing entry.
-bool openselectfrm::checkPass(const QList<DropContents::Entry> &entries)
+// its first failing entry: *refusal says why and names the entry. False when the page was closed
+// meanwhile.
+bool openselectfrm::checkPass(const QList<DropContents::Entry> &entries,
+                              const DrawingListFile *list, QString *refusal)
 {
     if (!turnEventLoop(true))
         return false;
     for (const DropContents::Entry &entry : entries) {
-        if (entry.kind == DropContents::Kind::File && !isDrawingPath(entry.path)) {
-            refuseDrop(NotADrawing);
-            return false;
-        }
-        if (entry.kind == DropContents::Kind::EmptyFolder) {
-            refuseDrop(NoDrawingInFolder + u'\n' + entry.path);
-            return false;
-        }
-        if (!isScriptSafePath(entry.path)) {
-            refuseDrop(unsafeDrawingPathMessage() + u'\n' + visibleControls(entry.path));
-            return false;
-        }
+        *refusal = refusalOf(entry, list);
+        if (!refusal->isEmpty())
+            return true;
         ++dropcount;
         if (!turnEventLoop())
             return false;
@@ -367,6 +374,23 @@ bool openselectfrm::importPass(const QList<DropContents::Entry> &entries)
     }
     List1->addItems(batch);
     return true;
+}
+
+// Why the entry cannot be listed, naming it (and, for a drawing list file's, its line); the empty
+// text when it can.
+QString openselectfrm::refusalOf(const DropContents::Entry &entry, const DrawingListFile *list)
+{
+    QString reason;
+    if (entry.kind == DropContents::Kind::File && !isDrawingPath(entry.path))
+        reason = NotADrawing;
+    else if (entry.kind == DropContents::Kind::EmptyFolder)
+        reason = NoDrawingInFolder;
+    else if (!isScriptSafePath(entry.path))
+        reason = unsafeDrawingPathMessage();
+    else
+        return {};
+    const QString shown = visibleControls(entry.path);
+    return reason + u'\n' + (list ? list->place(entry.source, shown) : shown);
 }
 
 void openselectfrm::finishImport()

@@ -16,6 +16,7 @@ namespace tavrolin {
 
 class ClipPlayer;
 class DwgThumbnail;
+struct DrawingListFile;
 class FileDropList;
 class PreviewCache;
 
@@ -40,6 +41,7 @@ private:
     // Handlers.
     void load();
     void dropFiles(const QStringList &dropped);
+    void openList(const DrawingListFile &list);
     void clearList();
     void goNext();
     void showPreview(QListWidgetItem *item);
@@ -52,9 +54,12 @@ private:
     void clearset();
 
     // The steps of a drop.
-    void importDrop(const QStringList &dropped);
+    void takeDrop(const QStringList &dropped, const DrawingListFile *list);
+    void importDrop(const QStringList &dropped, const DrawingListFile *list);
     bool mayReplaceList();
-    bool checkPass(const QList<DropContents::Entry> &entries);
+    bool checkPass(const QList<DropContents::Entry> &entries, const DrawingListFile *list,
+                   QString *refusal);
+    static QString refusalOf(const DropContents::Entry &entry, const DrawingListFile *list);
     bool importPass(const QList<DropContents::Entry> &entries);
     void finishImport();
     void refuseDrop(const QString &warning);

@@ -17,7 +17,6 @@ void ChunkedTextFill::start(const QString &text)
     m_text = text;
     m_done = pieceEnd();
     m_box->setPlainText(m_text.first(m_done));
-    m_box->document()->setModified(false);
     if (m_done < m_text.size())
         m_timer.start();
     else
@@ -37,12 +36,9 @@ qsizetype ChunkedTextFill::pieceEnd() const
 void ChunkedTextFill::appendPiece()
 {
     const qsizetype end = pieceEnd();
-    QTextDocument *document = m_box->document();
-    const bool editedByUser = document->isModified();
-    QTextCursor cursor(document);
+    QTextCursor cursor(m_box->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(m_text.sliced(m_done, end - m_done));
-    document->setModified(editedByUser);
     m_done = end;
     if (m_done == m_text.size()) {
         m_timer.stop();

@@ -11,8 +11,7 @@ namespace tavrolin {
 // Puts a long text into a plain text box piece by piece, a few tens of thousands of characters
 // per turn of the event loop. The script of 50 000 drawings is some 16 million characters, which
 // the box takes seconds to lay out; given whole, the page would freeze for that long. A new
-// fill replaces the one under way. Edits the user makes meanwhile keep the document marked as
-// modified; the fill itself never marks it.
+// fill replaces the one under way.
 class ChunkedTextFill : public QObject
 {
     Q_OBJECT

@@ -81,6 +81,9 @@ void scriptcodefrm::buildControls()
     m_box->setObjectName(QStringLiteral("RichTextBox1"));
     m_box->setFont(japaneseFont(9));
     m_box->setUndoRedoEnabled(false); // every fill would stack up megabytes of undo steps
+    // What the box shows is what is written: it can be read, selected and copied, not edited.
+    m_box->setReadOnly(true);
+    m_box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // One line of the box is one line of the script, each of whose blanks is an Enter.
     m_box->setLineWrapMode(QPlainTextEdit::NoWrap);
     placeTwips(m_box, 120, 480, 6495, 1695);
@@ -121,12 +124,11 @@ QString scriptcodefrm::scriptText() const
 }
 
 // Puts the script file text, built afresh, into the box, unless the box already holds exactly
-// that text, unedited.
+// that text.
 void scriptcodefrm::showScript()
 {
     const Session &session = m_context.session;
-    if (m_shownOnce && !m_box->document()->isModified() && session.ScriptText == m_shownScript &&
-        session.CommentText == m_shownComment)
+    if (m_shownOnce && session.ScriptText == m_shownScript && session.CommentText == m_shownComment)
         return;
     m_shownScript = session.ScriptText;
     m_shownComment = session.CommentText;

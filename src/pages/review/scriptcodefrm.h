@@ -11,8 +11,7 @@ class ChunkedTextFill;
 
 // The script review page: shows the script file text, rebuilt from the session whenever the
 // page is shown, and writes it to this copy's working script file ("\scr\tmp.scr" for the
-// first copy) on "次へ＞". What the user types into the box is only a view's edit: it never
-// reaches a file.
+// first copy) on "次へ＞". The box is read-only: what it shows is what is written.
 class scriptcodefrm : public PageWindow
 {
     Q_OBJECT
@@ -35,7 +34,7 @@ private:
     QPlainTextEdit *m_box = nullptr;
     ChunkedTextFill *m_fill = nullptr;
     // What the box was last given, to skip refilling it with the same text (a fill of the
-    // largest scripts takes seconds) while the user has not edited it.
+    // largest scripts takes seconds).
     QString m_shownScript;
     QString m_shownComment;
     bool m_shownOnce = false;

@@ -87,6 +87,8 @@ void splashfrm::buildControls()
     connect(cmdnext, &QPushButton::clicked, this,
             [this] { m_context.navigator.go(this, PageId::Drawings); });
     connect(cmdcan, &QPushButton::clicked, this, [] { wizardcancel(); });
+    // The wizard starts with "次へ＞" in focus: Enter or Space begins the work.
+    cmdnext->setFocus();
 
     m_timer1 = new LabelReveal(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));

@@ -28,7 +28,7 @@ namespace {
 
 // The messages as "style text".
 const QString Replace = u"52 今までのファイルリストが削除されますよろしいですか？"_s;
-const QString NotADrawing = u"48 これはDwg・DXFファイルでは有りません"_s;
+const QString NotADrawing = u"48 これはDwg・DXFファイルでは有りません\n"_s;
 const QString NoDrawingIn = u"48 このフォルダにはDwg・DXFファイルが有りません\n"_s;
 const QString Unsafe = u"48 "_s + unsafeDrawingPathMessage() + u'\n';
 const QString ClearQuestion = u"4 本当にリストをクリアーしますか？"_s;
@@ -257,8 +257,9 @@ void TestOpenSelectFrm::drop_data()
     QTest::addColumn<QStringList>("files");  // made before the drop, besides the dropped ones
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("warnings"); // "%1/" is the test's folder
-    QTest::addColumn<bool>("listFile");        // the paths come from a drawing list file opened
+    // "%1/" is the test's folder; "{n}" the place of line n when the paths come from a list file.
+    QTest::addColumn<QStringList>("warnings");
+    QTest::addColumn<bool>("listFile"); // the paths come from a drawing list file opened
 
     const QStringList none;
     const QStringList five{u"a.dwg"_s, u"b.dwg"_s, u"c.dwg"_s, u"d.dwg"_s, u"e.dwg"_s};
@@ -287,12 +288,13 @@ void TestOpenSelectFrm::drop_data()
     row("a folder of long names ending with a short one, replacing a list", three, AnswerYes,
         longNames, {u"現場図面フォルダ_第二期工事"_s}, longNames, {Replace});
     row("a text file among drawings", none, 0, none, {u"a.dwg"_s, u"n.txt"_s, u"b.dxf"_s}, none,
-        {NotADrawing});
-    row("a text file, replacing a list", five, AnswerYes, none, {u"n.txt"_s, u"m.txt"_s}, none,
-        {Replace, NotADrawing});
+        {NotADrawing + u"{2}%1/n.txt"_s});
+    row("a text file, replacing a list: refused before the question", five, AnswerYes, none,
+        {u"n.txt"_s, u"m.txt"_s}, five, {NotADrawing + u"{1}%1/n.txt"_s});
     row("a text file in a folder named dwg", none, 0, none, {u"dwg/readme.txt"_s}, none,
-        {NotADrawing});
-    row("an extension not at the end", none, 0, none, {u"plan.dwg.txt"_s}, none, {NotADrawing});
+        {NotADrawing + u"{1}%1/"_s + QDir::toNativeSeparators(u"dwg/readme.txt"_s)});
+    row("an extension not at the end", none, 0, none, {u"plan.dwg.txt"_s}, none,
+        {NotADrawing + u"{1}%1/plan.dwg.txt"_s});
     row("a folder: sub-folders, ordered by folder and file names without regard to case", none, 0,
         {u"p/b.dwg"_s, u"p/Sub2/a.dwg"_s, u"p/A.DXF"_s, u"p/sub/c.dwg"_s, u"p/C.dwg"_s,
          u"p/a-b/x.dwg"_s, u"p/a/y.dwg"_s},
@@ -312,12 +314,12 @@ void TestOpenSelectFrm::drop_data()
     row("a folder named like a drawing", none, 0, {u"old.dwg/in.dxf"_s}, {u"old.dwg"_s},
         {u"old.dwg/in.dxf"_s}, none);
     row("a folder without drawings", none, 0, {u"e/notes.txt"_s}, {u"z.dwg"_s, u"e"_s}, none,
-        {NoDrawingIn + u"%1/e"_s});
+        {NoDrawingIn + u"{2}%1/e"_s});
 #ifndef Q_OS_WIN // names that Windows' file systems refuse
     row("a line feed in a name: an open line and commands of its own", none, 0, none,
-        {u"a.dwg"_s, u"C:\n_.quit\ny.dwg"_s}, none, {Unsafe + u"%1/C:<LF>_.quit<LF>y.dwg"_s});
-    row("a double quote in a folder's drawing", none, 0, {u"q/say \"hi\".dxf"_s}, {u"q"_s}, none,
-        {Unsafe + u"%1/q/say \"hi\".dxf"_s});
+        {u"a.dwg"_s, u"C:\n_.quit\ny.dwg"_s}, none, {Unsafe + u"{2}%1/C:<LF>_.quit<LF>y.dwg"_s});
+    row("a double quote in a folder's drawing", five, AnswerYes, {u"q/say \"hi\".dxf"_s}, {u"q"_s},
+        five, {Unsafe + u"{1}%1/q/say \"hi\".dxf"_s});
 #endif
 }
 
@@ -335,10 +337,21 @@ void TestOpenSelectFrm::drop()
         QVERIFY(dropFiles(before));
     for (const QString &file : files)
         makeFile(file);
+    QVERIFY(QTest::qWaitForWindowActive(page()));
+    control<QPushButton>("cmdnext")->setFocus();
     m_bench->messages.queueAnswer(answer);
     QVERIFY(listFile ? openListFile(dropped) : dropFiles(dropped));
 
+    for (QString &warning : warnings) {
+        const QRegularExpressionMatch line = QRegularExpression(u"\\{(\\d+)\\}"_s).match(warning);
+        if (line.hasMatch())
+            warning.replace(
+                line.capturedStart(), line.capturedLength(),
+                listFile ? u"図面リスト %1 の %2行目: "_s.arg(path(u"list.txt"_s), line.captured(1))
+                         : QString());
+    }
     QCOMPARE(messages(), warnings.replaceInStrings(u"%1/"_s, path(QString()) + QDir::separator()));
+    QTRY_COMPARE(QApplication::focusWidget(), list());
     QCOMPARE(listed(), paths(expected));
     verifyShownWhole();
     QCOMPARE(session().DrawingCount, expected.size());
@@ -347,11 +360,12 @@ void TestOpenSelectFrm::drop()
     QCOMPARE(session().DrawingPaths.at(expected.size()), QString());
     QVERIFY(!control<ClipPlayer>("Animation1")->isVisible());
     QVERIFY(!control<ClipPlayer>("Animation1")->isPlaying());
-    QCOMPARE(control<QLabel>("Label2")->text(), expected.isEmpty() ? QString() : Added);
+    const bool refused = !warnings.isEmpty() && warnings.last().startsWith(u"48 "_s);
+    QCOMPARE(control<QLabel>("Label2")->text(), refused || expected.isEmpty() ? QString() : Added);
 }
 
 // Ctrl+S keeps the list in a drawing list file, one path per line; a list file without a
-// drawing, or one that cannot be read, changes nothing.
+// drawing, or one that cannot be read, changes nothing; Ctrl+O lists the drawings of one.
 void TestOpenSelectFrm::listFiles()
 {
     QVERIFY(QTest::qWaitForWindowActive(page()));
@@ -372,6 +386,13 @@ void TestOpenSelectFrm::listFiles()
                           u"48 図面リスト %1 を読めません: %2"_s.arg(
                               path(u"missing.txt"_s), fileProblemText(FileProblem::NotFound))}));
     QCOMPARE(listed(), paths({u"a.dwg"_s, u"b c/図面.DXF"_s}));
+
+    // A relative path is relative to the list file's folder.
+    makeFile(u"sub/b.dxf"_s);
+    test::writeBytes(m_files->filePath(u"sub/list.txt"_s), "b.dxf\n../a.dwg\n");
+    m_bench->messages.queueAnswer(AnswerYes);
+    test::pressForFile(*m_dialog, page(), Qt::Key_O, m_files->filePath(u"sub/list.txt"_s));
+    QCOMPARE(listed(), paths({u"sub/b.dxf"_s, u"a.dwg"_s}));
 }
 
 // Links to folders lead into them; each real folder is listed once, under its own path when the
@@ -590,13 +611,6 @@ void TestOpenSelectFrm::previewOnClick()
     clickEntry(0);
     QCOMPARE(preview->drawingPath(), path(u"thumb.dxf"_s));
     QVERIFY(preview->hasPreview());
-    // A list replaced by a drop, or cleared, leaves nothing in the box.
-    m_bench->messages.queueAnswer(AnswerYes);
-    QVERIFY(dropFiles({u"thumb.dxf"_s}));
-    QCOMPARE(preview->drawingPath(), QString());
-    QVERIFY(!preview->hasPreview());
-    clickEntry(0);
-    QTRY_VERIFY(preview->hasPreview());
     m_bench->messages.queueAnswer(AnswerYes);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(preview->drawingPath(), QString());
@@ -754,7 +768,7 @@ void TestOpenSelectFrm::statusArea_data()
                                        u"hidden, window disabled, hourglass"_s;
     QTest::newRow("check pass") << u"check"_s
                                 << u"clip playing, Label3 shown \"\", Label2 shown \"\", bar "
-                                   u"hidden, window enabled"_s;
+                                   u"hidden, window disabled, hourglass"_s;
     QTest::newRow("import pass") << u"import"_s
                                  << u"clip playing, Label3 shown \"%1\", Label2 hidden \"\", bar "
                                     u"shown, window disabled, hourglass"_s.arg(Importing);
@@ -827,15 +841,24 @@ void TestOpenSelectFrm::brokenDataFile()
 }
 
 // A failure in the middle of the import leaves the page working and nothing of the drop listed.
+// The drop replaces a list whose drawing is previewed, and fails while importing.
 void TestOpenSelectFrm::importFailure()
 {
+    makeFile(u"thumb.dxf"_s,
+             DrawingBuilder::dxf(DrawingBuilder::dib(QImage(8, 4, QImage::Format_RGB32))));
+    QVERIFY(dropFiles({u"thumb.dxf"_s}));
+    list()->setCurrentRow(0);
+    auto *preview = control<DwgThumbnail>("DwgThumbnail1");
+    QTRY_VERIFY(preview->hasPreview());
     session().DrawingPaths.resize(2);
+    m_bench->messages.queueAnswer(AnswerYes);
     QVERIFY(dropFiles({u"a.dwg"_s, u"b.dwg"_s, u"c.dwg"_s}));
 
-    QCOMPARE(messages().size(), 1);
-    QVERIFY(messages().first().startsWith(u"48 "_s));
-    QCOMPARE(status(), u"clip hidden, Label3 hidden \"%1\", Label2 hidden \"\", bar hidden, "
-                       u"window enabled"_s.arg(Importing));
+    QCOMPARE(messages().size(), 2);
+    QVERIFY(messages().last().startsWith(u"48 "_s));
+    QCOMPARE(preview->drawingPath(), QString());
+    QCOMPARE(status(), u"clip hidden, Label3 hidden \"%1\", Label2 hidden \"%2\", bar hidden, "
+                       u"window enabled"_s.arg(Importing, Added));
     QCOMPARE(listed(), QStringList());
     QCOMPARE(session().DrawingCount, 0);
     QCOMPARE(session().DrawingPaths.at(0), QString());

@@ -4,6 +4,8 @@
 #include "support/widgettexts.h"
 #include "support/wizardbench.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -37,7 +39,7 @@ private slots:
     void forwardWritesWorkingFile_data();
     void forwardWritesWorkingFile();
     void textRebuiltWhenShownAgain();
-    void typedTextNeverWritten();
+    void boxIsReadOnly();
     void missingScrFolderIsCreated();
     void unwritableWorkingFile_data();
     void unwritableWorkingFile();
@@ -130,12 +132,22 @@ void TestReviewPage::textRebuiltWhenShownAgain()
                  QStringLiteral(".filedia 0\n.open C:\\a\\p2.dwg\nzoom e \n.filedia 1 \n;new"));
 }
 
-void TestReviewPage::typedTextNeverWritten()
+// What the box shows is what is written: typing, deleting and pasting change nothing, and the
+// text can be selected and copied.
+void TestReviewPage::boxIsReadOnly()
 {
     m_bench->show(PageId::Review);
     QTRY_VERIFY(box()->toPlainText().endsWith(QStringLiteral("15:00:16\n")));
+    const QString shown = box()->toPlainText();
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
     box()->moveCursor(QTextCursor::End);
     QTest::keyClicks(box(), QStringLiteral("typed"));
+    QTest::keyClick(box(), Qt::Key_Backspace);
+    QTest::keySequence(box(), QKeySequence::Paste);
+    QCOMPARE(box()->toPlainText(), shown);
+    QTest::keySequence(box(), QKeySequence::SelectAll);
+    QTest::keySequence(box(), QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text(), shown);
 
     click("cmdnext");
 

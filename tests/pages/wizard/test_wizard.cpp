@@ -1,5 +1,8 @@
 #include "support/wizardbench.h"
 
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -18,6 +21,8 @@ private slots:
     void sideWindowsOpenOnceBesideTheWizard();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void keysMoveOnOrClose_data();
+    void keysMoveOnOrClose();
 
 private:
     std::unique_ptr<test::WizardBench> m_bench;
@@ -42,6 +47,8 @@ void TestWizard::startShowsTheStartPage()
     QVERIFY(start);
     QVERIFY(start->isVisible());
     QCOMPARE(start->windowTitle(), QStringLiteral("Tavrolin"));
+    QVERIFY(QTest::qWaitForWindowActive(start));
+    QCOMPARE(QApplication::focusWidget(), start->findChild<QWidget *>(u"cmdnext"_s));
 }
 
 void TestWizard::pagesLoadOnceAndOpenWhereThePreviousStood()
@@ -124,6 +131,65 @@ void TestWizard::enterPressesTheFocusedButton()
     QTest::keyClick(target, Qt::Key(key));
 
     QCOMPARE(clicked, pressed);
+}
+
+void TestWizard::keysMoveOnOrClose_data()
+{
+    QTest::addColumn<int>("window"); // a page, -1 for the About box, -2 for the help browser
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("focusedAfter"); // none: the window has closed
+    QTest::addColumn<QString>("typed");        // into the focused text box
+
+    constexpr int about = -1;
+    constexpr int help = -2;
+    const QString box = u"RichTextBox1"_s;
+    QTest::newRow("Tab leaves the comment box")
+        << int(PageId::Comment) << box << int(Qt::Key_Tab) << 0 << u"Cmdbefore"_s << QString();
+    QTest::newRow("Ctrl+Tab types a tab into it") << int(PageId::Comment) << box << int(Qt::Key_Tab)
+                                                  << int(Qt::ControlModifier) << box << u"\t"_s;
+    QTest::newRow("Tab leaves the review box")
+        << int(PageId::Review) << box << int(Qt::Key_Tab) << 0 << u"Cmdbefore"_s << QString();
+    QTest::newRow("Escape closes the About box")
+        << about << u"cmdOK"_s << int(Qt::Key_Escape) << 0 << QString() << QString();
+    QTest::newRow("Escape closes the help browser, from its address")
+        << help << u"cboAddress"_s << int(Qt::Key_Escape) << 0 << QString() << QString();
+    QTest::newRow("Escape closes the help browser, from its page")
+        << help << u"brwWebBrowser"_s << int(Qt::Key_Escape) << 0 << QString() << QString();
+    QTest::newRow("Escape closes no wizard page")
+        << int(PageId::Welcome) << u"cmdnext"_s << int(Qt::Key_Escape) << 0 << u"cmdnext"_s
+        << QString();
+}
+
+void TestWizard::keysMoveOnOrClose()
+{
+    QFETCH(int, window);
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, focusedAfter);
+    QFETCH(QString, typed);
+    if (window == -1)
+        m_bench->wizard.showAbout();
+    if (window == -2)
+        m_bench->wizard.showHelp();
+    QPointer<PageWindow> shown =
+        window >= 0 ? m_bench->show(PageId(window))
+                    : test::WindowBench::window(window == -1 ? u"frmAbout"_s : u"frmBrowser"_s);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    shown->findChild<QWidget *>(focused)->setFocus(Qt::TabFocusReason);
+    auto *text = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget());
+    if (text)
+        text->moveCursor(QTextCursor::End);
+    const QString before = text ? text->toPlainText() : QString();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(shown ? QApplication::focusWidget()->objectName() : QString(), focusedAfter);
+    if (text)
+        QCOMPARE(text->toPlainText(), before + typed);
 }
 
 QTEST_MAIN(TestWizard)
