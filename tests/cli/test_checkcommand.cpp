@@ -74,9 +74,8 @@ void TestCheckCommand::statusAndOutput()
     test::writeAnsi(dir.filePath(u"broken.ini"_s),
                     u"[shugo]\nname=設備\n[aplicationname]\nname=AutoCAD\n[AplicationName]\n"_s);
     test::writeBytes(
-        dir.filePath(u"notepad.ini"_s),
-        u"[shugo]\nname=レイヤー\n[レイヤー]\ntype=すべて\nname=終了\n[終了]\nname=終了\n"
-        u"type=qsave\n[aplicationname]\nname=AutoCAD\n"_s.toUtf8());
+        dir.filePath(u"notepad.ini"_s), // the shipped file, saved by Notepad
+        ansi::decode(test::readBytes(TAVROLIN_PROGRAM_DIR "/tavrolin.ini"_L1)).toUtf8());
     for (QString &argument : arguments)
         argument.replace(u"%1"_s, dir.path());
     QProcess process;

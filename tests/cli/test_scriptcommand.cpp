@@ -58,7 +58,6 @@ private:
     Run run(const QStringList &arguments,
             const QString &program = QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin")) const;
     QString file(const QString &name) const { return m_dir.filePath(name); }
-    // A file as messages name it.
     QString shown(const QString &name) const { return QDir::toNativeSeparators(file(name)); }
     QStringList standardOptions() const;
 
@@ -80,10 +79,8 @@ void TestScriptCommand::initTestCase()
     // prompt writes them (the ANSI code page).
     test::writeBytes(file(u"notepad.ini"_s), kSettings.toUtf8());
     test::writeBytes(file(u"notepad.dat"_s), u";図面の一括処理\r\n"_s.toUtf8());
-    test::writeAnsi(file(u"ansi grid.txt"_s),
-                    QString::fromUtf8(test::readBytes(file(u"grid.txt"_s))));
-    test::writeAnsi(file(u"ansi drawings.txt"_s),
-                    QString::fromUtf8(test::readBytes(file(u"drawings.txt"_s))));
+    for (const QString &name : {u"grid.txt"_s, u"drawings.txt"_s})
+        test::writeAnsi(file(u"ansi "_s + name), QString::fromUtf8(test::readBytes(file(name))));
     test::makeFifo(file(u"fifo"_s));
     QByteArray drawings;
     for (int i = 0; i < 300; ++i)
@@ -311,11 +308,6 @@ void TestScriptCommand::helpAndVersion_data()
         << QStringList{u"script"_s, u"-h"_s} << u"\nオプション:\n"_s;
     QTest::newRow("script --help names the input bound")
         << QStringList{u"script"_s, u"--help"_s} << u"64 MiB"_s;
-    QTest::newRow("check --help") << QStringList{u"check"_s, u"--help"_s}
-                                  << u"使い方: %1 check [オプション] [設定ファイル]\n"_s.arg(name);
-    QTest::newRow("preview --help")
-        << QStringList{u"preview"_s, u"--help"_s}
-        << u"  -o, --output <ファイル.png>  書き込む PNG ファイル。\n"_s;
     QTest::newRow("--help: one usage line a command")
         << QStringList{u"--help"_s} << u"使い方: %1 script [オプション] [図面...]\n"_s.arg(name);
     QTest::newRow("--version") << QStringList{u"--version"_s} << u"Tavrolin 1."_s;

@@ -67,8 +67,6 @@ void TestInputFile::read()
     QVERIFY2(refusal.isEmpty() ? reason.isEmpty() : reason.contains(refusal), qPrintable(reason));
 }
 
-// The one rule of every text file: a byte-order mark decides; without one, valid UTF-8 that
-// holds a byte beyond ASCII is UTF-8; anything else is in the ANSI code page.
 void TestInputFile::lines_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -85,7 +83,6 @@ void TestInputFile::lines_data()
         << QByteArray("\xFF\xFE\xF3\x56\r\0\n\0a\0", 10) << QStringList{u"図"_s, u"a"_s};
     QTest::newRow("code page 932")
         << QByteArray("ok\n\x90\x7d\x96\xca\n") << QStringList{u"ok"_s, u"図面"_s};
-    // One line of code page 932 makes the whole file so, UTF-8 lines included.
     QTest::newRow("not UTF-8 throughout")
         << QByteArray("\x82\xa0\n\xE5\x9B\xB3\n") << QStringList{u"あ"_s, u"蝗ｳ"_s};
 }

@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -18,7 +17,7 @@ namespace {
 
 const QString kHold = u"--hold"_s;
 
-// Run as `--hold PROGRAM_FOLDER USER_FOLDER`, this program is a running copy that takes its
+// Run as `--hold PROGRAM_FOLDER USER_FOLDER`, this program is a running copy: it takes its
 // working script file, prints its path and holds it until its standard input ends.
 int holdWorkingFile(const QStringList &arguments)
 {
@@ -26,12 +25,10 @@ int holdWorkingFile(const QStringList &arguments)
     setUserFolder(arguments.value(3));
     WorkingScriptFile file;
     QString error;
-    const bool claimed = file.claim(&error);
-    std::cout << (claimed ? file.path() : error).toStdString() << std::endl;
-    std::string rest;
-    while (std::getline(std::cin, rest)) {
+    std::cout << (file.claim(&error) ? file.path() : error).toStdString() << std::endl;
+    for (std::string line; std::getline(std::cin, line);) {
     }
-    return claimed ? 0 : 1;
+    return 0;
 }
 
 } // namespace
@@ -43,114 +40,50 @@ class TestWorkingScriptFile : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void copiesTakeFilesOfTheirOwn();
-    void fileOfACopyThatDiedIsFreeAgain();
-    void unwritableProgramFolderGivesWayToUsersFolder();
-    void noFolderAtAllIsSaidWhy();
 
 private:
-    QString programScr(const QString &name) const
-    {
-        return m_dir->filePath(u"program/scr/"_s + name);
-    }
-    // Starts a copy and returns the path it took.
-    QString startCopy(QProcess &copy) const;
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+    // Starts a copy with that program folder; returns the path it took.
+    QString start(QProcess &copy, const QString &program) const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_dir;
 };
 
-void TestWorkingScriptFile::init()
+QString TestWorkingScriptFile::start(QProcess &copy, const QString &program) const
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    setProgramFolder(m_dir->filePath(u"program"_s));
-    setUserFolder(m_dir->filePath(u"user"_s));
-}
-
-void TestWorkingScriptFile::cleanup()
-{
-    setProgramFolder(QString());
-    setUserFolder(QString());
-    m_dir.reset();
-}
-
-QString TestWorkingScriptFile::startCopy(QProcess &copy) const
-{
-    copy.start(QCoreApplication::applicationFilePath(),
-               {kHold, m_dir->filePath(u"program"_s), m_dir->filePath(u"user"_s)});
-    if (!copy.waitForStarted(30000))
-        return u"not started"_s;
-    while (!copy.canReadLine()) {
-        if (!copy.waitForReadyRead(30000))
-            return u"nothing printed"_s;
+    copy.start(QCoreApplication::applicationFilePath(), {kHold, file(program), file(u"user"_s)});
+    while (!copy.canReadLine() && copy.waitForReadyRead(30000)) {
     }
     return QDir::fromNativeSeparators(QString::fromLocal8Bit(copy.readLine()).trimmed());
 }
 
 void TestWorkingScriptFile::copiesTakeFilesOfTheirOwn()
 {
-    QProcess first;
-    QProcess second;
-    QCOMPARE(startCopy(first), programScr(u"tmp.scr"_s));
-    QCOMPARE(startCopy(second), programScr(u"tmp-2.scr"_s));
-    WorkingScriptFile third;
+    QProcess first, second, third, fourth, fifth;
+    QCOMPARE(start(first, u"program"_s), file(u"program/scr/tmp.scr"_s));
+    QCOMPARE(start(second, u"program"_s), file(u"program/scr/tmp-2.scr"_s));
+    setProgramFolder(file(u"program"_s));
+    WorkingScriptFile here;
     QString error;
-    QVERIFY(third.claim(&error));
-    QCOMPARE(third.path(), programScr(u"tmp-3.scr"_s));
-    QVERIFY(third.claim(&error)); // kept
-    QCOMPARE(third.path(), programScr(u"tmp-3.scr"_s));
+    QVERIFY(here.claim(&error) && here.claim(&error)); // taken once, then kept
+    QCOMPARE(here.path(), file(u"program/scr/tmp-3.scr"_s));
+    setProgramFolder(QString());
 
-    first.closeWriteChannel(); // the first copy ends: its file is free for the next one
-    QVERIFY(first.waitForFinished(30000));
-    QProcess fourth;
-    QCOMPARE(startCopy(fourth), programScr(u"tmp.scr"_s));
-    second.closeWriteChannel();
-    fourth.closeWriteChannel();
-    QVERIFY(second.waitForFinished(30000) && fourth.waitForFinished(30000));
-}
+    // A copy that ends frees its file, and so does one that dies.
+    first.closeWriteChannel();
+    second.kill();
+    QVERIFY(first.waitForFinished(30000) && second.waitForFinished(30000));
+    QCOMPARE(start(third, u"program"_s), file(u"program/scr/tmp.scr"_s));
+    QCOMPARE(start(fourth, u"program"_s), file(u"program/scr/tmp-2.scr"_s));
 
-void TestWorkingScriptFile::fileOfACopyThatDiedIsFreeAgain()
-{
-    QProcess died;
-    QCOMPARE(startCopy(died), programScr(u"tmp.scr"_s));
-    died.kill();
-    QVERIFY(died.waitForFinished(30000));
-
-    WorkingScriptFile next;
-    QString error;
-    QVERIFY2(next.claim(&error), qPrintable(error));
-    QCOMPARE(next.path(), programScr(u"tmp.scr"_s));
-}
-
-// Tests run as root in CI, where permissions stop no write: a file named "scr" blocks the folder.
-void TestWorkingScriptFile::unwritableProgramFolderGivesWayToUsersFolder()
-{
-    test::writeBytes(m_dir->filePath(u"program/scr"_s), "in the way");
-    QProcess copy;
-    QCOMPARE(startCopy(copy), m_dir->filePath(u"user/scr/tmp.scr"_s));
-    WorkingScriptFile second;
-    QString error;
-    QVERIFY(second.claim(&error));
-    QCOMPARE(second.path(), m_dir->filePath(u"user/scr/tmp-2.scr"_s));
-    copy.closeWriteChannel();
-    QVERIFY(copy.waitForFinished(30000));
-}
-
-void TestWorkingScriptFile::noFolderAtAllIsSaidWhy()
-{
-    test::writeBytes(m_dir->filePath(u"program/scr"_s), "in the way");
-    test::writeBytes(m_dir->filePath(u"user"_s), "in the way");
-    WorkingScriptFile file;
-    QString error;
-    QVERIFY(!file.claim(&error));
-    QVERIFY(file.path().isEmpty());
-    const QString place = u"フォルダーのはずの場所がファイルです"_s;
-    QVERIFY2(error.contains(QDir::toNativeSeparators(m_dir->filePath(u"program/scr"_s)) + u": "_s +
-                            place) &&
-                 error.contains(QDir::toNativeSeparators(m_dir->filePath(u"user/scr"_s)) + u": "_s +
-                                place),
-             qPrintable(error));
+    // Tests run as root, where permissions stop no write: a file named scr blocks the folder.
+    test::writeBytes(file(u"other/scr"_s), "in the way");
+    QCOMPARE(start(fifth, u"other"_s), file(u"user/scr/tmp.scr"_s));
+    for (QProcess *copy : {&third, &fourth, &fifth}) {
+        copy->closeWriteChannel();
+        QVERIFY(copy->waitForFinished(30000));
+    }
 }
 
 int main(int argc, char **argv)

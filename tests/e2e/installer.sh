@@ -3,153 +3,80 @@
 #
 #   installer.sh PACKAGE.msi STAGE MSI_SCRIPT LINUX_TAVROLIN DRIVER.exe EMULATOR...
 #
-# makes an older version of the package from the same program folder (STAGE, with MSI_SCRIPT),
-# installs it silently, edits its settings file and comment template as a CAD manager does,
-# upgrades silently to PACKAGE (the edits stay, one version is left), repairs it (a lost file
-# comes back, the edits stay), runs `tavrolin.exe script` from Program Files and compares its
-# bytes with the Linux program's, has the driver (test_packagedwizard) walk the installed wizard
-# with its program folder made unwritable, as Program Files is for a user (the working script
-# goes to %LOCALAPPDATA%\Tavrolin\scr), then removes the program silently: nothing may be left
-# but the files the user made.
-set -euo pipefail
-package=$1
-stage=$2
-msi_script=$3
-linux=$4
-driver=$5
+# installs an older version made from the same folder (STAGE, by MSI_SCRIPT), edits its settings
+# file and template as a CAD manager does, upgrades to PACKAGE and repairs it (the edits stay),
+# compares `tavrolin.exe script` run from Program Files with the Linux program, has the driver
+# (test_packagedwizard) walk the installed wizard with the program folder unwritable, as Program
+# Files is for a user, and removes it: nothing may be left but the files the user made.
+set -uo pipefail
+package=$1 stage=$2 msi_script=$3 linux=$4 driver=$5
 shift 5
 emulator=("$@")
-if [ ! -f "$package" ]; then
-    echo "FAIL: no package $package: make it first (the build target msi)"
-    exit 1
-fi
-# shellcheck disable=SC1090
-. "${emulator[1]}" # the wine prefix
+[ -f "$package" ] || { echo "FAIL: no $package: make it first (the build target msi)"; exit 1; }
+. "${emulator[1]}" # WINEPREFIX
 installed="$WINEPREFIX/drive_c/Program Files/Tavrolin"
-installed_windows='C:\Program Files\Tavrolin'
+program='C:\Program Files\Tavrolin\tavrolin.exe'
 work=$(mktemp -d)
-status=0
+status=0 locked=
 
-windows() {
-    printf 'Z:%s' "${1//\//\\}"
+windows() { printf 'Z:%s' "${1//\//\\}"; }
+check() { # check DESCRIPTION COMMAND...: PASS or FAIL
+    if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; status=1; fi
 }
-wine_run() {
-    "${emulator[@]}" "$@"
+msiexec() { "${emulator[@]}" msiexec "$@" /qn; }
+versions() {
+    "${emulator[@]}" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s |
+        tr -d '\r' | awk '$NF == "Tavrolin" {t=1} /DisplayVersion/ && t {print $NF; t=0}' | xargs
 }
-fail() {
-    echo "FAIL: $*"
-    status=1
+shortcut() { find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name Tavrolin.lnk | grep -q .; }
+kept() { cmp -s "$installed/tavrolin.ini" "$work/ini" && cmp -s "$installed/commentdata.dat" "$work/dat"; }
+# Root ignores permissions: the folder is made immutable where the system allows it, else scr
+# is blocked by a file.
+lock() {
+    if chattr +i "$installed/scr" "$installed" 2>/dev/null; then locked=chattr reason=アクセス権がありません
+    else rmdir "$installed/scr" && echo x >"$installed/scr" && locked=file reason=フォルダーのはずの場所がファイルです; fi
 }
-pass() {
-    echo "PASS: $*"
-}
-registered_versions() {
-    wine_run reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
-        tr -d '\r' | awk '/DisplayName/ && $NF == "Tavrolin" {found=1} /DisplayVersion/ && found {print $NF; found=0}'
-}
-shortcut() {
-    find "$WINEPREFIX/drive_c/ProgramData" "$WINEPREFIX/drive_c/users" -name Tavrolin.lnk \
-        -path '*Start Menu*' 2>/dev/null
-}
-# The program folder made unwritable, as Program Files is for a user: immutable where the
-# system allows it (root ignores permissions), else a file in place of its scr.
-lock_program_folder() {
-    if chattr +i "$installed/scr" "$installed" 2>/dev/null; then
-        locked=chattr
-    else
-        rmdir "$installed/scr" && echo "in the way" >"$installed/scr"
-        locked=file
-    fi
-}
-unlock_program_folder() {
-    case ${locked:-} in
-    chattr) chattr -i "$installed" "$installed/scr" ;;
-    file) rm "$installed/scr" && mkdir "$installed/scr" ;;
-    esac
+unlock() {
+    case $locked in chattr) chattr -i "$installed" "$installed/scr" ;; file) rm "$installed/scr"; mkdir "$installed/scr" ;; esac
     locked=
 }
-cleanup() {
-    unlock_program_folder
-    wine_run msiexec /x "$(windows "$package")" /qn >/dev/null 2>&1 || true
-    rm -rf "$work" "$installed"
-}
+cleanup() { unlock; msiexec /x "$(windows "$package")" 2>/dev/null; rm -rf "$work" "$installed"; }
 trap cleanup EXIT
-
-# A run before that stopped half-way leaves nothing behind that counts.
-wine_run msiexec /x "$(windows "$package")" /qn >/dev/null 2>&1 || true
-rm -rf "$installed" "$WINEPREFIX/drive_c/users/"*/AppData/Local/Tavrolin
+cleanup # what a run that stopped half-way left
+work=$(mktemp -d)
 
 cmake -DSTAGE="$stage" -DVERSION=0.0.1 -DOUTPUT="$work/older.msi" -P "$msi_script" >/dev/null
-wine_run msiexec /i "$(windows "$work/older.msi")" /qn || fail "msiexec /i of the older version"
-if [ -x "$installed/tavrolin.exe" ] && [ -n "$(shortcut)" ] && [ "$(registered_versions)" = 0.0.1 ]; then
-    pass "the older version installed into Program Files with a Start menu shortcut"
-else
-    fail "the older version is not installed as it should be"
-fi
+msiexec /i "$(windows "$work/older.msi")"
+check "the older version installed with a Start menu shortcut" shortcut
+printf '; edited\r\n' >>"$installed/tavrolin.ini" && cp "$installed/tavrolin.ini" "$work/ini"
+printf ';設計課\r\n' | iconv -f UTF-8 -t CP932 >>"$installed/commentdata.dat" && cp "$installed/commentdata.dat" "$work/dat"
 
-# The CAD manager's edits, which no upgrade or repair may undo.
-printf '; edited by the CAD manager\r\n' >>"$installed/tavrolin.ini"
-printf ';部署: 設計課\r\n' | iconv -f UTF-8 -t CP932 >>"$installed/commentdata.dat"
-cp "$installed/tavrolin.ini" "$work/edited.ini"
-cp "$installed/commentdata.dat" "$work/edited.dat"
-kept() {
-    cmp -s "$installed/tavrolin.ini" "$work/edited.ini" &&
-        cmp -s "$installed/commentdata.dat" "$work/edited.dat"
-}
+msiexec /i "$(windows "$package")"
+check "the upgrade replaced the older version: $(versions)" [ "$(versions)" != 0.0.1 -a "$(versions | wc -w)" = 1 ]
+check "the upgrade kept the edited settings file and template" kept
+rm "$installed/ico/finish.bmp" # the repair that msiexec /fa asks for; wine's msiexec lacks /f
+msiexec /i "$(windows "$package")" REINSTALL=ALL REINSTALLMODE=vamus
+check "the repair brought back a lost file and kept the edits" eval '[ -f "$installed/ico/finish.bmp" ] && kept'
 
-wine_run msiexec /i "$(windows "$package")" /qn || fail "msiexec /i of the upgrade"
-versions=$(registered_versions)
-if [ "$versions" != 0.0.1 ] && [ "$(echo "$versions" | wc -l)" = 1 ] &&
-    cmp -s "$installed/tavrolin.exe" "$stage/tavrolin.exe"; then
-    pass "the upgrade replaced the older version ($versions)"
-else
-    fail "after the upgrade: versions '$versions'"
-fi
-kept && pass "the upgrade kept the edited settings file and template" ||
-    fail "the upgrade lost the edited settings file or template"
-
-rm "$installed/ico/finish.bmp"
-# The repair that msiexec /fa asks for (wine's msiexec does not know /f).
-wine_run msiexec /i "$(windows "$package")" REINSTALL=ALL REINSTALLMODE=vamus /qn ||
-    fail "msiexec repair"
-[ -f "$installed/ico/finish.bmp" ] && kept &&
-    pass "the repair brought back a lost file and kept the edits" ||
-    fail "the repair did not restore the lost file or lost the edits"
-
-# The headless command from Program Files, with the installed (edited) settings and template.
-printf 'レイヤー\tL13\t表示しない\t終了\t終了\n画面\tすべて\tズームする\t全体\t終了\n' >"$work/grid.txt"
-arguments=(--grid "$work/grid.txt" --now "2026-12-07 15:00:16" "C:\\My Plans\\二階.dwg" 'D:\a.dxf')
+printf 'レイヤー\tL13\t表示しない\t終了\t終了\n' >"$work/grid.txt"
+words=(--now "2026-12-07 15:00:16" 'C:\My Plans\二階.dwg')
 "$linux" script --settings "$installed/tavrolin.ini" --comment "$installed/commentdata.dat" \
-    "${arguments[@]}" >"$work/linux.scr"
-wine_run "$installed_windows\\tavrolin.exe" script --grid "$(windows "$work/grid.txt")" \
-    "${arguments[@]:2}" >"$work/windows.scr"
-cmp -s "$work/linux.scr" "$work/windows.scr" &&
-    pass "tavrolin.exe script from Program Files equals the Linux program ($(wc -c <"$work/linux.scr") bytes)" ||
-    fail "tavrolin.exe script from Program Files differs from the Linux program"
+    --grid "$work/grid.txt" "${words[@]}" >"$work/linux.scr"
+"${emulator[@]}" "$program" script --grid "$(windows "$work/grid.txt")" "${words[@]}" >"$work/windows.scr"
+check "tavrolin.exe script from Program Files equals the Linux program" cmp "$work/linux.scr" "$work/windows.scr"
 
-# The wizard, where the program folder cannot be written.
-lock_program_folder
-if [ "$locked" = chattr ]; then reason=アクセス権がありません; else reason=フォルダーのはずの場所がファイルです; fi
-wine_run "$installed_windows\\tavrolin.exe" script --grid "$(windows "$work/grid.txt")" \
-    -o "$installed_windows\\scr\\x.scr" a.dwg 2>"$work/err.txt" && fail "a script was written into Program Files"
-iconv -f CP932 -t UTF-8 "$work/err.txt" | grep -q "$reason" &&
-    pass "writing into Program Files fails for the true reason: $reason" ||
-    fail "writing into Program Files: $(iconv -f CP932 -t UTF-8 "$work/err.txt")"
-mkdir -p "$work/out"
-TAVROLIN_PACKAGED_PROGRAM="$installed_windows\\tavrolin.exe" TAVROLIN_PACKAGED_OUTPUT=$(windows "$work/out") \
-    TAVROLIN_PACKAGED_UNWRITABLE=1 "${emulator[@]}" "$driver" &&
-    pass "the installed wizard handed over its working script from %LOCALAPPDATA% ($locked)" ||
-    fail "the installed wizard, its program folder unwritable"
-unlock_program_folder
+lock
+"${emulator[@]}" "$program" script --grid "$(windows "$work/grid.txt")" -o 'C:\Program Files\Tavrolin\scr\x.scr' \
+    a.dwg 2>"$work/err.txt"
+check "writing into Program Files fails for the true reason: $reason" grep -q "$reason" <(iconv -f CP932 -t UTF-8 "$work/err.txt")
+mkdir "$work/out"
+TAVROLIN_PACKAGED_PROGRAM=$program TAVROLIN_PACKAGED_OUTPUT=$(windows "$work/out") TAVROLIN_PACKAGED_UNWRITABLE=1 \
+    check "the installed wizard hands over its working script in %LOCALAPPDATA% ($locked)" "${emulator[@]}" "$driver"
+unlock
 
-# A script the user saved beside the program is the user's: the removal leaves it alone.
-printf '.filedia 0\r\n' >"$installed/scr/自分の.scr"
-wine_run msiexec /x "$(windows "$package")" /qn || fail "msiexec /x"
-left=$(cd "$WINEPREFIX/drive_c/Program Files" && find Tavrolin -type f)
-if [ "$left" = "Tavrolin/scr/自分の.scr" ] && [ -z "$(shortcut)" ] && [ -z "$(registered_versions)" ] &&
-    ! wine_run reg query 'HKLM\Software\Tavrolin' >/dev/null 2>&1; then
-    pass "the removal left nothing but the user's own script"
-else
-    fail "the removal left: [${left}], shortcut '$(shortcut)', versions '$(registered_versions)'"
-fi
+printf '.filedia 0\r\n' >"$installed/scr/自分の.scr" # the user's own script
+msiexec /x "$(windows "$package")"
+left=$(cd "$installed/.." && find Tavrolin -type f)
+check "the removal left nothing but the user's own script: $left" \
+    eval '[ "$left" = Tavrolin/scr/自分の.scr ] && ! shortcut && [ -z "$(versions)" ]'
 exit $status

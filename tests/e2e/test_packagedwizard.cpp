@@ -121,7 +121,6 @@ private slots:
 
 private:
     QString output(const QString &name) const { return m_output + u'/' + name; }
-    QString workingFolder() const;
     void mapWizard();
     void start();
     bool waitForPage(PageId page);
@@ -164,16 +163,6 @@ void TestPackagedWizard::cleanupTestCase()
         TerminateProcess(m_process.hProcess, 1);
     CloseHandle(m_process.hProcess);
     CloseHandle(m_process.hThread);
-}
-
-// Where the program writes its working script: its own folder's scr, or, where that cannot be
-// written, scr in %LOCALAPPDATA%\Tavrolin.
-QString TestPackagedWizard::workingFolder() const
-{
-    if (qEnvironmentVariableIntValue("TAVROLIN_PACKAGED_UNWRITABLE") == 1)
-        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-               u"/Tavrolin/scr"_s;
-    return QFileInfo(m_program).absolutePath() + u"/scr"_s;
 }
 
 // The wizard walked here with the same drop and rows, on the offscreen platform.
@@ -378,7 +367,12 @@ void TestPackagedWizard::wholeWizard()
     }
     runAndSave();
 
-    const QString working = workingFolder() + u"/tmp.scr"_s;
+    const bool unwritable = qEnvironmentVariableIntValue("TAVROLIN_PACKAGED_UNWRITABLE") == 1;
+    const QString working =
+        (unwritable ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          u"/Tavrolin"_s
+                    : QFileInfo(m_program).absolutePath()) +
+        u"/scr/tmp.scr"_s;
     const QString typed = QDir::toNativeSeparators(working);
     const QString keys =
         u"_script\n"_s + (typed.contains(u' ') ? u'"' + typed + u'"' : typed) + u'\r';

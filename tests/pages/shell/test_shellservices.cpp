@@ -61,8 +61,7 @@ private slots:
     void closingAnyWizardPageClosesAllOnce();
     void closingASideWindowClosesOnlyIt();
     void messagesAreRecordedAndAnswered();
-    void enterTakesTheDefaultAnswer_data();
-    void enterTakesTheDefaultAnswer();
+    void enterTakesNoWhereNoIsTheDefault();
     void twipsBecomeLogicalPixels_data();
     void twipsBecomeLogicalPixels();
     void yieldRunsEventsAtMostOncePerInterval();
@@ -177,19 +176,9 @@ void TestShellServices::messagesAreRecordedAndAnswered()
     QCOMPARE(m_bench->messages.shown()[2].style, 48);
 }
 
-void TestShellServices::enterTakesTheDefaultAnswer_data()
+// The real box of a question whose default is No, pressed Enter on as soon as it shows.
+void TestShellServices::enterTakesNoWhereNoIsTheDefault()
 {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("a question: Yes") << int(ExclamationQuestion) << int(AnswerYes);
-    QTest::newRow("No by default") << (YesNoQuestion | NoByDefault) << int(AnswerNo);
-}
-
-// The real box, pressed Enter on as soon as it shows.
-void TestShellServices::enterTakesTheDefaultAnswer()
-{
-    QFETCH(int, style);
-    QFETCH(int, answer);
     m_bench.reset(); // no scripted answers
     QTimer pressEnter;
     connect(&pressEnter, &QTimer::timeout, this, [] {
@@ -198,7 +187,7 @@ void TestShellServices::enterTakesTheDefaultAnswer()
     });
     pressEnter.start(10);
 
-    QCOMPARE(showMessage(u"?"_s, style), answer);
+    QCOMPARE(showMessage(u"?"_s, ExclamationQuestion | NoByDefault), int(AnswerNo));
 }
 
 void TestShellServices::twipsBecomeLogicalPixels_data()
