@@ -1,5 +1,7 @@
 #include "scriptcommand.h"
 
+#include "cascade/gridcelltable.h"
+#include "cascade/gridtextloader.h"
 #include "commandline.h"
 #include "core/clock.h"
 #include "core/drawinglistfile.h"
@@ -52,6 +54,15 @@ struct ScriptJob
     qsizetype namedDrawings = 0;
     DrawingListFile list;
     GridTextTable grid;
+    bool strict = false; // warnings are errors
+};
+
+// The script file text, and what the input makes doubtful: rows left out, texts the settings
+// file does not offer, characters the script file cannot hold.
+struct ScriptResult
+{
+    QString text;
+    QStringList warnings;
 };
 
 int report(const Failure &failure)
@@ -128,12 +139,17 @@ struct Options
     QCommandLineOption output{{u"o"_s, u"output"_s},
                               u"書き込むスクリプトファイル（省略時は標準出力）。"_s,
                               u"ファイル"_s};
+    QCommandLineOption strict{
+        u"strict"_s,
+        u"警告（スクリプトの最後の段より下で文字のある段、設定ファイルの一覧にない文字、コード"
+        u"ページで書けない文字）をエラーとして扱います: 終了コード 2 で、何も書きません。"_s};
 };
 
 void describe(CommandLine &line, const Options &options)
 {
-    for (const QCommandLineOption *option : {&options.settings, &options.grid, &options.drawings,
-                                             &options.comment, &options.now, &options.output})
+    for (const QCommandLineOption *option :
+         {&options.settings, &options.grid, &options.drawings, &options.comment, &options.now,
+          &options.output, &options.strict})
         line.addOption(*option);
     line.addArgument(u"図面"_s, u"図面のパス（.dwg または .dxf）。"_s, u"[図面...]"_s);
 }
@@ -152,6 +168,7 @@ std::optional<Failure> readJob(const CommandLine &line, const Options &options, 
     job->commentPath =
         job->commentNamed ? line.value(options.comment) : programFile(u"\\commentdata.dat");
     job->outputPath = line.value(options.output);
+    job->strict = line.isSet(options.strict);
     job->drawings = line.positionalArguments();
     job->namedDrawings = job->drawings.size();
     if (auto failure = readOptionalTime(line, options.now, &job->now))
@@ -182,9 +199,24 @@ std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
     return std::nullopt;
 }
 
-// The same steps as the wizard from a fresh session: drawing list, forward step of the grid,
-// comment block, script file text.
-std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
+// The warnings about the grid, as the wizard gives them when it opens the grid file and on
+// "次へ＞".
+QStringList gridWarnings(const GridTexts &grid, const QList<UnofferedText> &unoffered)
+{
+    QStringList warnings;
+    if (const int unused = ScriptGenerator::firstUnusedRow(grid); unused >= 0)
+        warnings.append(ScriptGenerator::unusedRowsMessage(unused));
+    if (!unoffered.isEmpty())
+        warnings.append(unofferedTextsMessage(unoffered));
+    if (const QString blanks = blankTextsWarning(unoffered, ScriptGenerator::reachedRows(grid));
+        !blanks.isEmpty())
+        warnings.append(blanks);
+    return warnings;
+}
+
+// The same steps as the wizard from a fresh session: drawing list, the grid file opened into
+// the grid, forward step of the grid, comment block, script file text.
+std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
 {
     auto session = std::make_unique<Session>();
     for (const QString &path : job.drawings) {
@@ -193,10 +225,13 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
         ++session->DrawingCount;
     }
     SettingsLookup lookup(job.settingsPath);
+    GridCellTable grid;
+    const QList<UnofferedText> unoffered = GridTextLoader(grid, lookup).load(job.grid);
     GenerationView view;
-    ScriptGenerator generator(*session, lookup, job.grid, view);
+    ScriptGenerator generator(*session, lookup, grid, view);
     if (!generator.rowZeroDescribed())
         return Failure{QStringLiteral("処理が記述されていません")};
+    result->warnings = gridWarnings(grid, unoffered);
     QString commentTemplate;
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
@@ -204,7 +239,9 @@ std::optional<Failure> buildScriptText(const ScriptJob &job, QString *text)
     if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
         return Failure{generator.tooLargeMessage()};
     session->CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.now));
-    *text = scriptFileText(session->ScriptText, session->CommentText);
+    result->text = scriptFileText(session->ScriptText, session->CommentText);
+    if (const QString lost = lostCharactersWarning(result->text); !lost.isEmpty())
+        result->warnings.append(lost);
     return std::nullopt;
 }
 
@@ -245,10 +282,14 @@ int runScriptCommand(const QStringList &arguments)
     auto job = std::make_unique<ScriptJob>();
     if (auto failure = readJob(line, options, job.get()))
         return report(*failure);
-    QString text;
-    if (auto failure = buildScriptText(*job, &text))
+    ScriptResult result;
+    if (auto failure = buildScript(*job, &result))
         return report(*failure);
-    return writeOutput(*job, text);
+    for (const QString &warning : result.warnings)
+        writeConsoleText(stderr, warning + u'\n');
+    if (job->strict && !result.warnings.isEmpty())
+        return report({QStringLiteral("警告があるので、スクリプトを書きませんでした (--strict)")});
+    return writeOutput(*job, result.text);
 }
 
 } // namespace tavrolin

@@ -15,9 +15,6 @@ namespace tavrolin {
 
 namespace {
 
-// Fields of a row summary as split by the lookup's inidataset.
-enum Field { SubjectNameField = 1, PurposeTypeField = 2, PurposeNameField = 3, ActionField = 4 };
-
 // The LAYER command's forms: "-layer <option> [<purpose name> ]<subject name> ".
 struct LayerForm
 {
@@ -51,19 +48,23 @@ CommandLineBuilder::CommandLineBuilder(const Session &session, SettingsLookup &l
     : m_session(session), m_lookup(lookup), m_scrcmddata(scrcmddata), m_view(view)
 {}
 
-void CommandLineBuilder::scrmakefile(const QString &scrkeyword, const QString &Data, int colum)
+CommandLineBuilder::LineForm CommandLineBuilder::rowForm(const GridRow &cells)
 {
-    m_lookup.inidatainput(scrkeyword, QStringLiteral("type"));
-    const QString keyword = m_lookup.inidata;
-    m_lookup.inidataset(Data);
-    const LineForm form = lineForm(keyword);
+    m_lookup.inidatainput(cells[PurposeType], QStringLiteral("type"));
+    return lineForm(m_lookup.inidata, cells);
+}
+
+bool CommandLineBuilder::scrmakefile(const GridRow &cells, int colum)
+{
+    const LineForm form = rowForm(cells);
     if (!form)
-        return;
+        return false;
     for (int drawing = 0; drawing < m_session.DrawingCount; ++drawing) {
         scrcmd = form(drawing);
         selectscrcmddata(colum, drawing + 1);
         m_view.yieldToEventLoop();
     }
+    return true;
 }
 
 QString CommandLineBuilder::getdate()
@@ -84,10 +85,11 @@ void CommandLineBuilder::selectscrcmddata(int colum, int filecount1)
         m_scrcmddata.at(colum, filecount1) = scrcmd;
 }
 
-CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword)
+CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword,
+                                                          const GridRow &cells)
 {
-    const QString subjectName = m_lookup.listdata[SubjectNameField];
-    const QString purposeName = m_lookup.listdata[PurposeNameField];
+    const QString &subjectName = cells[SubjectName];
+    const QString &purposeName = cells[PurposeName];
     for (const LayerForm &layer : kLayerForms) {
         if (keyword != layer.keyword)
             continue;
@@ -108,9 +110,9 @@ CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword
     if (keyword == u"saveas")
         return saveAsForm(purposeName);
     if (keyword == u"zoom")
-        return zoomForm(purposeName, m_lookup.listdata[ActionField]);
+        return zoomForm(purposeName, cells[Action].left(SettingsLookup::kLastValueLength));
     if (keyword == u"dxf")
-        return dxfForm(m_lookup.listdata[PurposeTypeField]);
+        return dxfForm(cells[PurposeType]);
     return {};
 }
 

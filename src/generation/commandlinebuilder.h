@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gridtexts.h"
 #include "rowlines.h"
 
 #include <QString>
@@ -13,18 +14,26 @@ class GenerationView;
 
 // Turns one grid row into the AutoCAD command line of every drawing of the drawing list
 // (scrmakefile). The row's command keyword is read from the settings file under its purpose
-// type and picks the line form; the cell texts go into the line as they stand. In a script each
-// blank and each line end is an Enter, so the blanks of every form are exact.
+// type and picks the line form; the cell texts go into the line as they stand, each whole, the
+// action cut to its first 20 characters as the last value of a settings list is. In a script
+// each blank and each line end is an Enter, so the blanks of every form are exact.
 class CommandLineBuilder
 {
 public:
+    // Makes the line of drawing d (0 to DrawingCount - 1).
+    using LineForm = std::function<QString(int drawing)>;
+
     CommandLineBuilder(const Session &session, SettingsLookup &lookup, RowLines &scrcmddata,
                        GenerationView &view);
 
-    // Builds row `colum`'s lines from its summary `Data`, looking the keyword up in section
-    // `scrkeyword` (the row's purpose type). A keyword of no known form leaves the row's lines
-    // as they were.
-    void scrmakefile(const QString &scrkeyword, const QString &Data, int colum);
+    // The line form of a row of these five cell texts, or an empty function when the row's
+    // keyword has no form (an unknown keyword, or a save-as, zoom or DXF row whose purpose the
+    // form does not know): such a row makes no line.
+    LineForm rowForm(const GridRow &cells);
+
+    // Builds row `colum`'s line for every drawing from its five cell texts. Returns false,
+    // storing nothing, when the row makes no line.
+    bool scrmakefile(const GridRow &cells, int colum);
 
     // Today's date as yyMMdd (011231 for 31 December 2001), the stamp of dated save-as names.
     // It is taken anew for every drawing's line, so a run across midnight changes the date.
@@ -38,9 +47,7 @@ public:
     QString savefolder;
 
 private:
-    using LineForm = std::function<QString(int drawing)>;
-
-    LineForm lineForm(const QString &keyword);
+    LineForm lineForm(const QString &keyword, const GridRow &cells);
     LineForm saveAsForm(const QString &purposeName);
     LineForm zoomForm(const QString &purposeName, const QString &action) const;
     LineForm dxfForm(const QString &purposeType);

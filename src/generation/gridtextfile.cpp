@@ -9,6 +9,17 @@ namespace tavrolin {
 
 namespace {
 
+// A line of fewer cells than a row has ends its row: where its last cell is "終了", the row was
+// finished there and its missing cells read "終了"; any other missing cell is empty.
+QStringList rowCells(const QString &line)
+{
+    QStringList cells = line.split(u'\t');
+    const QString missing = cells.last() == u"終了" ? cells.last() : QString();
+    while (cells.size() < kGridColumns)
+        cells.append(missing);
+    return cells;
+}
+
 // The cells of the lines, or the reason they cannot be grid rows.
 bool parseRows(const QStringList &lines, GridTextTable *grid, QString *reason)
 {
@@ -17,22 +28,28 @@ bool parseRows(const QStringList &lines, GridTextTable *grid, QString *reason)
         return false;
     }
     GridTextTable parsed;
+    bool anyText = false;
     for (int row = 0; row < lines.size(); ++row) {
-        const QStringList cells = lines[row].split(u'\t');
+        const QStringList cells = rowCells(lines[row]);
         if (cells.size() > kGridColumns) {
             *reason =
                 QStringLiteral("%1行目のセルが%2個を超えています").arg(row + 1).arg(kGridColumns);
             return false;
         }
-        for (int column = 0; column < cells.size(); ++column) {
+        for (int column = 0; column < kGridColumns; ++column) {
             if (holdsControlCharacter(cells[column])) {
                 *reason = QStringLiteral("%1行目の%2番目のセルに制御文字があります")
                               .arg(row + 1)
                               .arg(column + 1);
                 return false;
             }
+            anyText = anyText || !cells[column].isEmpty();
             parsed.setCellText(row, column, cells[column]);
         }
+    }
+    if (!anyText) {
+        *reason = QStringLiteral("どのセルにも文字がありません");
+        return false;
     }
     *grid = parsed;
     return true;

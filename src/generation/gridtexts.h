@@ -17,12 +17,23 @@ enum GridColumn : int {
     Action = 4,
 };
 
+// The five cell texts of one grid row, in column order.
+using GridRow = std::array<QString, kGridColumns>;
+
 // Read access to the texts of the command grid's cells, rows 0 to 11, columns 0 to 4.
 class GridTexts
 {
 public:
     virtual ~GridTexts() = default;
     virtual QString cellText(int row, int column) const = 0;
+
+    GridRow rowTexts(int row) const
+    {
+        GridRow texts;
+        for (int column = 0; column < kGridColumns; ++column)
+            texts[column] = cellText(row, column);
+        return texts;
+    }
 };
 
 // Grid texts held in memory, for the headless command and for tests.

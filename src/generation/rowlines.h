@@ -10,7 +10,8 @@ namespace tavrolin {
 
 // The generated lines of the twelve grid rows (scrcmddata): for row r, entry 0 holds the row's
 // summary and entry d + 1 the command line that the row contributes to drawing d. Allocated once
-// at full size; nothing clears it, so a row that a run does not reach keeps its earlier lines.
+// at full size; nothing clears it, so a row that a run does not build keeps its earlier lines,
+// which the assembly then does not read.
 class RowLines
 {
 public:

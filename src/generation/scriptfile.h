@@ -27,4 +27,8 @@ struct LostCharacterLines
 
 LostCharacterLines linesLosingCharacters(const QString &text, int limit);
 
+// The warning that names the first lines of a text that a script file would carry with '?',
+// with their numbers and texts; empty when every character can be written.
+QString lostCharactersWarning(const QString &text);
+
 } // namespace tavrolin

@@ -8,9 +8,27 @@ using namespace Qt::StringLiterals;
 
 namespace tavrolin {
 
+namespace {
+
+// A cell's text as a field of a summary: "," and "\" preceded by "\".
+QString summaryField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'\\'))
+        return text;
+    QString field;
+    for (const QChar c : text) {
+        if (c == u',' || c == u'\\')
+            field += u'\\';
+        field += c;
+    }
+    return field;
+}
+
+} // namespace
+
 ScriptGenerator::ScriptGenerator(Session &session, SettingsLookup &lookup, const GridTexts &grid,
                                  GenerationView &view)
-    : builder(session, lookup, scrcmddata, view), assembly(session, scrcmddata, grid, view),
+    : builder(session, lookup, scrcmddata, view), assembly(session, scrcmddata, view),
       m_session(session), m_grid(grid), m_view(view)
 {}
 
@@ -19,46 +37,73 @@ bool ScriptGenerator::rowZeroDescribed() const
     return !m_grid.cellText(0, SubjectType).isEmpty();
 }
 
+int ScriptGenerator::reachedRows(const GridTexts &grid)
+{
+    int rows = 0;
+    while (rows < kGridRows && !grid.cellText(rows, Action).isEmpty())
+        ++rows;
+    return rows;
+}
+
+int ScriptGenerator::firstUnusedRow(const GridTexts &grid)
+{
+    for (int row = reachedRows(grid); row < kGridRows; ++row) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            if (!grid.cellText(row, column).isEmpty())
+                return row;
+        }
+    }
+    return -1;
+}
+
+QString ScriptGenerator::unusedRowsMessage(int row)
+{
+    return u"%1段目から下は使われません。"_s.arg(row + 1);
+}
+
 QString ScriptGenerator::rowSummary(const GridTexts &grid, int row)
 {
-    QString summary = grid.cellText(row, 0);
+    QString summary = summaryField(grid.cellText(row, 0));
     for (int column = 1; column < kGridColumns; ++column)
-        summary += u',' + grid.cellText(row, column);
+        summary += u',' + summaryField(grid.cellText(row, column));
     return summary;
 }
 
 // The pass lets the event loop run while it builds the lines of many drawings, so the page is
-// disabled meanwhile: no cell may change under it.
+// disabled meanwhile: no cell may change under it. The summaries of the reached rows are joined
+// by "," as the fields of a row are, so the number of rows counts as well.
 void ScriptGenerator::scrcodemakesum()
 {
     m_view.setPageEnabled(false);
-    for (int row = 0; row < kGridRows; ++row) {
-        if (m_grid.cellText(row, Action).isEmpty())
-            break;
+    m_scriptRows.clear();
+    QStringList summaries;
+    const int reached = reachedRows(m_grid);
+    for (int row = 0; row < reached; ++row) {
         summariseRow(row);
+        summaries.append(scrcmddata.at(row, 0));
     }
     m_view.setPageEnabled(true);
-    QString summary;
-    for (int row = 0; row < kGridRows; ++row)
-        summary += scrcmddata.at(row, 0);
-    m_session.GridSummary = summary;
+    m_session.GridSummary = summaries.join(u',');
 }
 
 void ScriptGenerator::summariseRow(int row)
 {
     scrcmddata.at(row, 0) = rowSummary(m_grid, row);
-    builder.scrmakefile(m_grid.cellText(row, PurposeType), scrcmddata.at(row, 0), row);
+    if (builder.scrmakefile(m_grid.rowTexts(row), row))
+        m_scriptRows.append(row);
 }
 
+// The summary is empty only when no row is reached; it then also equals the summary that a new
+// drawing list leaves, for which no script was built, so the (empty) script is always built.
 ScriptGenerator::Outcome ScriptGenerator::generateIfChanged()
 {
     scrcodemakesum();
-    if (m_session.GridSummary == m_session.PreviousGridSummary)
+    if (!m_session.GridSummary.isEmpty() && m_session.GridSummary == m_session.PreviousGridSummary)
         return Outcome::Unchanged;
-    if (assembly.scriptSize() > kScriptSizeLimit)
+    if (assembly.scriptSize(m_scriptRows) > kScriptSizeLimit)
         return Outcome::TooLarge;
     m_session.ScriptText.clear();
-    assembly.makeallscr();
+    assembly.makeallscr(m_scriptRows);
     m_session.PreviousGridSummary = m_session.GridSummary;
     return Outcome::Rebuilt;
 }
@@ -67,7 +112,7 @@ QString ScriptGenerator::tooLargeMessage() const
 {
     constexpr qint64 kMega = 1024 * 1024;
     return u"スクリプトが大きすぎます (約%1 M文字、%2 M文字まで)。図面の数か、セルの文字数を減らしてください。"_s
-        .arg((assembly.scriptSize() + kMega - 1) / kMega)
+        .arg((assembly.scriptSize(m_scriptRows) + kMega - 1) / kMega)
         .arg(kScriptSizeLimit / kMega);
 }
 

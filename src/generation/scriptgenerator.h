@@ -4,6 +4,7 @@
 #include "rowlines.h"
 #include "scriptassembly.h"
 
+#include <QList>
 #include <QString>
 
 namespace tavrolin {
@@ -15,7 +16,8 @@ class GenerationView;
 
 // The grid page's forward step without its widgets: the summary pass over the grid rows
 // (scrcodemakesum), the change test of GridSummary against PreviousGridSummary, and the script
-// assembly when the grid changed.
+// assembly when the grid changed. The script's rows are the rows the pass reaches, from the top
+// to the first row without an action; a row whose keyword makes no line adds none.
 class ScriptGenerator
 {
 public:
@@ -26,8 +28,19 @@ public:
     // "処理が記述されていません".
     bool rowZeroDescribed() const;
 
-    // Stores the summary of each row up to the first one whose action is empty, rebuilds those
-    // rows' lines, and sets GridSummary to the twelve stored summaries joined.
+    // The number of rows the summary pass reaches: the rows from the top up to the first one
+    // whose action is empty.
+    static int reachedRows(const GridTexts &grid);
+
+    // The first row below the reached ones that holds any text, which the script leaves out
+    // although the user wrote it; -1 when there is none.
+    static int firstUnusedRow(const GridTexts &grid);
+
+    // "N段目から下は使われません。", rows counted from 1 as the user counts them.
+    static QString unusedRowsMessage(int row);
+
+    // Stores the summary of each reached row, rebuilds those rows' lines, and sets GridSummary
+    // to their summaries joined.
     void scrcodemakesum();
 
     // The longest script, in characters, that generation builds: far above a real job (50 000
@@ -48,7 +61,8 @@ public:
     // The refusal of a script that would be too large, with its size.
     QString tooLargeMessage() const;
 
-    // A row's five cell texts joined by ",".
+    // A row's five cell texts joined by ",". A "," or "\" inside a text is preceded by "\", so
+    // the summaries of different cells never read alike: "a,b" and "c" are not "a" and "b,c".
     static QString rowSummary(const GridTexts &grid, int row);
 
     RowLines scrcmddata;
@@ -61,6 +75,8 @@ private:
     Session &m_session;
     const GridTexts &m_grid;
     GenerationView &m_view;
+    // The rows of the last pass that made lines, in order: the rows of the script.
+    QList<int> m_scriptRows;
 };
 
 } // namespace tavrolin

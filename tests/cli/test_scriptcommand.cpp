@@ -1,4 +1,5 @@
 #include "core/ansicodec.h"
+#include "core/drawingpath.h"
 #include "support/testfiles.h"
 
 #include <QDir>
@@ -13,13 +14,23 @@ namespace {
 
 const QString kSettings = uR"([shugo]
 name=レイヤー,図面
+[レイヤー]
+type=L13,壁
+name=表示しない,色を変える
+[図面]
+type=すべて
+name=名前を付けて保存する,DXF(R12)で保存する
 [表示しない]
+name=終了
 type=off
 [色を変える]
+name=1,緑
 type=c
 [名前を付けて保存する]
+name=日付-1～xの形式
 type=saveas
 [DXF(R12)で保存する]
+name=終了
 type=dxf
 type2="_.dxfout  v r12"
 )"_s;
@@ -44,6 +55,8 @@ private slots:
     void writesTheScriptFileBytes_data();
     void writesTheScriptFileBytes();
     void writesToAFile();
+    void gridsAndTheirWarnings_data();
+    void gridsAndTheirWarnings();
     void refusals_data();
     void refusals();
     void tooManyDrawingsAreRefused();
@@ -158,6 +171,66 @@ void TestScriptCommand::writesToAFile()
     QVERIFY(toFile.out.isEmpty());
     const Run toStdout = run(standardOptions() + QStringList{u"a.dwg"_s});
     QCOMPARE(test::readBytes(output), toStdout.out);
+}
+
+// Each row: the grid file, a drawing, the lines of its block after the open line, and what
+// standard error must hold. The warnings leave the script as it is; with --strict they refuse it.
+void TestScriptCommand::gridsAndTheirWarnings_data()
+{
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("warnings");
+    const QString off = u"レイヤー\tL13\t表示しない\t終了\t終了\n"_s;
+    QTest::newRow("a row without action ends the script")
+        << off + u"レイヤー\t壁\t色を変える\n"_s << u"a.dwg"_s << QStringList{u"-layer of L13 "_s}
+        << QStringList{u"2段目から下は使われません。"_s};
+    QTest::newRow("a line ending at 終了 ended its row")
+        << u"レイヤー\tL13\t表示しない\t終了\n"_s << u"a.dwg"_s << QStringList{u"-layer of L13 "_s}
+        << QStringList();
+    QTest::newRow("a keyword without line form adds no line")
+        << u"レイヤー\tL13\t未定義\t終了\t終了\n"_s + off << u"a.dwg"_s
+        << QStringList{u"-layer of L13 "_s} << QStringList{u"1段目 目的の種類: 未定義"_s};
+    QTest::newRow("a comma stays in its cell")
+        << u"レイヤー\tL13,X\t色を変える\t緑\t終了\n"_s << u"a.dwg"_s
+        << QStringList{u"-layer c 緑 L13,X "_s}
+        << QStringList{u"一覧にありません。\n1段目 主語の名前: L13,X"_s};
+    QTest::newRow("a typed blank")
+        << u"レイヤー\tL13  _.erase all\t表示しない\t終了\t終了\n"_s << u"a.dwg"_s
+        << QStringList{u"-layer of L13  _.erase all "_s}
+        << QStringList{u"1段目 主語の名前: L13  _.erase all"_s, u"空白が Enter になり"_s};
+    QTest::newRow("a character outside the code page")
+        << off << u"C:\\café.dwg"_s << QStringList{u"-layer of L13 "_s}
+        << QStringList{u"'?'になります。\n\n2行目: .open C:\\caf"_s};
+}
+
+void TestScriptCommand::gridsAndTheirWarnings()
+{
+    QFETCH(QString, grid);
+    QFETCH(QString, drawing);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, warnings);
+    test::writeBytes(file(u"rows.txt"_s), grid.toUtf8());
+    const QStringList arguments =
+        standardOptions() + QStringList{u"--grid"_s, file(u"rows.txt"_s), drawing};
+
+    const Run result = run(arguments);
+    QCOMPARE(result.status, 0);
+    const QString script = ansi::decode(result.out);
+    const QString block =
+        openCommand(drawing) + u"\r\n"_s + lines.join(u"\r\n"_s) + u"\r\n.filedia 1 \r\n"_s;
+    QVERIFY2(script.contains(ansi::decode(ansi::encode(block))), qPrintable(script));
+    // As a person reads them in the console: without CR, as far as the system's 8-bit code page
+    // holds the warnings' characters.
+    const QString err = QString(result.err).remove(u'\r');
+    for (const QString &warning : warnings)
+        QVERIFY2(err.contains(QString::fromLocal8Bit(warning.toLocal8Bit())), qPrintable(err));
+    if (warnings.isEmpty())
+        QCOMPARE(result.err, QString());
+
+    const Run strict = run(arguments + QStringList{u"--strict"_s});
+    QCOMPARE(strict.status, warnings.isEmpty() ? 0 : 2);
+    QCOMPARE(strict.out.isEmpty(), !warnings.isEmpty());
 }
 
 // Each refusal: the arguments after the standard options (or instead of them), and a text the

@@ -7,7 +7,7 @@
 #include "core/drawingpath.h"
 #include "fuzzcheck.h"
 #include "generation/gridtextfile.h"
-#include "generation/scriptassembly.h"
+#include "generation/scriptgenerator.h"
 
 #include <QFile>
 
@@ -28,8 +28,8 @@ QString throughAnsi(const QString &text)
     return ansi::decode(ansi::encode(text));
 }
 
-// The drawings the script must open, one block each: every listed drawing, unless no grid row
-// goes into the script or row 0 has no action, in which case nothing is generated.
+// The drawings the script may open, one block each, and the number of rows the script may take
+// from the grid: the rows from the top up to the first one without an action.
 QStringList expectedBlocks(const QString &gridPath, const QString &listPath, int *rowCount)
 {
     GridTextTable grid;
@@ -37,14 +37,14 @@ QStringList expectedBlocks(const QString &gridPath, const QString &listPath, int
     QString error;
     FUZZ_CHECK(readGridTextFile(gridPath, &grid, &error));
     FUZZ_CHECK(readDrawingListFile(listPath, &list, &error));
-    *rowCount = ScriptAssembly::scriptRowCount(grid);
-    if (*rowCount == 0 || grid.cellText(0, Action).isEmpty())
-        return {};
+    *rowCount = ScriptGenerator::reachedRows(grid);
     return list.drawings;
 }
 
-// The script file: ".filedia 0", for each drawing its open line and one line per grid row, the
-// frame line, then the comment block ending in the date line.
+// The script file: ".filedia 0", for each drawing its open line and one line per grid row that
+// makes a line, never an empty line (an Enter that repeats the last command), the frame line,
+// then the comment block ending in the date line. Without a row that makes a line there is no
+// block at all.
 void checkScript(const QByteArray &bytes, const QStringList &drawings, int rowCount)
 {
     FUZZ_CHECK(bytes.endsWith("\r\n"));
@@ -56,16 +56,17 @@ void checkScript(const QByteArray &bytes, const QStringList &drawings, int rowCo
     FUZZ_CHECK(frameAt >= 0);
     FUZZ_CHECK(text.endsWith(QStringLiteral(";作成日時2001/12/31 15:00:16\r\n")));
     const QString script = text.sliced(head.size(), frameAt - head.size());
-    if (drawings.isEmpty()) {
-        FUZZ_CHECK(script.isEmpty());
+    if (script.isEmpty())
         return;
-    }
     FUZZ_CHECK(script.startsWith(QStringLiteral("\r\n")));
     const QStringList lines = script.sliced(2).split(QStringLiteral("\r\n"));
-    const int block = 1 + rowCount;
-    FUZZ_CHECK(lines.size() == drawings.size() * block);
+    FUZZ_CHECK(!drawings.isEmpty() && lines.size() % drawings.size() == 0);
+    const qsizetype block = lines.size() / drawings.size();
+    FUZZ_CHECK(block >= 2 && block <= 1 + rowCount);
     for (qsizetype i = 0; i < drawings.size(); ++i)
         FUZZ_CHECK(lines[i * block] == throughAnsi(openCommand(drawings[i])));
+    for (const QString &line : lines)
+        FUZZ_CHECK(!line.isEmpty());
 }
 
 } // namespace

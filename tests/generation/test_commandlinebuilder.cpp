@@ -68,12 +68,12 @@ private slots:
     void rowsWithoutAFormKeepTheirLines_data();
     void rowsWithoutAFormKeepTheirLines();
     void noDrawingsNoLines();
-    void commaInACellShiftsTheFields();
+    void commaStaysInItsCell();
     void dateStampIsTwoDigitYearMonthDay();
     void selectscrcmddataStoresOnlyInsideTheGrid();
 
 private:
-    void build(const QString &purposeType, const QString &summary, int row = 0);
+    bool build(const QString &summary, int row = 0);
 
     QTemporaryDir m_dir;
     std::unique_ptr<Session> m_session;
@@ -100,10 +100,13 @@ void TestCommandLineBuilder::init()
     m_builder = std::make_unique<CommandLineBuilder>(*m_session, *m_lookup, *m_lines, m_view);
 }
 
-void TestCommandLineBuilder::build(const QString &purposeType, const QString &summary, int row)
+// Builds a row from its five cell texts, written as they are joined by commas.
+bool TestCommandLineBuilder::build(const QString &summary, int row)
 {
-    m_lines->at(row, 0) = summary;
-    m_builder->scrmakefile(purposeType, m_lines->at(row, 0), row);
+    const QStringList texts = summary.split(u',');
+    GridRow cells;
+    std::copy(texts.begin(), texts.end(), cells.begin());
+    return m_builder->scrmakefile(cells, row);
 }
 
 // The line every drawing gets for a row: subject type, subject name, purpose type, purpose name
@@ -142,8 +145,7 @@ void TestCommandLineBuilder::lineForms()
 {
     QFETCH(QString, summary);
     QFETCH(QString, line);
-    build(summary.section(u',', 2, 2), summary, 5);
-    QCOMPARE(m_lines->at(5, 0), summary);
+    QVERIFY(build(summary, 5));
     for (int d = 0; d < m_session->DrawingCount; ++d)
         QCOMPARE(m_lines->at(5, d + 1), line);
     QVERIFY(m_lines->at(5, m_session->DrawingCount + 1).isEmpty());
@@ -151,13 +153,13 @@ void TestCommandLineBuilder::lineForms()
 
 void TestCommandLineBuilder::saveAsNamesFollowEachDrawing()
 {
-    build(u"名前を付けて保存"_s, u"図面,すべて,名前を付けて保存,日付-1～xの形式,終了"_s);
+    build(u"図面,すべて,名前を付けて保存,日付-1～xの形式,終了"_s);
     QCOMPARE(m_lines->at(0, 1), u".saveas  C:\\a\\011231-1.dwg"_s);
     QCOMPARE(m_lines->at(0, 2), u".saveas  C:\\w\\011231-2.dwg"_s);
     QCOMPARE(m_lines->at(0, 3), u".saveas  D:\\x\\plan\\011231-3.dwg"_s);
     QCOMPARE(m_builder->savefolder, u"D:\\x\\plan\\"_s);
 
-    build(u"名前を付けて保存"_s, u"図面,すべて,名前を付けて保存,1～xの形式,終了"_s, 1);
+    build(u"図面,すべて,名前を付けて保存,1～xの形式,終了"_s, 1);
     QCOMPARE(m_lines->at(1, 1), u".saveas  C:\\a\\1.dwg"_s);
     QCOMPARE(m_lines->at(1, 3), u".saveas  D:\\x\\plan\\3.dwg"_s);
 }
@@ -166,7 +168,7 @@ void TestCommandLineBuilder::saveAsNamesFollowEachDrawing()
 void TestCommandLineBuilder::pathsWithBlanksAreQuoted()
 {
     m_session->DrawingPaths[1] = u"C:\\My Drawings\\b.dwg"_s;
-    build(u"名前を付けて保存"_s, u"図面,すべて,名前を付けて保存,日付-1～xの形式,終了"_s);
+    build(u"図面,すべて,名前を付けて保存,日付-1～xの形式,終了"_s);
     QCOMPARE(m_lines->at(0, 2), u".saveas  \"C:\\My Drawings\\011231-2.dwg\""_s);
     QCOMPARE(m_lines->at(0, 1), u".saveas  C:\\a\\011231-1.dwg"_s);
 }
@@ -185,7 +187,7 @@ void TestCommandLineBuilder::rowsWithoutAFormKeepTheirLines()
 {
     QFETCH(QString, summary);
     m_lines->at(2, 1) = u"earlier"_s;
-    build(summary.section(u',', 2, 2), summary, 2);
+    QVERIFY(!build(summary, 2));
     QCOMPARE(m_lines->at(2, 1), u"earlier"_s);
     QVERIFY(m_lines->at(2, 2).isEmpty());
 }
@@ -194,15 +196,16 @@ void TestCommandLineBuilder::noDrawingsNoLines()
 {
     m_session->DrawingCount = 0;
     m_lines->at(0, 1) = u"earlier"_s;
-    build(u"上書き保存"_s, u"図面,すべて,上書き保存,終了,終了"_s);
+    QVERIFY(build(u"図面,すべて,上書き保存,終了,終了"_s));
     QCOMPARE(m_lines->at(0, 1), u"earlier"_s);
 }
 
-// The summary is split at commas, so a comma typed into a cell moves the later fields.
-void TestCommandLineBuilder::commaInACellShiftsTheFields()
+// A comma typed into a cell stays in its cell: a list of layer names, as -LAYER takes it.
+void TestCommandLineBuilder::commaStaysInItsCell()
 {
-    build(u"色を変える"_s, u"レイヤー,L1,L2,色を変える,1,終了"_s);
-    QCOMPARE(m_lines->at(0, 1), u"-layer c 色を変える L1 "_s);
+    QVERIFY(m_builder->scrmakefile({u"レイヤー"_s, u"L13,X"_s, u"色を変える"_s, u"緑"_s, u"終了"_s},
+                                   0));
+    QCOMPARE(m_lines->at(0, 1), u"-layer c 緑 L13,X "_s);
 }
 
 void TestCommandLineBuilder::dateStampIsTwoDigitYearMonthDay()

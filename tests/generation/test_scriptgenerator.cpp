@@ -33,7 +33,8 @@ public:
     int yields = 0;
 };
 
-const QString kSettings = u"[表示しない]\ntype=off\n[上書き保存]\ntype=qsave\n"_s;
+const QString kSettings =
+    u"[表示しない]\ntype=off\n[上書き保存]\ntype=qsave\n[色を変える]\ntype=c\n"_s;
 
 const QStringList kLayerOff{u"レイヤー"_s, u"L13"_s, u"表示しない"_s, u"終了"_s, u"終了"_s};
 const QStringList kSave{u"図面"_s, u"すべて"_s, u"上書き保存"_s, u"終了"_s, u"終了"_s};
@@ -47,17 +48,17 @@ class TestScriptGenerator : public QObject
 private slots:
     void initTestCase();
     void init();
-    void scriptRowCount_data();
-    void scriptRowCount();
+    void scriptRows_data();
+    void scriptRows();
     void blocksFollowTheDrawingList();
     void twelveRowsMakeThirteenLinesPerBlock();
     void noDrawingsNoScript();
     void reportsProgressAndDisablesThePage();
     void rowZeroMustBeDescribed();
     void onlyAChangedGridRegenerates();
-    void rowsAfterAnEmptyActionAreIgnored();
-    void emptyRowZeroActionGeneratesNothing();
-    void rowReachedOnlyByTheAssemblyLeavesAnEmptyLine();
+    void rowsAfterAnEmptyActionAreLeftOut();
+    void emptyRowZeroActionGeneratesAnEmptyScript();
+    void summaryTellsCellsApart();
     void aScriptTooLargeIsRefusedBeforeItIsBuilt();
 
 private:
@@ -102,32 +103,50 @@ void TestScriptGenerator::setDrawings(const QStringList &paths)
     }
 }
 
-// The rows with a filled subject type, as a string of 12 characters ('x' filled), and the
-// number of rows that go into the script.
-void TestScriptGenerator::scriptRowCount_data()
+// The grid's rows, one string each ("." an empty row, else the row's cells joined by "|"), the
+// lines the first drawing's block gets after its open line, and the first row left out that
+// holds texts.
+void TestScriptGenerator::scriptRows_data()
 {
-    QTest::addColumn<QString>("filled");
-    QTest::addColumn<int>("rows");
-    QTest::newRow("row 0 alone") << u"x..........."_s << 1;
-    QTest::newRow("rows 0 and 4: rows 1 to 3 empty") << u"x...x......."_s << 1;
-    QTest::newRow("rows 0 and 2, row 1 empty: none") << u"x.x........."_s << 0;
-    QTest::newRow("rows 0 and 3, none") << u"x..x........"_s << 0;
-    QTest::newRow("rows 0 and 1") << u"xx.........."_s << 2;
-    QTest::newRow("rows 0, 1 and 3: none") << u"xx.x........"_s << 0;
-    QTest::newRow("rows 0 to 2") << u"xxx........."_s << 3;
-    QTest::newRow("rows 0 to 3, row 5: four") << u"xxxx.x......"_s << 4;
-    QTest::newRow("rows 0 to 10") << u"xxxxxxxxxxx."_s << 11;
-    QTest::newRow("all twelve") << u"xxxxxxxxxxxx"_s << 12;
-    QTest::newRow("row 0 empty") << u".x.........."_s << 0;
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("unused");
+    const QString off = kLayerOff.join(u'|');
+    const QString save = kSave.join(u'|');
+    QTest::newRow("two rows") << QStringList{off, save}
+                              << QStringList{u"-layer of L13 "_s, u".qsave "_s} << -1;
+    QTest::newRow("a row without action ends the script")
+        << QStringList{off, u"レイヤー|寸法|色を変える||"_s, save}
+        << QStringList{u"-layer of L13 "_s} << 1;
+    QTest::newRow("an empty row ends the script")
+        << QStringList{off, u"."_s, save} << QStringList{u"-layer of L13 "_s} << 2;
+    QTest::newRow("a keyword without line form adds no line")
+        << QStringList{off, u"図面|すべて|未定義|終了|終了"_s, save}
+        << QStringList{u"-layer of L13 "_s, u".qsave "_s} << -1;
+    QTest::newRow("only rows without line form: no block")
+        << QStringList{u"図面|すべて|未定義|終了|終了"_s} << QStringList() << -1;
+    QTest::newRow("row 0 without action")
+        << QStringList{u"レイヤー|L13|表示しない||"_s} << QStringList() << 0;
+    QTest::newRow("twelve rows") << QStringList(kGridRows, save)
+                                 << QStringList(kGridRows, u".qsave "_s) << -1;
 }
 
-void TestScriptGenerator::scriptRowCount()
+void TestScriptGenerator::scriptRows()
 {
-    QFETCH(QString, filled);
-    QFETCH(int, rows);
-    for (int row = 0; row < kGridRows; ++row)
-        m_grid.setCellText(row, SubjectType, filled[row] == u'x' ? u"s"_s : QString());
-    QCOMPARE(ScriptAssembly::scriptRowCount(m_grid), rows);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, lines);
+    QFETCH(int, unused);
+    for (int row = 0; row < rows.size(); ++row)
+        setRow(row, rows[row] == u"." ? QStringList() : rows[row].split(u'|'));
+    m_generator->generateIfChanged();
+    QCOMPARE(ScriptGenerator::firstUnusedRow(m_grid), unused);
+    if (lines.isEmpty()) {
+        QVERIFY(m_session->ScriptText.isEmpty());
+        return;
+    }
+    QCOMPARE(m_session->ScriptLines[0].split(u"\r\n"_s),
+             QStringList{u".open C:\\a\\p1.dwg"_s} + lines);
+    QCOMPARE(m_generator->assembly.scriptSize({}), 0);
 }
 
 void TestScriptGenerator::blocksFollowTheDrawingList()
@@ -139,7 +158,7 @@ void TestScriptGenerator::blocksFollowTheDrawingList()
                              u"\r\n.open C:\\a\\p2.dwg\r\n-layer of L13 \r\n.qsave "_s;
     QCOMPARE(m_session->ScriptText, expected);
     QCOMPARE(m_session->ScriptLines[1], u".open C:\\a\\p2.dwg\r\n-layer of L13 \r\n.qsave "_s);
-    QCOMPARE(m_generator->assembly.scriptSize(), expected.size());
+    QCOMPARE(m_generator->assembly.scriptSize({0, 1}), expected.size());
 }
 
 void TestScriptGenerator::twelveRowsMakeThirteenLinesPerBlock()
@@ -204,42 +223,51 @@ void TestScriptGenerator::onlyAChangedGridRegenerates()
     QVERIFY(first != m_session->ScriptText);
 }
 
-void TestScriptGenerator::rowsAfterAnEmptyActionAreIgnored()
+// Rows that the pass no longer reaches leave the script, as after opening a grid of fewer rows:
+// no line of an earlier generation stays behind.
+void TestScriptGenerator::rowsAfterAnEmptyActionAreLeftOut()
 {
     setRow(0, kLayerOff);
     setRow(1, kSave);
     setRow(2, kLayerOff);
     m_generator->generateIfChanged();
-    const QString summary = m_session->GridSummary;
 
-    // Row 1's action emptied: the pass stops after row 0; rows 1 and 2 keep their summaries, so
-    // the grid counts as unchanged.
     m_grid.setCellText(1, Action, QString());
-    QCOMPARE(m_generator->generateIfChanged(), Outcome::Unchanged);
-    QCOMPARE(m_session->GridSummary, summary);
-    QCOMPARE(m_generator->scrcmddata.at(1, 0), u"図面,すべて,上書き保存,終了,終了"_s);
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
+    QCOMPARE(m_session->ScriptLines[1], u".open C:\\a\\p2.dwg\r\n-layer of L13 "_s);
 
     // Row 2 changed behind the gap: the pass does not reach it.
     m_grid.setCellText(2, SubjectName, u"L99"_s);
     QCOMPARE(m_generator->generateIfChanged(), Outcome::Unchanged);
 }
 
-void TestScriptGenerator::emptyRowZeroActionGeneratesNothing()
+// No row reached: the script is empty, also when a new drawing list left no summary to compare.
+void TestScriptGenerator::emptyRowZeroActionGeneratesAnEmptyScript()
 {
-    setRow(0, {u"レイヤー"_s, u"L13"_s, u"表示しない"_s});
-    QCOMPARE(m_generator->generateIfChanged(), Outcome::Unchanged);
+    setRow(0, kLayerOff);
+    m_generator->generateIfChanged();
+    m_session->drawingListChanged();
+    m_grid.setCellText(0, Action, QString());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
     QVERIFY(m_session->GridSummary.isEmpty());
     QVERIFY(m_session->ScriptText.isEmpty());
 }
 
-// Row 1 has a subject type but no action: the pass stops at it, the assembly still takes it,
-// and its never-built lines are empty.
-void TestScriptGenerator::rowReachedOnlyByTheAssemblyLeavesAnEmptyLine()
+// A comma inside a cell moves no text to another cell in the change test.
+void TestScriptGenerator::summaryTellsCellsApart()
 {
+    setRow(0, {u"レイヤー"_s, u"a,b"_s, u"色を変える"_s, u"c"_s, u"終了"_s});
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
+    m_grid.setCellText(0, SubjectName, u"a"_s);
+    m_grid.setCellText(0, PurposeType, u"b,色を変える"_s);
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
+    // Nor does the end of one row move into the next.
     setRow(0, kLayerOff);
-    setRow(1, {u"図面"_s});
+    setRow(1, {u"x"_s, QString(), QString(), QString(), u"y"_s});
     m_generator->generateIfChanged();
-    QCOMPARE(m_session->ScriptLines[0], u".open C:\\a\\p1.dwg\r\n-layer of L13 \r\n"_s);
+    m_grid.setCellText(0, Action, u"終了x"_s);
+    m_grid.setCellText(1, SubjectType, QString());
+    QCOMPARE(m_generator->generateIfChanged(), Outcome::Rebuilt);
 }
 
 // 300 drawings of a line holding a 1 M-character cell: the size is worked out from the row lines

@@ -8,6 +8,7 @@
 #include "core/shell/layout.h"
 #include "core/shell/messagebox.h"
 #include "core/shell/shellservices.h"
+#include "forwardquestions.h"
 #include "generation/scriptgenerator.h"
 #include "gridfileactions.h"
 #include "gridpane.h"
@@ -53,7 +54,9 @@ cmdfrm::cmdfrm(const PageContext &context)
     m_populator = std::make_unique<CellPopulator>(grid, m_lookup);
     connect(&grid, &CommandGrid::cellEntered, this,
             [this](int row, int column) { m_populator->populate(row, column); });
-    new GridFileActions(*this, grid, *m_populator);
+    connect(&grid, &CommandGrid::cellEdited, this,
+            [this](int row, int column) { m_populator->edited(row, column); });
+    new GridFileActions(*this, grid, m_lookup);
     m_view = std::make_unique<GridProgressView>(*this, *m_progress, *m_progressCaption, *m_example);
     m_generator = std::make_unique<ScriptGenerator>(m_context.session, m_lookup, grid, *m_view);
     connect(this, &PageWindow::activated, this, &cmdfrm::hideProgress);
@@ -132,8 +135,8 @@ QPushButton *cmdfrm::createButton(const QString &name, const QString &caption, i
     return button;
 }
 
-// The tab strip and the buttons come first, then the cells in their own order; every cell
-// fills its list as the Tab key reaches it.
+// The tab strip and the buttons come first, then the cells row by row; every cell fills its
+// list as the Tab key reaches it.
 void cmdfrm::chainTabOrder()
 {
     QList<QWidget *> order{m_tabs, m_browser, m_back, m_next, m_cancel};
@@ -187,8 +190,8 @@ void cmdfrm::showPane(int tab)
 }
 
 // Generates the script when the grid changed since the last generation, then shows the
-// comment page. A script too large to build, or a failure, is reported, and the page is usable
-// again.
+// comment page. Rows the script leaves out and typed blanks are asked about first. A script too
+// large to build, or a failure, is reported, and the page is usable again.
 void cmdfrm::cmdnextClick()
 {
     try {
@@ -196,6 +199,8 @@ void cmdfrm::cmdnextClick()
             showMessage(u"処理が記述されていません"_s, ExclamationWarning);
             return;
         }
+        if (!askForwardQuestions(m_gridPane->grid(), m_lookup.settingsPath()))
+            return;
         if (m_generator->generateIfChanged() == ScriptGenerator::Outcome::TooLarge) {
             setBusy(false);
             showMessage(m_generator->tooLargeMessage(), ExclamationWarning);

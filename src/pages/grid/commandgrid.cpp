@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -95,6 +97,10 @@ QComboBox *CommandGrid::createCell(int row, int column)
         if (!combo->hasFocus())
             showBeginning(combo);
     });
+    connect(combo->lineEdit(), &QLineEdit::textChanged, this, [this, row, column] {
+        if (!m_writing)
+            emit cellEdited(row, column);
+    });
     return combo;
 }
 
@@ -112,20 +118,58 @@ QString CommandGrid::cellText(int row, int column) const
     return m_cells[row][column]->currentText();
 }
 
+void CommandGrid::setCellText(int row, int column, const QString &text)
+{
+    const QScopedValueRollback writing(m_writing, true);
+    m_cells[row][column]->setEditText(text);
+}
+
+bool CommandGrid::isCellEnabled(int row, int column) const
+{
+    return m_cells[row][column]->isEnabled();
+}
+
+// A disabled cell that still held the focus would pass it on to the next cell of the tab
+// order, whose handler would then run although the user never moved there; it gives the focus
+// up instead, and the next click or Tab starts afresh.
+void CommandGrid::setCellEnabled(int row, int column, bool enabled)
+{
+    QComboBox *combo = m_cells[row][column];
+    if (!enabled && combo->window()->focusWidget() == combo)
+        combo->clearFocus();
+    combo->setEnabled(enabled);
+}
+
+QStringList CommandGrid::cellList(int row, int column) const
+{
+    const QComboBox *combo = m_cells[row][column];
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i)
+        entries.append(combo->itemText(i));
+    return entries;
+}
+
+// The list is emptied and written anew. Emptying it would empty the text, and the first entry
+// added to an empty list would become current, so the cell keeps no current entry and gets its
+// text back.
+void CommandGrid::setCellList(int row, int column, const QStringList &entries)
+{
+    const QScopedValueRollback writing(m_writing, true);
+    QComboBox *combo = m_cells[row][column];
+    const QSignalBlocker blocker(combo);
+    const QString text = combo->currentText();
+    combo->clear();
+    combo->addItems(entries);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
 QList<QComboBox *> CommandGrid::tabOrder() const
 {
-    // Combo15, Combo5, Combo14 to Combo11 backwards, row 0, Combo4 to Combo1 backwards, then
-    // Combo6 to Combo10 and Combo16 to Combo55 in order.
-    QList<QComboBox *> order{cell(3, Action), cell(1, Action)};
-    for (int column = PurposeName; column >= SubjectType; --column)
-        order.append(cell(3, column));
-    for (int column = SubjectType; column <= Action; ++column)
-        order.append(cell(0, column));
-    for (int column = PurposeName; column >= SubjectType; --column)
-        order.append(cell(1, column));
-    for (int row : {2, 4, 5, 6, 7, 8, 9, 10, 11}) {
-        for (int column = SubjectType; column <= Action; ++column)
-            order.append(cell(row, column));
+    QList<QComboBox *> order;
+    for (const auto &row : m_cells) {
+        for (QComboBox *combo : row)
+            order.append(combo);
     }
     return order;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generation/gridtexts.h"
+#include "cascade/gridcells.h"
 
 #include <QFrame>
 #include <QList>
@@ -12,8 +12,9 @@ namespace tavrolin {
 
 // The command grid (Frame1): twelve rows of five editable drop-down cells, subject type, subject
 // name, purpose type, purpose name and action. It knows which cell is which row and column,
-// places the cells, and reports each cell that the user moves into.
-class CommandGrid : public QFrame, public GridTexts
+// places the cells, and reports each cell that the user moves into and each text the user
+// changes. What the cascade writes into a cell is no change by the user.
+class CommandGrid : public QFrame, public GridCells
 {
     Q_OBJECT
 
@@ -22,8 +23,14 @@ public:
 
     QComboBox *cell(int row, int column) const { return m_cells[row][column]; }
     QString cellText(int row, int column) const override;
+    void setCellText(int row, int column, const QString &text) override;
+    bool isCellEnabled(int row, int column) const override;
+    void setCellEnabled(int row, int column, bool enabled) override;
+    QStringList cellList(int row, int column) const override;
+    void setCellList(int row, int column, const QStringList &entries) override;
 
-    // The cells in the order in which the Tab key visits them.
+    // The cells in the order in which the Tab key visits them: row by row from the top, each
+    // row from left to right.
     QList<QComboBox *> tabOrder() const;
 
     // The control name of a cell: the named cells of row 0, then Combo1 to Combo55.
@@ -32,6 +39,8 @@ public:
 signals:
     // The user moved into a cell, by mouse or by keyboard; its list is to be refilled.
     void cellEntered(int row, int column);
+    // The user changed a cell's text, by typing or by picking an entry of its list.
+    void cellEdited(int row, int column);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -43,6 +52,9 @@ private:
     std::array<std::array<QComboBox *, kGridColumns>, kGridRows> m_cells{};
     // The cell that holds the page's focus, also while another window is active.
     const QObject *m_current = nullptr;
+    // The grid itself is writing a cell's text or list, so a change of the text is not the
+    // user's.
+    bool m_writing = false;
 };
 
 } // namespace tavrolin

@@ -1,12 +1,11 @@
 #include "gridfileactions.h"
 
-#include "cellpopulator.h"
+#include "cascade/gridtextloader.h"
 #include "commandgrid.h"
 #include "core/shell/keptfileactions.h"
 #include "core/shell/messagebox.h"
 #include "core/shell/pagewindow.h"
 #include "generation/gridtextfile.h"
-#include "gridloader.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,8 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace tavrolin {
 
-GridFileActions::GridFileActions(PageWindow &page, CommandGrid &grid, CellPopulator &populator)
-    : QObject(&page), m_page(page), m_grid(grid), m_populator(populator),
+GridFileActions::GridFileActions(PageWindow &page, CommandGrid &grid, SettingsLookup &lookup)
+    : QObject(&page), m_page(page), m_grid(grid), m_lookup(lookup),
       m_actions(new KeptFileActions(page, {u"グリッドを保存…"_s, u"グリッドを開く…"_s,
                                            u"グリッドファイル (*.txt);;すべてのファイル (*)"_s}))
 {
@@ -49,16 +48,15 @@ void GridFileActions::open(const QString &path)
     }
     if (QWidget *focus = m_page.focusWidget(); focus && m_grid.isAncestorOf(focus))
         focus->clearFocus();
-    QStringList unoffered;
+    QList<UnofferedText> unoffered;
     try {
-        unoffered = GridLoader(m_grid, m_populator).load(texts);
+        unoffered = GridTextLoader(m_grid, m_lookup).load(texts);
     } catch (const std::exception &failure) {
         showFailure(failure);
         return;
     }
     if (!unoffered.isEmpty())
-        showMessage(u"グリッドファイルの次の文字は、今の設定ファイルの一覧にありません。\n"_s +
-                        unoffered.join(u'\n') +
+        showMessage(unofferedTextsMessage(unoffered) +
                         u"\n一覧にない文字は入力された文字としてグリッドに入れました。"
                         u"確かめてください。"_s,
                     ExclamationWarning);

@@ -4,10 +4,10 @@
 
 namespace tavrolin {
 
-class CellPopulator;
 class CommandGrid;
 class KeptFileActions;
 class PageWindow;
+class SettingsLookup;
 
 // The grid page's "グリッドを保存…" and "グリッドを開く…" (in the grid's context menu, and Ctrl+S,
 // Ctrl+O): the grid's texts kept in a grid file, the format that "tavrolin script --grid"
@@ -18,7 +18,7 @@ class GridFileActions : public QObject
     Q_OBJECT
 
 public:
-    GridFileActions(PageWindow &page, CommandGrid &grid, CellPopulator &populator);
+    GridFileActions(PageWindow &page, CommandGrid &grid, SettingsLookup &lookup);
 
 private:
     void save(const QString &path);
@@ -26,7 +26,7 @@ private:
 
     PageWindow &m_page;
     CommandGrid &m_grid;
-    CellPopulator &m_populator;
+    SettingsLookup &m_lookup;
     KeptFileActions *m_actions;
 };
 

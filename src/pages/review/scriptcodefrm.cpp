@@ -13,50 +13,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringList>
 
 namespace tavrolin {
-
-namespace {
-
-// How many lines with lost characters the warning lists, and how much of each.
-constexpr int kListedLines = 5;
-constexpr qsizetype kListedLineLength = 60;
-
-// The texts of the given lines (numbered from 1, ascending), without their line breaks.
-QStringList linesOf(const QString &text, const QList<int> &numbers)
-{
-    QStringList lines;
-    int number = 1;
-    qsizetype start = 0;
-    for (const int wanted : numbers) {
-        for (; number < wanted; ++number)
-            start = text.indexOf(u'\n', start) + 1;
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0)
-            end = text.size();
-        lines.append(text.sliced(start, end - start).remove(u'\r'));
-    }
-    return lines;
-}
-
-QString lostCharactersQuestion(const QString &text, const LostCharacterLines &lost)
-{
-    QString question = QStringLiteral("次の行には保存できない文字があり、スクリプトファイルでは"
-                                      "'?'になります。\n");
-    const QStringList lines = linesOf(text, lost.first);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.size() > kListedLineLength)
-            line = line.first(kListedLineLength) + QStringLiteral("…");
-        question += QStringLiteral("\n%1行目: %2").arg(QString::number(lost.first[i]), line);
-    }
-    if (lost.count > lost.first.size())
-        question += QStringLiteral("\nほかに%1行あります。").arg(lost.count - lost.first.size());
-    return question + QStringLiteral("\n\n続けますか？");
-}
-
-} // namespace
 
 scriptcodefrm::scriptcodefrm(const PageContext &context)
     : PageWindow(Kind::WizardPage), m_context(context)
@@ -152,9 +110,9 @@ void scriptcodefrm::forward()
 // will do. Enter alone keeps the script unwritten: a '?' in a path opens no drawing.
 bool scriptcodefrm::acceptLostCharacters(const QString &text) const
 {
-    const LostCharacterLines lost = linesLosingCharacters(text, kListedLines);
-    return lost.count == 0 || showMessage(lostCharactersQuestion(text, lost),
-                                          ExclamationQuestion | NoByDefault) == AnswerYes;
+    const QString warning = lostCharactersWarning(text);
+    return warning.isEmpty() || showMessage(warning + QStringLiteral("\n\n続けますか？"),
+                                            ExclamationQuestion | NoByDefault) == AnswerYes;
 }
 
 // The working script file is this copy's own, in the program folder or else in the user's.

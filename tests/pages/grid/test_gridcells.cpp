@@ -26,7 +26,7 @@ private slots:
     void cleanup();
     void listLookups_data();
     void listLookups();
-    void shorterRefillLeavesStaleEntries();
+    void refillReplacesTheWholeList();
     void columnRules_data();
     void columnRules();
     void rowFinishedAtPurposeNameLooksUpEndAtAction();
@@ -35,6 +35,8 @@ private slots:
     void focusReturningToTheCurrentCellRunsNothing();
     void tabKeyRunsTheCascadeInTabOrder_data();
     void tabKeyRunsTheCascadeInTabOrder();
+    void changingATextEmptiesTheCellsThatDependOnIt_data();
+    void changingATextEmptiesTheCellsThatDependOnIt();
     void cellWithoutFocusShowsTheBeginningOfItsText_data();
     void cellWithoutFocusShowsTheBeginningOfItsText();
 
@@ -116,7 +118,7 @@ void TestGridCells::listLookups()
     QCOMPARE(m_grid->messages.texts(), QStringList());
 }
 
-void TestGridCells::shorterRefillLeavesStaleEntries()
+void TestGridCells::refillReplacesTheWholeList()
 {
     m_grid->folder.writeSettings(u"[レイヤー]\ntype=n1,n2,n3,n4,n5\n"_s);
     m_grid->type(6, 0, u"レイヤー"_s);
@@ -127,8 +129,7 @@ void TestGridCells::shorterRefillLeavesStaleEntries()
 
     m_grid->enter(names);
 
-    QCOMPARE(test::comboItems(names),
-             (QStringList{u"m1"_s, u"m2"_s, QString(), u"n4"_s, u"n5"_s, QString()}));
+    QCOMPARE(test::comboItems(names), (QStringList{u"m1"_s, u"m2"_s, QString()}));
     QCOMPARE(names->currentText(), u"n3"_s);
 }
 
@@ -246,6 +247,7 @@ void TestGridCells::rowFinishedAtPurposeNameLooksUpEndAtAction()
 void TestGridCells::finishingTheFocusedCellMovesIntoNoOtherCell()
 {
     m_grid->folder.writeSettings(QString());
+    m_grid->type(3, 3, u"P"_s);
     m_grid->enter(3, 4);
 
     QCOMPARE(m_grid->rowEnabled(3), u"11100"_s);
@@ -297,31 +299,33 @@ void TestGridCells::focusReturningToTheCurrentCellRunsNothing()
 
 void TestGridCells::tabKeyRunsTheCascadeInTabOrder_data()
 {
+    QTest::addColumn<bool>("filled");
     QTest::addColumn<QStringList>("disabled");
-    QTest::newRow("all cells enabled") << QStringList();
+    QTest::newRow("all cells enabled") << true << QStringList();
     // Cells that no handler visited before them enables again.
     QTest::newRow("disabled cells are skipped")
-        << QStringList{u"Combo5"_s, u"Combo14"_s, u"Combo3"_s, u"Combo48"_s};
+        << true << QStringList{u"Combo3"_s, u"Combo4"_s, u"Combo5"_s, u"Combo48"_s};
+    // An empty row has no purpose name under which its action could end it.
+    QTest::newRow("empty rows stay empty") << false << QStringList();
 }
 
+// The Tab key runs row by row from the top, each row from left to right.
 void TestGridCells::tabKeyRunsTheCascadeInTabOrder()
 {
+    QFETCH(bool, filled);
     QFETCH(QStringList, disabled);
     // Lists that finish no row and fix no subject name, so the order stays as it is.
     m_grid->folder.writeSettings(
         u"[shugo]\nname=S\n[S]\ntype=N\nname=T\n[T]\nname=P\n[P]\nname=a,b\n"_s);
-    for (int row = 0; row < 12; ++row)
+    for (int row = 0; filled && row < 12; ++row)
         m_grid->typeRow(row, {u"S"_s, u"N"_s, u"T"_s, u"P"_s});
     for (const QString &name : disabled)
         m_grid->cell(name)->setEnabled(false);
-    QStringList expected{u"Combo15"_s,     u"Combo5"_s,      u"Combo14"_s,      u"Combo13"_s,
-                         u"Combo12"_s,     u"Combo11"_s,     u"shugotypeCmb"_s, u"shugonamecmb"_s,
-                         u"purpusetype"_s, u"purpusename"_s, u"docmb"_s,        u"Combo4"_s,
-                         u"Combo3"_s,      u"Combo2"_s,      u"Combo1"_s};
-    for (int n : {6, 7, 8, 9, 10})
-        expected.append(u"Combo%1"_s.arg(n));
-    for (int n = 16; n <= 55; ++n)
-        expected.append(u"Combo%1"_s.arg(n));
+    QStringList expected;
+    for (int row = 0; row < 12; ++row) {
+        for (int column = 0; column < 5; ++column)
+            expected.append(m_grid->cellName(row, column));
+    }
     for (const QString &name : disabled)
         expected.removeOne(name);
 
@@ -336,6 +340,74 @@ void TestGridCells::tabKeyRunsTheCascadeInTabOrder()
     }
     QCOMPARE(visited, expected);
     QCOMPARE(m_grid->messages.texts(), QStringList());
+    const QStringList lastRow{u"S"_s, u"N"_s, u"T"_s, u"P"_s, QString()};
+    QCOMPARE(m_grid->rowTexts(11), filled ? lastRow : QStringList(5, QString()));
+}
+
+// Each row: the texts typed into a row and the cell then entered to compose it, the cell whose
+// text the user changes by picking entry N of its list ("pick:N") or by typing ("type:text"),
+// and the row's texts and enabled mask afterwards.
+void TestGridCells::changingATextEmptiesTheCellsThatDependOnIt_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("composed");
+    QTest::addColumn<int>("entered");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("textsAfter");
+    QTest::addColumn<QString>("enabledAfter");
+
+    const QStringList off{u"レイヤー"_s, u"L13"_s, u"表示しない"_s};
+    const QStringList offEnded = off + QStringList{u"終了"_s, u"終了"_s};
+    const QStringList colour{u"レイヤー"_s, u"L13"_s, u"色を変える"_s, QString(), QString()};
+    QTest::newRow("row 0 purpose type picked anew")
+        << 0 << off << 3 << 2 << u"pick:1"_s << colour << u"11111"_s;
+    QTest::newRow("row 4 purpose type typed anew")
+        << 4 << off << 3 << 2 << u"type:X"_s
+        << QStringList{u"レイヤー"_s, u"L13"_s, u"X"_s, QString(), QString()} << u"11111"_s;
+    QTest::newRow("the same purpose type picked again")
+        << 0 << off << 3 << 2 << u"pick:0"_s << offEnded << u"11111"_s;
+    QTest::newRow("subject type typed anew")
+        << 1 << off << 3 << 0 << u"type:X"_s
+        << QStringList{u"X"_s, QString(), QString(), QString(), QString()} << u"11111"_s;
+    QTest::newRow("a fixed subject name opens again")
+        << 2 << QStringList{u"図面"_s} << 1 << 0 << u"pick:0"_s
+        << QStringList{u"レイヤー"_s, QString(), QString(), QString(), QString()} << u"11111"_s;
+    QTest::newRow("nothing depends on the subject name")
+        << 1 << off << 3 << 1 << u"type:W"_s
+        << QStringList{u"レイヤー"_s, u"W"_s, u"表示しない"_s, u"終了"_s, u"終了"_s} << u"11111"_s;
+    QTest::newRow("purpose name typed anew")
+        << 1 << off << 3 << 3 << u"type:x"_s
+        << QStringList{u"レイヤー"_s, u"L13"_s, u"表示しない"_s, u"x"_s, QString()} << u"11111"_s;
+}
+
+void TestGridCells::changingATextEmptiesTheCellsThatDependOnIt()
+{
+    QFETCH(int, row);
+    QFETCH(QStringList, composed);
+    QFETCH(int, entered);
+    QFETCH(int, column);
+    QFETCH(QString, change);
+    QFETCH(QStringList, textsAfter);
+    QFETCH(QString, enabledAfter);
+    m_grid->folder.writeSettings(u"[shugo]\nname=レイヤー,図面\n[レイヤー]\ntype=L13,壁\n"
+                                 u"name=表示しない,色を変える\n[図面]\ntype=すべて\n"
+                                 u"[表示しない]\nname=終了\n"_s);
+    m_grid->typeRow(row, composed);
+    m_grid->enter(row, entered);
+
+    QComboBox *cell = m_grid->cell(row, column);
+    m_grid->enter(cell);
+    const QString argument = change.section(u':', 1);
+    if (change.startsWith(u"pick")) {
+        cell->setCurrentIndex(argument.toInt());
+    } else {
+        cell->lineEdit()->selectAll();
+        QTest::keyClicks(cell, argument);
+    }
+
+    QCOMPARE(m_grid->rowTexts(row), textsAfter);
+    QCOMPARE(m_grid->rowEnabled(row), enabledAfter);
 }
 
 void TestGridCells::cellWithoutFocusShowsTheBeginningOfItsText_data()

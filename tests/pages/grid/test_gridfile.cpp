@@ -100,6 +100,13 @@ void TestGridFile::loading_data()
            u"2段目 主語の名前: L13（この欄には入れられません）\n"
            u"4段目 目的の種類: ズーム\n"
            u"一覧にない文字は入力された文字としてグリッドに入れました。確かめてください。"_s;
+    // A line of five cells is taken as written, an empty action too; a shorter line ending at
+    // "終了" ended there.
+    QTest::newRow("rows ending at 終了, with five cells or fewer")
+        << u"レイヤー\tL13\t表示しない\t終了\t\nレイヤー\tL13\t表示しない\t終了\n"_s
+        << QStringList{u"レイヤー\tL13\t表示しない\t終了\t 11101"_s,
+                       u"レイヤー\tL13\t表示しない\t終了\t終了 11111"_s}
+        << QString();
 }
 
 // The grid held other texts and states before; the file's rows replace all of it, and no
@@ -132,6 +139,8 @@ void TestGridFile::unreadableFileChangesNothing_data()
         << QByteArray(13, '\n') << u"グリッドファイル %1 を読めません: 12行まで"_s;
     QTest::newRow("a control character")
         << QByteArray("a\tb\x1b\n") << u"グリッドファイル %1 を読めません: 1行目の2番目"_s;
+    QTest::newRow("no text") << QByteArray("\t\t\n\n")
+                             << u"グリッドファイル %1 を読めません: どのセルにも文字がありません"_s;
 }
 
 void TestGridFile::unreadableFileChangesNothing()

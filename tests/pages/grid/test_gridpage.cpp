@@ -283,40 +283,60 @@ void TestGridPage::tabsBringTheirPaneToTheFront()
     QCOMPARE(m_grid->cell(u"Combo27"_s)->currentText(), u"壁"_s);
 }
 
+// Each row: the grid's rows, the answer given to the questions, the messages shown, whether the
+// comment page follows, and the summary and script generated.
 void TestGridPage::forward_data()
 {
     QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("goesOn");
     QTest::addColumn<QString>("gridSummary");
     QTest::addColumn<QString>("script");
 
     const QString layerOff = kLayerOff.join(u',');
+    const QString layerOffScript =
+        u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n.open C:\\a\\p2.dwg\r\n-layer of L13 "_s;
     QStringList noAction = kLayerOff;
     noAction[4].clear();
     QStringList saveNoAction = kSave;
     saveNoAction[4].clear();
+    const QString rowOneUnused = u"1段目から下は使われません。続けますか？"_s;
 
     QTest::newRow("row 0 not described")
-        << QList<QStringList>{{QString(), u"L13"_s, u"表示しない"_s, u"終了"_s, u"終了"_s}} << false
+        << QList<QStringList>{{QString(), u"L13"_s, u"表示しない"_s, u"終了"_s, u"終了"_s}}
+        << int(AnswerYes) << QStringList{kNotDescribed} << false << QString() << QString();
+    QTest::newRow("row 0 without action, not going on")
+        << QList<QStringList>{noAction} << int(AnswerNo) << QStringList{rowOneUnused} << false
         << QString() << QString();
-    QTest::newRow("row 0 without action generates nothing")
-        << QList<QStringList>{noAction} << true << QString() << QString();
-    QTest::newRow("row 0 complete")
-        << QList<QStringList>{kLayerOff} << true << layerOff
-        << u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n.open C:\\a\\p2.dwg\r\n-layer of L13 "_s;
-    QTest::newRow("two rows") << QList<QStringList>{kLayerOff, kSave} << true
-                              << layerOff + kSave.join(u',')
+    QTest::newRow("row 0 without action, going on: no script")
+        << QList<QStringList>{noAction} << int(AnswerYes) << QStringList{rowOneUnused} << true
+        << QString() << QString();
+    QTest::newRow("row 0 complete") << QList<QStringList>{kLayerOff} << int(AnswerYes)
+                                    << QStringList() << true << layerOff << layerOffScript;
+    QTest::newRow("two rows") << QList<QStringList>{kLayerOff, kSave} << int(AnswerYes)
+                              << QStringList() << true << layerOff + u',' + kSave.join(u',')
                               << u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n.qsave "
                                  u"\r\n.open C:\\a\\p2.dwg\r\n-layer of L13 \r\n.qsave "_s;
-    QTest::newRow("rows after an empty action are ignored")
-        << QList<QStringList>{kLayerOff, saveNoAction, kSave} << true << layerOff
-        << u"\r\n.open C:\\a\\p1.dwg\r\n-layer of L13 \r\n\r\n"
-           u"\r\n.open C:\\a\\p2.dwg\r\n-layer of L13 \r\n\r\n"_s;
+    QTest::newRow("rows after an empty action are left out")
+        << QList<QStringList>{kLayerOff, saveNoAction, kSave} << int(AnswerYes)
+        << QStringList{u"2段目から下は使われません。続けますか？"_s} << true << layerOff
+        << layerOffScript;
+    QTest::newRow("a typed blank, not going on")
+        << QList<QStringList>{{kLayerOff[0], u"L13  _.erase all"_s, kLayerOff[2], kLayerOff[3],
+                               kLayerOff[4]}}
+        << int(AnswerNo)
+        << QStringList{u"次の入力された文字には空白があります。スクリプトでは空白が Enter になり、"
+                       u"その後ろは AutoCAD のコマンドとして実行されます。\n"
+                       u"1段目 主語の名前: L13  _.erase all\n\n続けますか？"_s}
+        << false << QString() << QString();
 }
 
 void TestGridPage::forward()
 {
     QFETCH(QList<QStringList>, rows);
+    QFETCH(int, answer);
+    QFETCH(QStringList, messages);
     QFETCH(bool, goesOn);
     QFETCH(QString, gridSummary);
     QFETCH(QString, script);
@@ -325,13 +345,14 @@ void TestGridPage::forward()
     m_grid->show();
     for (int row = 0; row < rows.size(); ++row)
         m_grid->typeRow(row, rows[row]);
+    m_grid->messages.queueAnswer(answer);
 
     next();
 
     QWidget *comment = m_grid->wizard.loaded(PageId::Comment);
     QCOMPARE(comment && comment->isVisible(), goesOn);
     QCOMPARE(m_grid->page()->isVisible(), !goesOn);
-    QCOMPARE(m_grid->messages.texts().contains(kNotDescribed), !goesOn);
+    QCOMPARE(m_grid->messages.texts(), messages);
     QCOMPARE(session.GridSummary, gridSummary);
     QCOMPARE(session.PreviousGridSummary, gridSummary);
     QCOMPARE(session.ScriptText, script);
