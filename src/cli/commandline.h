@@ -27,6 +27,7 @@ public:
     // and the usage line are.
     std::optional<int> parse(const QStringList &arguments, int badUsage);
 
+    const QCommandLineParser &parser() const { return m_parser; }
     bool isSet(const QCommandLineOption &option) const { return m_parser.isSet(option); }
     QString value(const QCommandLineOption &option) const { return m_parser.value(option); }
     QStringList positionalArguments() const { return m_parser.positionalArguments(); }

@@ -3,6 +3,7 @@
 #include "checkcommand.h"
 #include "commandline.h"
 #include "platform/console/console.h"
+#include "preflightcommand.h"
 #include "previewcommand.h"
 #include "scriptcommand.h"
 
@@ -33,6 +34,8 @@ const QList<Subcommand> &subcommands()
          u"図面に保存されたプレビュー画像を PNG ファイルに書きます"_s, runPreviewCommand},
         {u"check"_s, u"[設定ファイル]"_s, u"設定ファイル（tavrolin.ini）を調べます"_s,
          runCheckCommand},
+        {u"preflight"_s, u"[オプション] [図面...]"_s, u"スクリプトを流す前に図面を調べます"_s,
+         runPreflightCommand},
     };
     return commands;
 }

@@ -4,20 +4,17 @@
 #include "cascade/gridtextloader.h"
 #include "commandline.h"
 #include "core/clock.h"
-#include "core/drawinglistfile.h"
-#include "core/drawingpath.h"
 #include "core/filefailure.h"
-#include "core/iniread.h"
 #include "core/inputfile.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
 #include "generation/commentblock.h"
 #include "generation/generationview.h"
-#include "generation/gridtextfile.h"
 #include "generation/scriptfile.h"
 #include "generation/scriptgenerator.h"
 #include "platform/console/console.h"
+#include "scriptinputs.h"
 
 #include <cstdio>
 #ifdef Q_OS_WIN
@@ -45,15 +42,10 @@ struct Failure
 // Everything the command needs, read and checked.
 struct ScriptJob
 {
-    QString settingsPath;
+    ScriptInputs inputs;
     QString commentPath;
     bool commentNamed = false; // given with --comment, rather than the program folder's
     QString outputPath;
-    QDateTime now;
-    QStringList drawings; // the DRAWING arguments, then the drawing list's
-    qsizetype namedDrawings = 0;
-    DrawingListFile list;
-    GridTextTable grid;
     bool strict = false; // warnings are errors
 };
 
@@ -71,71 +63,14 @@ int report(const Failure &failure)
     return failure.status;
 }
 
-// Names a drawing for a message: its path, and the line of a drawing list's.
-QString placeOf(const ScriptJob &job, qsizetype index)
-{
-    const QString shown = visibleControls(job.drawings[index]);
-    const qsizetype listed = index - job.namedDrawings;
-    return listed < 0 ? shown : job.list.place(listed, shown);
-}
-
-// The drawing list is checked as a drop onto the drawing list page would be.
-std::optional<Failure> checkDrawings(const ScriptJob &job)
-{
-    const QStringList &drawings = job.drawings;
-    for (qsizetype i = 0; i < drawings.size(); ++i) {
-        if (!isDrawingPath(drawings[i]))
-            return Failure{QStringLiteral("これはDwg・DXFファイルでは有りません: ") +
-                           placeOf(job, i)};
-        if (!isScriptSafePath(drawings[i]))
-            return Failure{unsafeDrawingPathMessage() + u": "_s + placeOf(job, i)};
-    }
-    if (drawings.isEmpty())
-        return Failure{QStringLiteral("ファイルが選択されてません")};
-    if (drawings.size() > Session::kDrawingCapacity)
-        return Failure{QStringLiteral("図面は%1件までです (%2件が指定されました)")
-                           .arg(Session::kDrawingCapacity)
-                           .arg(drawings.size())};
-    return std::nullopt;
-}
-
-std::optional<Failure> readOptionalTime(const CommandLine &line, const QCommandLineOption &option,
-                                        QDateTime *now)
-{
-    *now = QDateTime::currentDateTime();
-    if (!line.isSet(option))
-        return std::nullopt;
-    *now = QDateTime::fromString(line.value(option), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!now->isValid())
-        return Failure{QStringLiteral("--now は \"YYYY-MM-DD HH:MM:SS\" の形で指定してください: ") +
-                       line.value(option)};
-    return std::nullopt;
-}
-
 struct Options
 {
-    QCommandLineOption settings{
-        u"settings"_s, u"設定ファイル（省略時はプログラムのフォルダーの tavrolin.ini）。"_s,
-        u"ファイル"_s};
-    QCommandLineOption grid{
-        u"grid"_s,
-        u"グリッドファイル（必須）: 0 段目から 1 段 1 行（12 行まで）、5 つの欄を"
-        u"タブで区切ります。"_s,
-        u"ファイル"_s};
-    QCommandLineOption drawings{
-        u"drawings"_s,
-        u"図面リスト: 1 行に図面のパス 1 つ（相対パスはそのファイルのフォルダーから）。"
-        u"図面の引数の後に続きます。"_s,
-        u"ファイル"_s};
+    ScriptInputOptions inputs{true};
     QCommandLineOption comment{
         u"comment"_s,
         u"コメントのひな形（省略時はプログラムのフォルダーの commentdata.dat。"
         u"読めなければウィザードと同じく警告して日時の行だけにします）。"_s,
         u"ファイル"_s};
-    QCommandLineOption now{u"now"_s,
-                           u"日付と時刻の記録に使う現地時刻 \"YYYY-MM-DD HH:MM:SS\"（省略時は"
-                           u"現在）。"_s,
-                           u"日時"_s};
     QCommandLineOption output{{u"o"_s, u"output"_s},
                               u"書き込むスクリプトファイル（省略時は標準出力）。"_s,
                               u"ファイル"_s};
@@ -148,39 +83,22 @@ struct Options
 void describe(CommandLine &line, const Options &options)
 {
     for (const QCommandLineOption *option :
-         {&options.settings, &options.grid, &options.drawings, &options.comment, &options.now,
-          &options.output, &options.strict})
+         {&options.inputs.settings, &options.inputs.grid, &options.inputs.drawings,
+          &options.comment, &options.inputs.now, &options.output, &options.strict})
         line.addOption(*option);
     line.addArgument(u"図面"_s, u"図面のパス（.dwg または .dxf）。"_s, u"[図面...]"_s);
 }
 
 std::optional<Failure> readJob(const CommandLine &line, const Options &options, ScriptJob *job)
 {
-    if (!line.isSet(options.grid))
-        return Failure{QStringLiteral("--grid でグリッドファイルを指定してください")};
-    job->settingsPath = line.isSet(options.settings) ? line.value(options.settings)
-                                                     : programFile(u"\\tavrolin.ini");
-    QString error;
-    if (!settingsFileReadable(job->settingsPath, &error))
-        return Failure{QStringLiteral("設定ファイル %1 を読めません: %2")
-                           .arg(messagePath(job->settingsPath), error)};
     job->commentNamed = line.isSet(options.comment);
     job->commentPath =
         job->commentNamed ? line.value(options.comment) : programFile(u"\\commentdata.dat");
     job->outputPath = line.value(options.output);
     job->strict = line.isSet(options.strict);
-    job->drawings = line.positionalArguments();
-    job->namedDrawings = job->drawings.size();
-    if (auto failure = readOptionalTime(line, options.now, &job->now))
-        return failure;
-    if (!readGridTextFile(line.value(options.grid), &job->grid, &error))
-        return Failure{error};
-    if (line.isSet(options.drawings)) {
-        if (!readDrawingListFile(line.value(options.drawings), &job->list, &error))
-            return Failure{error};
-        job->drawings += job->list.drawings;
-    }
-    return checkDrawings(*job);
+    if (auto refusal = options.inputs.read(line.parser(), &job->inputs))
+        return Failure{*refusal};
+    return std::nullopt;
 }
 
 // A template named with --comment must be read. Without it, the program folder's template is
@@ -218,15 +136,10 @@ QStringList gridWarnings(const GridTexts &grid, const QList<UnofferedText> &unof
 // the grid, forward step of the grid, comment block, script file text.
 std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
 {
-    auto session = std::make_unique<Session>();
-    for (const QString &path : job.drawings) {
-        session->DrawingPaths[session->DrawingCount] = path;
-        session->OpenCommands[session->DrawingCount] = openCommand(path);
-        ++session->DrawingCount;
-    }
-    SettingsLookup lookup(job.settingsPath);
+    const std::unique_ptr<Session> session = job.inputs.session();
+    SettingsLookup lookup(job.inputs.settingsPath);
     GridCellTable grid;
-    const QList<UnofferedText> unoffered = GridTextLoader(grid, lookup).load(job.grid);
+    const QList<UnofferedText> unoffered = GridTextLoader(grid, lookup).load(*job.inputs.grid);
     GenerationView view;
     ScriptGenerator generator(*session, lookup, grid, view);
     if (!generator.rowZeroDescribed())
@@ -235,10 +148,11 @@ std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
     QString commentTemplate;
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
-    setClock(std::make_unique<FixedClock>(job.now));
+    setClock(std::make_unique<FixedClock>(job.inputs.now));
     if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
         return Failure{generator.tooLargeMessage()};
-    session->CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.now));
+    session->CommentText =
+        normaliseLineBreaks(initialCommentBlock(commentTemplate, job.inputs.now));
     result->text = scriptFileText(session->ScriptText, session->CommentText);
     if (const QString lost = lostCharactersWarning(result->text); !lost.isEmpty())
         result->warnings.append(lost);

@@ -48,10 +48,16 @@ CommandLineBuilder::CommandLineBuilder(const Session &session, SettingsLookup &l
     : m_session(session), m_lookup(lookup), m_scrcmddata(scrcmddata), m_view(view)
 {}
 
-CommandLineBuilder::LineForm CommandLineBuilder::rowForm(const GridRow &cells)
+// The row's command keyword, looked up under its purpose type.
+QString CommandLineBuilder::keywordOf(const GridRow &cells)
 {
     m_lookup.inidatainput(cells[PurposeType], QStringLiteral("type"));
-    return lineForm(m_lookup.inidata, cells);
+    return m_lookup.inidata;
+}
+
+CommandLineBuilder::LineForm CommandLineBuilder::rowForm(const GridRow &cells)
+{
+    return lineForm(keywordOf(cells), cells);
 }
 
 bool CommandLineBuilder::scrmakefile(const GridRow &cells, int colum)
@@ -65,6 +71,20 @@ bool CommandLineBuilder::scrmakefile(const GridRow &cells, int colum)
         m_view.yieldToEventLoop();
     }
     return true;
+}
+
+CommandLineBuilder::FileEffect CommandLineBuilder::fileEffect(const GridRow &cells)
+{
+    const QString keyword = keywordOf(cells);
+    if (keyword == u"qsave" || keyword == u"asdwg")
+        return {FileEffect::Kind::SavesInPlace, {}};
+    if (keyword == u"saveas") {
+        if (LineForm target = saveAsTargetForm(cells[PurposeName]))
+            return {FileEffect::Kind::SavesAs, std::move(target)};
+    }
+    if (keyword == u"dxf" && dxfForm(cells[PurposeType]))
+        return {FileEffect::Kind::SavesDxf, {}};
+    return {};
 }
 
 QString CommandLineBuilder::getdate()
@@ -118,22 +138,29 @@ CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword
 
 CommandLineBuilder::LineForm CommandLineBuilder::saveAsForm(const QString &purposeName)
 {
+    LineForm target = saveAsTargetForm(purposeName);
+    if (!target)
+        return {};
+    return [target](int drawing) { return u".saveas  "_s + scriptPath(target(drawing)); };
+}
+
+// The new drawing's path, in the folder of the drawing the block opened.
+CommandLineBuilder::LineForm CommandLineBuilder::saveAsTargetForm(const QString &purposeName)
+{
     if (purposeName == catalogue::kDatedNames) {
         return [this](int drawing) {
-            return saveAsLine(drawing, getdate() + u'-' + QString::number(drawing + 1));
+            return saveAsTarget(drawing, getdate() + u'-' + QString::number(drawing + 1));
         };
     }
     if (purposeName == catalogue::kNumberedNames)
-        return [this](int drawing) { return saveAsLine(drawing, QString::number(drawing + 1)); };
+        return [this](int drawing) { return saveAsTarget(drawing, QString::number(drawing + 1)); };
     return {};
 }
 
-// ".saveas", two blanks, then the new drawing's path in the folder of the drawing the block
-// opened.
-QString CommandLineBuilder::saveAsLine(int drawing, const QString &name)
+QString CommandLineBuilder::saveAsTarget(int drawing, const QString &name)
 {
     savefolder = folderOf(m_session.DrawingPaths[drawing]);
-    return u".saveas  "_s + scriptPath(savefolder + name + u".dwg"_s);
+    return savefolder + name + u".dwg"_s;
 }
 
 CommandLineBuilder::LineForm CommandLineBuilder::zoomForm(const QString &purposeName,

@@ -35,6 +35,21 @@ public:
     // storing nothing, when the row makes no line.
     bool scrmakefile(const GridRow &cells, int colum);
 
+    // What a row's line does with the drawing file it runs on: nothing, save it in place
+    // (qsave, asdwg), save it under a new name (saveas), or save a DXF file beside it under the
+    // save command's default name (dxf).
+    struct FileEffect
+    {
+        enum class Kind { None, SavesInPlace, SavesAs, SavesDxf };
+        Kind kind = Kind::None;
+        // For a save-as row: the drawing its line writes for drawing d, exactly as the line
+        // names it.
+        LineForm savedAs;
+    };
+
+    // The effect of the row whose lines scrmakefile builds from the same cells.
+    FileEffect fileEffect(const GridRow &cells);
+
     // Today's date as yyMMdd (011231 for 31 December 2001), the stamp of dated save-as names.
     // It is taken anew for every drawing's line, so a run across midnight changes the date.
     QString getdate();
@@ -47,11 +62,13 @@ public:
     QString savefolder;
 
 private:
+    QString keywordOf(const GridRow &cells);
     LineForm lineForm(const QString &keyword, const GridRow &cells);
     LineForm saveAsForm(const QString &purposeName);
+    LineForm saveAsTargetForm(const QString &purposeName);
     LineForm zoomForm(const QString &purposeName, const QString &action) const;
     LineForm dxfForm(const QString &purposeType);
-    QString saveAsLine(int drawing, const QString &name);
+    QString saveAsTarget(int drawing, const QString &name);
 
     const Session &m_session;
     SettingsLookup &m_lookup;

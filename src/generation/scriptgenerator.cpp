@@ -93,6 +93,27 @@ void ScriptGenerator::summariseRow(int row)
         m_scriptRows.append(row);
 }
 
+ScriptSaves ScriptGenerator::scriptSaves()
+{
+    ScriptSaves saves;
+    std::vector<CommandLineBuilder::FileEffect> saveAsRows;
+    const int reached = reachedRows(m_grid);
+    for (int row = 0; row < reached; ++row) {
+        CommandLineBuilder::FileEffect effect = builder.fileEffect(m_grid.rowTexts(row));
+        using Kind = CommandLineBuilder::FileEffect::Kind;
+        saves.inPlace = saves.inPlace || effect.kind == Kind::SavesInPlace;
+        saves.dxf = saves.dxf || effect.kind == Kind::SavesDxf;
+        if (effect.kind == Kind::SavesAs)
+            saveAsRows.push_back(std::move(effect));
+    }
+    saves.savedAs.resize(m_session.DrawingCount);
+    for (int drawing = 0; drawing < m_session.DrawingCount; ++drawing) {
+        for (const CommandLineBuilder::FileEffect &row : saveAsRows)
+            saves.savedAs[drawing].append(row.savedAs(drawing));
+    }
+    return saves;
+}
+
 // The summary is empty only when no row is reached; it then also equals the summary that a new
 // drawing list leaves, for which no script was built, so the (empty) script is always built.
 ScriptGenerator::Outcome ScriptGenerator::generateIfChanged()

@@ -3,6 +3,7 @@
 #include "commandlinebuilder.h"
 #include "rowlines.h"
 #include "scriptassembly.h"
+#include "scriptsaves.h"
 
 #include <QList>
 #include <QString>
@@ -64,6 +65,10 @@ public:
     // A row's five cell texts joined by ",". A "," or "\" inside a text is preceded by "\", so
     // the summaries of different cells never read alike: "a,b" and "c" are not "a" and "b,c".
     static QString rowSummary(const GridTexts &grid, int row);
+
+    // What the script's rows do with the files of the drawing list, worked out by the command
+    // line builder as it builds their lines; dated save-as names carry the clock's date.
+    ScriptSaves scriptSaves();
 
     RowLines scrcmddata;
     CommandLineBuilder builder;

@@ -5,6 +5,7 @@ class QWidget;
 namespace tavrolin {
 
 struct Session;
+class PreflightRunner;
 
 // The six wizard pages, in their order.
 enum class PageId { Welcome, Drawings, Grid, Comment, Review, Finish };
@@ -29,12 +30,14 @@ public:
     virtual void showHelp() = 0;
 };
 
-// What every wizard page is built with: the session it shares with the other pages and the
-// navigator that moves between them.
+// What every wizard page is built with: the session it shares with the other pages, the
+// navigator that moves between them, and the check of the session's drawing list that they run
+// in turn as they learn what it needs (the list, what the script saves, the release).
 struct PageContext
 {
     Session &session;
     Navigator &navigator;
+    PreflightRunner &preflight;
 };
 
 } // namespace tavrolin

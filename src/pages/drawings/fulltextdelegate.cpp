@@ -43,8 +43,17 @@ bool FullTextDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
 {
     if (event->type() != QEvent::ToolTip || !index.isValid())
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    QToolTip::showText(event->globalPos(), index.data().toString(), view->viewport(), option.rect);
+    QString text = index.data(Qt::ToolTipRole).toString();
+    if (text.isEmpty())
+        text = index.data().toString();
+    QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
     return true;
+}
+
+void FullTextDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->features |= QStyleOptionViewItem::HasDecoration;
 }
 
 } // namespace tavrolin

@@ -8,9 +8,10 @@ namespace tavrolin {
 
 // Shows every entry of a list whole, however long: each row is as wide as the widest entry, so
 // the list scrolls sideways to the end of any entry and nothing is cut short with "…"; resting
-// the mouse on an entry shows its whole text as a tooltip. The widest entry is measured as the
-// entries arrive, so all rows can share one size, which a list of tens of thousands of entries
-// needs to stay fast.
+// the mouse on an entry shows its whole text as a tooltip, or the entry's own tooltip when it
+// has one. The widest entry is measured as the entries arrive, so all rows can share one size,
+// which a list of tens of thousands of entries needs to stay fast. Every row keeps room for an
+// icon before its text, so texts line up whether an entry carries an icon or not.
 class FullTextDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -22,6 +23,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
     void measure(int first, int last);

@@ -3,6 +3,7 @@
 #include "platform/preview/previewcache.h"
 #include "previewpopup.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -56,9 +57,12 @@ bool ListPreviewer::viewportEvent(QEvent *event)
             m_rest.start();
         break;
     }
-    // The preview names the drawing and its folder; the entry's tooltip would only cover it.
-    case QEvent::ToolTip:
-        return m_popup->isVisible();
+    // The preview names the drawing and its folder; the entry's tooltip would only cover it,
+    // unless the entry has one of its own (the reasons of the check's mark).
+    case QEvent::ToolTip: {
+        const QListWidgetItem *item = m_list.itemAt(static_cast<QHelpEvent *>(event)->pos());
+        return m_popup->isVisible() && (!item || item->toolTip().isEmpty());
+    }
     case QEvent::Leave:
     case QEvent::Wheel:
     case QEvent::MouseButtonPress:

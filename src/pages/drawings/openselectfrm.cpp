@@ -9,6 +9,7 @@
 #include "core/shell/messagebox.h"
 #include "core/shell/shellservices.h"
 #include "drawinglistactions.h"
+#include "drawinglistmarks.h"
 #include "filedroplist.h"
 #include "listpreviewer.h"
 #include "pages/wizard/pagefactories.h"
@@ -107,6 +108,7 @@ void openselectfrm::buildControls()
     List1 = placed(new FileDropList(Frame1), u"List1"_s, 3120, 240, 3375, 1860);
     m_previews = new PreviewCache(this);
     new ListPreviewer(*List1, *m_previews);
+    m_marks = new DrawingListMarks(*List1, *Frame1, m_context.preflight);
     Line1 = placed(new QFrame(this), u"Line1"_s, 120, 2265, 6615, 30);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
@@ -192,6 +194,7 @@ void openselectfrm::clearset()
         m_context.session.DrawingCount = 0;
         m_context.session.drawingListChanged();
         m_previews->clear();
+        m_marks->listCleared();
         // The small box shows no drawing of a list that is gone.
         DwgThumbnail1->setDrawingPath(QString());
         Label2->hide();
@@ -403,6 +406,7 @@ void openselectfrm::finishImport()
     setEnabled(true);
     setBusy(false);
     Label2->setText(Added);
+    m_marks->listChanged();
 }
 
 void openselectfrm::refuseDrop(const QString &warning)

@@ -15,6 +15,7 @@ class QPushButton;
 namespace tavrolin {
 
 class ClipPlayer;
+class DrawingListMarks;
 class DwgThumbnail;
 struct DrawingListFile;
 class FileDropList;
@@ -74,6 +75,8 @@ private:
     // The previews of the listed drawings, read in the background for the small box and the
     // enlarged preview.
     PreviewCache *m_previews = nullptr;
+    // The check's marks on the listed drawings and its summary line.
+    DrawingListMarks *m_marks = nullptr;
     DropPhase m_phase = DropPhase::Idle;
 
     // The number of files of the drop being imported (the progress bar's maximum) and of those

@@ -12,6 +12,7 @@
 #include "generation/scriptfile.h"
 #include "pages/wizard/pagefactories.h"
 #include "platform/keystrokes/keystrokesender.h"
+#include "preflightquestion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -90,6 +91,7 @@ void finishfrm::buildControls()
     placeTwips(line, -360, 2265, 9120, 30);
 
     buildButtons();
+    m_question = new PreflightQuestion(*this, m_context);
 }
 
 void finishfrm::buildButtons()
@@ -173,9 +175,14 @@ void finishfrm::lockEmptyEntries()
     }
 }
 
-// A failed hand-over skips the save: the user sees at once that the script did not run.
+// The drawings are checked first: the user may go back to them. A failed hand-over skips the
+// save: the user sees at once that the script did not run.
 void finishfrm::run()
 {
+    const bool anything = m_run->isChecked() || m_save->isChecked();
+    if (anything &&
+        !m_question->mayGoOn(m_run->isChecked() ? m_application->currentText() : QString()))
+        return;
     if (m_run->isChecked() && !handOver()) {
         showMessage(QStringLiteral("Aucadが起動していません"), ExclamationWarning);
         return;

@@ -11,6 +11,8 @@ class QTimer;
 
 namespace tavrolin {
 
+class PreflightQuestion;
+
 // The finish page: "実行" types AutoCAD's script command with the path of this copy's working
 // script file into the application window chosen in Combo1 (when Check1 is checked), then saves
 // the script file text under a name the user picks (when Check2 is checked).
@@ -51,6 +53,7 @@ private:
     QCheckBox *m_run = nullptr;
     QComboBox *m_application = nullptr;
     QCheckBox *m_save = nullptr;
+    PreflightQuestion *m_question = nullptr;
 };
 
 } // namespace tavrolin

@@ -15,6 +15,7 @@
 #include "gridprogressview.h"
 #include "pages/help/helpview.h"
 #include "pages/wizard/pagefactories.h"
+#include "preflight/preflightrunner.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -189,9 +190,10 @@ void cmdfrm::showPane(int tab)
         m_helpPane->raise();
 }
 
-// Generates the script when the grid changed since the last generation, then shows the
-// comment page. Rows the script leaves out and typed blanks are asked about first. A script too
-// large to build, or a failure, is reported, and the page is usable again.
+// Asks about rows the script leaves out and typed blanks first; then generates the script when
+// the grid changed since the last generation, checks the drawings again now that what the
+// script saves is known, and shows the comment page. A script too large to build, or a failure,
+// is reported, and the page is usable again.
 void cmdfrm::cmdnextClick()
 {
     try {
@@ -206,6 +208,8 @@ void cmdfrm::cmdnextClick()
             showMessage(m_generator->tooLargeMessage(), ExclamationWarning);
             return;
         }
+        m_context.preflight.setScriptSaves(m_generator->scriptSaves());
+        m_context.preflight.start();
         m_context.navigator.go(this, PageId::Comment);
         setBusy(false);
     } catch (const std::exception &failure) {

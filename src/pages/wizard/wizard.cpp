@@ -4,13 +4,17 @@
 #include "core/shell/layout.h"
 #include "core/shell/pagewindow.h"
 #include "pagefactories.h"
+#include "preflight/preflightrunner.h"
 
 #include <QApplication>
 #include <QScreen>
 
 namespace tavrolin {
 
-Wizard::Wizard() : m_session(std::make_unique<Session>()) {}
+Wizard::Wizard()
+    : m_session(std::make_unique<Session>()),
+      m_preflight(std::make_unique<PreflightRunner>(*m_session))
+{}
 
 Wizard::~Wizard()
 {
@@ -28,7 +32,7 @@ PageWindow *Wizard::loaded(PageId page) const
 
 PageWindow *Wizard::create(PageId page)
 {
-    const PageContext context{*m_session, *this};
+    const PageContext context{*m_session, *this, *m_preflight};
     switch (page) {
     case PageId::Welcome:
         return createWelcomePage(context);

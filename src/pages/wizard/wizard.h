@@ -9,8 +9,10 @@
 namespace tavrolin {
 
 class PageWindow;
+class PreflightRunner;
 
-// The wizard: owns the session and loads, hides and shows the pages.
+// The wizard: owns the session and the check of its drawing list, and loads, hides and shows the
+// pages.
 class Wizard : public Navigator
 {
 public:
@@ -21,6 +23,7 @@ public:
     ~Wizard() override;
 
     Session &session() { return *m_session; }
+    PreflightRunner &preflight() { return *m_preflight; }
 
     // Shows the start page in the middle of the screen.
     void start();
@@ -38,6 +41,7 @@ private:
     static void bringForward(QWidget *window);
 
     std::unique_ptr<Session> m_session;
+    std::unique_ptr<PreflightRunner> m_preflight;
     std::array<QPointer<PageWindow>, 6> m_pages;
     QPointer<PageWindow> m_about;
     QPointer<PageWindow> m_help;

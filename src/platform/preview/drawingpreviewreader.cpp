@@ -1,6 +1,7 @@
 #include "drawingpreviewreader.h"
 
 #include "core/filefailure.h"
+#include "drawingsignature.h"
 #include "dwgpreviewreader.h"
 #include "dxfthumbnailreader.h"
 
@@ -9,12 +10,6 @@
 #include <QFileInfo>
 
 namespace tavrolin {
-
-namespace {
-
-constexpr QByteArrayView BinaryDxfSentinel("AutoCAD Binary DXF");
-
-} // namespace
 
 PreviewResult DrawingPreviewReader::readFile(const QString &path)
 {
@@ -40,12 +35,12 @@ PreviewResult DrawingPreviewReader::readBytes(const QByteArray &bytes)
 
 PreviewResult DrawingPreviewReader::read(QIODevice &device)
 {
-    const QByteArray head = device.peek(BinaryDxfSentinel.size());
+    const QByteArray head = device.peek(DrawingSignature::BinaryDxfSentinel.size());
     if (head.isEmpty())
         return PreviewResult::failure(QStringLiteral("ファイルが空です"));
-    if (DwgPreviewReader::looksLikeDwg(head))
+    if (DrawingSignature::isDwg(head))
         return DwgPreviewReader::read(device);
-    if (head.startsWith(BinaryDxfSentinel))
+    if (DrawingSignature::isBinaryDxf(head))
         return PreviewResult::failure(QStringLiteral("バイナリ形式の DXF には対応していません"));
     return DxfThumbnailReader::read(device);
 }

@@ -1,5 +1,6 @@
 #include "dwgpreviewreader.h"
 
+#include "drawingsignature.h"
 #include "previewimagedecoder.h"
 
 #include <QIODevice>
@@ -13,7 +14,7 @@ namespace tavrolin {
 
 namespace {
 
-constexpr qint64 VersionSize = 6;
+constexpr qint64 VersionSize = DrawingSignature::VersionMarkSize;
 constexpr qint64 PreviewAddressOffset = 0x0D;
 constexpr qint64 SecurityFlagsOffset = 0x18;
 constexpr qint64 HeaderSize = 0x1C;
@@ -156,19 +157,11 @@ PreviewResult readBlock(QIODevice &device, quint32 address)
 
 } // namespace
 
-bool DwgPreviewReader::looksLikeDwg(QByteArrayView head)
-{
-    if (head.size() < VersionSize || !head.startsWith("AC"))
-        return false;
-    const QByteArrayView rest = head.sliced(2, VersionSize - 2);
-    return std::all_of(rest.begin(), rest.end(),
-                       [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
-}
-
 PreviewResult DwgPreviewReader::read(QIODevice &device)
 {
     std::array<char, HeaderSize> header;
-    if (!readRange(device, 0, header.data(), header.size()) || !looksLikeDwg(header))
+    if (!readRange(device, 0, header.data(), header.size()) ||
+        !DrawingSignature::isDwg(QByteArrayView(header)))
         return PreviewResult::failure(QStringLiteral("DWG のヘッダーがないか、途中で切れています"));
     const int version = versionNumber(header.data());
     if (version < FirstVersionWithPreview)

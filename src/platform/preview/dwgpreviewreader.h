@@ -2,8 +2,6 @@
 
 #include "previewresult.h"
 
-#include <QByteArrayView>
-
 class QIODevice;
 
 namespace tavrolin {
@@ -14,8 +12,6 @@ namespace tavrolin {
 class DwgPreviewReader
 {
 public:
-    // True when the first bytes carry a DWG version string ("AC" and four characters).
-    static bool looksLikeDwg(QByteArrayView head);
     static PreviewResult read(QIODevice &device);
 };
 

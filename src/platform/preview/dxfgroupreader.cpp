@@ -7,15 +7,12 @@ namespace tavrolin {
 
 namespace {
 
-constexpr qsizetype ChunkSize = 64 * 1024;
-static_assert(ChunkSize > 2 * DxfGroupReader::MaxLineLength);
-
 constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF", 3);
 
 } // namespace
 
-DxfGroupReader::DxfGroupReader(QIODevice &device)
-    : m_device(device), m_buffer(ChunkSize, Qt::Uninitialized)
+DxfGroupReader::DxfGroupReader(QIODevice &device, qsizetype chunkSize)
+    : m_device(device), m_buffer(qMax(chunkSize, SmallestChunk), Qt::Uninitialized)
 {}
 
 bool DxfGroupReader::next()

@@ -14,7 +14,13 @@ namespace tavrolin {
 class DxfGroupReader
 {
 public:
-    explicit DxfGroupReader(QIODevice &device);
+    static constexpr qsizetype MaxLineLength = 4096;
+    // A chunk holds at least two whole lines of the longest length read.
+    static constexpr qsizetype SmallestChunk = 2 * MaxLineLength + 2;
+    static constexpr qsizetype DefaultChunk = 64 * 1024;
+
+    // A reader that only needs the file's first groups reads it in small chunks.
+    explicit DxfGroupReader(QIODevice &device, qsizetype chunkSize = DefaultChunk);
 
     // Reads the next pair. False at the end of the data or when the data stops being pairs
     // (isMalformed() tells which).
@@ -30,8 +36,6 @@ public:
     bool isValueCut() const { return m_valueCut; }
     // The line number (from 1) of the current value line, for messages.
     qint64 lineNumber() const { return m_lineNumber; }
-
-    static constexpr qsizetype MaxLineLength = 4096;
 
 private:
     enum class Line { Whole, Cut, End };

@@ -6,7 +6,9 @@
 #include "platform/preview/drawingpreviewreader.h"
 #include "platform/preview/dwgthumbnail.h"
 #include "platform/preview/previewcache.h"
+#include "preflight/preflightrunner.h"
 #include "preview/drawingbuilder.h"
+#include "support/checkeddrawings.h"
 #include "support/userinput.h"
 #include "support/wizardbench.h"
 
@@ -68,6 +70,7 @@ private slots:
     void brokenDataFile_data();
     void brokenDataFile();
     void importFailure();
+    void marks();
 
 private:
     PageWindow *page();
@@ -230,7 +233,8 @@ QString TestOpenSelectFrm::status() const
 }
 
 // Every listed entry is shown whole: its row holds all its text, the list scrolls sideways as far
-// as the widest entry reaches, and resting the mouse on an entry shows its path as a tooltip.
+// as the widest entry reaches, and resting the mouse on an entry shows its path as a tooltip
+// (followed by the reasons of its mark, when it has one).
 void TestOpenSelectFrm::verifyShownWhole()
 {
     QListWidget *view = list();
@@ -247,7 +251,7 @@ void TestOpenSelectFrm::verifyShownWhole()
     const QRect last = view->visualItemRect(view->item(view->count() - 1));
     QHelpEvent help(QEvent::ToolTip, last.center(), view->viewport()->mapToGlobal(last.center()));
     QCoreApplication::sendEvent(view->viewport(), &help);
-    QTRY_COMPARE(QToolTip::text(), view->item(view->count() - 1)->text());
+    QTRY_COMPARE(QToolTip::text().section(u'\n', 0, 0), view->item(view->count() - 1)->text());
 }
 
 void TestOpenSelectFrm::drop_data()
@@ -862,6 +866,46 @@ void TestOpenSelectFrm::importFailure()
     QCOMPARE(listed(), QStringList());
     QCOMPARE(session().DrawingCount, 0);
     QCOMPARE(session().DrawingPaths.at(0), QString());
+}
+
+// The check marks each drawing with a finding: the warning icon, and the reasons in its tooltip
+// and its accessible description; one line counts them. A clean list shows neither.
+void TestOpenSelectFrm::marks()
+{
+    test::makeCheckedDrawings(QDir(m_files->path()));
+    QVERIFY(dropFiles({u"r2000.dwg"_s, u"empty.dwg"_s, u"locked.dwg"_s, u"r2007.dxf"_s}));
+    QTRY_VERIFY(!m_bench->wizard.preflight().isRunning());
+    auto *summary = control<QLabel>("lblFindings");
+    QVERIFY(summary->isVisible());
+    QCOMPARE(summary->text(), u"問題のある図面が 2 件あります"_s);
+    const QStringList reasons{
+        QString(), u"・DWG・DXF図面ではありません: ファイルが空です"_s,
+        u"・ロックファイル LOCKED.DWL があります。図面がほかで開かれているか、AutoCAD が異常終了"
+        u"しています"_s,
+        QString()};
+    for (int row = 0; row < list()->count(); ++row) {
+        const QListWidgetItem *item = list()->item(row);
+        QCOMPARE(item->icon().isNull(), reasons[row].isEmpty());
+        QCOMPARE(item->toolTip(),
+                 reasons[row].isEmpty() ? QString() : item->text() + u'\n' + reasons[row]);
+        QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(), reasons[row]);
+    }
+    // Resting on a marked drawing shows its reasons even beside its enlarged preview.
+    QVERIFY(QTest::qWaitForWindowExposed(page()));
+    QTest::mouseMove(page(), QPoint(1, 1));
+    hover(2);
+    QTRY_VERIFY(popup()->isVisible());
+    const QPoint at = list()->visualItemRect(list()->item(2)).topLeft() + QPoint(8, 4);
+    QHelpEvent help(QEvent::ToolTip, at, list()->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list()->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), list()->item(2)->toolTip());
+
+    m_bench->messages.queueAnswer(AnswerYes);
+    QVERIFY(dropFiles({u"r2000.dwg"_s}));
+    QTRY_VERIFY(!m_bench->wizard.preflight().isRunning());
+    QVERIFY(!summary->isVisible());
+    QVERIFY(!control<QProgressBar>("prgCheck")->isVisible());
+    QVERIFY(list()->item(0)->icon().isNull());
 }
 
 QTEST_MAIN(TestOpenSelectFrm)

@@ -1,3 +1,4 @@
+#include "core/session.h"
 #include "core/shell/layout.h"
 #include "core/shell/savedialog.h"
 #include "generation/scriptfile.h"
@@ -47,6 +48,8 @@ private slots:
     void typedTitleBeginningStaysAsTyped();
     void emptyEntryCannotBePicked();
     void failedHandOverSkipsSave();
+    void drawingsCheckedFirst_data();
+    void drawingsCheckedFirst();
     void save_data();
     void save();
     void backShowsReviewPage();
@@ -269,6 +272,70 @@ void TestFinishPage::failedHandOverSkipsSave()
     QCOMPARE(m_bench->messages.shown().constFirst().style, int(ExclamationWarning));
     QCOMPARE(dialog.timesShown(), 0);
     QVERIFY(!QFile::exists(m_bench->folder.file(QStringLiteral("plan1.scr"))));
+}
+
+// Before the hand-over the drawings are checked, against the release the picked title names;
+// what is found is listed in one question (the first ten findings), and "いいえ" goes back to the
+// drawing list.
+void TestFinishPage::drawingsCheckedFirst_data()
+{
+    QTest::addColumn<QStringList>("drawings"); // "name=first bytes" are made; others are missing
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("question"); // pieces it holds ("!": does not hold); none: asks
+    QTest::addColumn<bool>("handedOver");      // nothing
+
+    const auto s = [](const char16_t *text) { return QString::fromUtf16(text); };
+    const QStringList none;
+    QTest::newRow("a clean list asks nothing")
+        << QStringList{s(u"a.dwg=AC1015")} << s(u"AutoCAD 2002") << 0 << none << true;
+    QTest::newRow("too new for the title's release, go on")
+        << QStringList{s(u"a.dwg=AC1015"), s(u"b.dwg=AC1018")} << s(u"AutoCAD 2002 - [図面1.dwg]")
+        << int(AnswerYes)
+        << QStringList{s(u"b.dwg\n　AutoCAD 2004～2006 形式（AC1018）の図面です。AutoCAD 2002 では"
+                         u"開けません"),
+                       s(u"!a.dwg")}
+        << true;
+    QTest::newRow("a title without release checks no format")
+        << QStringList{s(u"b.dwg=AC1018")} << s(u"AutoCAD") << 0 << none << true;
+    QStringList twelve;
+    for (int i = 1; i <= 12; ++i)
+        twelve.append(QStringLiteral("m%1.dwg").arg(i, 2, 10, QLatin1Char('0')));
+    QTest::newRow("twelve missing drawings, go back")
+        << twelve << s(u"AutoCAD 2000") << int(AnswerNo)
+        << QStringList{s(u"m10.dwg"), s(u"!m11.dwg"), s(u"\n\nほかに 2 件\n")} << false;
+}
+
+void TestFinishPage::drawingsCheckedFirst()
+{
+    QFETCH(QStringList, drawings);
+    QFETCH(QString, title);
+    QFETCH(int, answer);
+    QFETCH(QStringList, question);
+    QFETCH(bool, handedOver);
+
+    Session &session = m_bench->session();
+    for (const QString &drawing : drawings) {
+        const QString path = m_bench->folder.file(drawing.section(u'=', 0, 0));
+        if (drawing.contains(u'='))
+            test::writeBytes(path, drawing.section(u'=', 1).toLatin1() + QByteArray(64, '\0'));
+        session.DrawingPaths[session.DrawingCount++] = path;
+    }
+    m_bench->messages.queueAnswer(answer);
+    m_bench->show(PageId::Finish);
+    click("Check1");
+    control<QComboBox>("Combo1")->setEditText(title);
+
+    click("cmdnext");
+
+    QCOMPARE(m_bench->messages.shown().size(), question.isEmpty() ? 0 : 1);
+    for (const QString &piece : question) {
+        const QString text = m_bench->messages.shown().constFirst().text;
+        QVERIFY2(text.contains(piece.mid(piece.startsWith(u'!'))) != piece.startsWith(u'!'),
+                 qPrintable(text));
+    }
+    QCOMPARE(m_sender->requests().size(), handedOver ? 1 : 0);
+    QCOMPARE(m_bench->isShown(PageId::Drawings), !handedOver);
 }
 
 void TestFinishPage::save_data()
