@@ -1,5 +1,6 @@
 #include "runcommand.h"
 
+#include "commandline.h"
 #include "core/session.h"
 #include "generation/scriptfile.h"
 #include "platform/console/console.h"
@@ -8,7 +9,6 @@
 #include "scriptbuild.h"
 #include "scriptinputs.h"
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -25,9 +25,10 @@ constexpr int kCannotStart = 2;
 constexpr int kMostJobs = 64;
 constexpr double kLongestTimeout = 24 * 3600;
 
-const QString kDescription = uR"(スクリプトを図面ごとにコアコンソール（accoreconsole.exe）で実行し
-ます。入力は tavrolin script と同じです。図面ごとに、その図面の行だけのスクリプト（図面を開く行
-を除く）をログのフォルダーに書き、コンソールを "PATH /i 図面 /s スクリプト" で起動します。
+const QString kDescription =
+    uR"(スクリプトを図面ごとにコアコンソール（accoreconsole.exe）で実行します。
+入力は tavrolin script と同じです。図面ごとに、その図面の行だけのスクリプト（図面を開く行を
+除く）をログのフォルダーに書き、コンソールを "パス /i 図面 /s スクリプト" で起動します。
 結果は 1 図面 1 行で結果ファイルに追記します: 結果<TAB>図面<TAB>秒<TAB>ログ<TAB>理由。
 同じ結果ファイルでもう一度実行すると、ok で終わった図面は実行しません。
 
@@ -51,25 +52,24 @@ struct RunOptions
 {
     ScriptInputOptions inputs{true};
     QCommandLineOption console{u"console"_s, u"コアコンソール accoreconsole.exe のパス（必須）。"_s,
-                               u"PATH"_s};
+                               u"パス"_s};
     QCommandLineOption jobs{
         u"jobs"_s, u"同時に動かすコンソールの数（省略時はプロセッサーのコア数、4 まで）。"_s,
-        u"N"_s};
-    QCommandLineOption timeout{u"timeout"_s, u"1 図面の制限時間、秒（省略時は 300）。"_s,
-                               u"SECONDS"_s};
+        u"数"_s};
+    QCommandLineOption timeout{u"timeout"_s, u"1 図面の制限時間、秒（省略時は 300）。"_s, u"秒"_s};
     QCommandLineOption results{
         u"results"_s, u"結果ファイル（省略時は現在のフォルダーの tavrolin-results.tsv）。"_s,
-        u"FILE"_s};
+        u"ファイル"_s};
     QCommandLineOption logs{
         u"logs"_s,
         u"ログとスクリプトのフォルダー（省略時は結果ファイルの横の、結果ファイル"
         u"の名前に -logs を付けたフォルダー）。"_s,
-        u"DIR"_s};
+        u"フォルダー"_s};
     QCommandLineOption retryFailed{u"retry-failed"_s,
                                    u"結果ファイルで最後の結果が ok でない図面だけを実行します。"_s};
     QCommandLineOption force{u"force"_s, u"確認で問題が見つかった図面も実行します。"_s};
     QCommandLineOption language{u"language"_s, u"コンソールに /l で渡す言語（例: ja-JP）。"_s,
-                                u"TAG"_s};
+                                u"言語"_s};
 };
 
 std::optional<QString> readCount(const QCommandLineParser &parser, const RunOptions &options,
@@ -203,25 +203,21 @@ int runConsoles(const RunSetup &setup)
 
 int runRunCommand(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(kDescription);
-    parser.addHelpOption();
+    CommandLine line(u"run"_s, kDescription);
     const RunOptions options;
-    parser.addOptions({options.console, options.jobs, options.timeout, options.results,
-                       options.logs, options.retryFailed, options.force, options.language,
-                       options.inputs.settings, options.inputs.grid, options.inputs.now,
-                       options.inputs.drawings});
-    parser.addPositionalArgument(u"DRAWING"_s, u"図面のパス（.dwg または .dxf）。"_s,
-                                 u"[DRAWING...]"_s);
-    if (!parser.parse(QStringList{u"tavrolin run"_s} + arguments))
-        return refuse(parser.errorText());
-    if (parser.isSet(u"help"_s))
-        parser.showHelp(kAllOk);
+    for (const QCommandLineOption *option :
+         {&options.console, &options.jobs, &options.timeout, &options.results, &options.logs,
+          &options.retryFailed, &options.force, &options.language, &options.inputs.settings,
+          &options.inputs.grid, &options.inputs.now, &options.inputs.drawings})
+        line.addOption(*option);
+    line.addArgument(u"図面"_s, u"図面のパス（.dwg または .dxf）。"_s, u"[図面...]"_s);
+    if (const std::optional<int> status = line.parse(arguments, kCannotStart))
+        return *status;
     ScriptInputs inputs;
     RunSetup setup;
-    if (auto refusal = readRunOptions(parser, options, &setup))
-        return refuse(*refusal);
-    if (auto refusal = options.inputs.read(parser, &inputs))
+    if (auto refusal = readRunOptions(line.parser(), options, &setup))
+        return line.usageError(*refusal, kCannotStart);
+    if (auto refusal = options.inputs.read(line.parser(), &inputs))
         return refuse(*refusal);
     if (auto refusal = buildScripts(inputs, &setup))
         return refuse(*refusal);

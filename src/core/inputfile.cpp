@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStringDecoder>
 
 namespace tavrolin {
 
@@ -70,29 +69,18 @@ bool readInputFile(const QString &path, QByteArray *bytes, QString *reason, qint
     return true;
 }
 
-bool readUtf8Lines(const QString &path, QStringList *lines, QString *reason)
+bool readTextLines(const QString &path, QStringList *lines, QString *reason)
 {
     QByteArray bytes;
     if (!readInputFile(path, &bytes, reason))
         return false;
-    QByteArrayView rest(bytes);
-    if (const auto mark = byteOrderMark(rest); mark && mark->encoding == QStringConverter::Utf8)
-        rest = rest.sliced(mark->size);
-    QStringList read;
-    while (!rest.isEmpty()) {
-        const qsizetype end = rest.indexOf('\n');
-        QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        if (line.endsWith('\r'))
+    const QString text = decodeTextFile(bytes);
+    QStringList read = text.split(u'\n');
+    if (read.last().isEmpty())
+        read.removeLast(); // the line end of the last line, or an empty file
+    for (QString &line : read) {
+        if (line.endsWith(u'\r'))
             line.chop(1);
-        QStringDecoder decoder(QStringConverter::Utf8,
-                               QStringConverter::Flag::Stateless |
-                                   QStringConverter::Flag::ConvertInitialBom);
-        read.append(decoder.decode(line));
-        if (decoder.hasError()) {
-            *reason = QStringLiteral("%1行目が UTF-8 ではありません").arg(read.size());
-            return false;
-        }
     }
     *lines = std::move(read);
     return true;

@@ -38,6 +38,7 @@ bool ResultsFile::open(const QString &path, QString *error)
     m_file.setFileName(path);
     if (QFileInfo::exists(path) && !readPrevious(error))
         return false;
+    QDir().mkpath(QFileInfo(path).path());
     if (!m_file.open(QIODevice::Append | QIODevice::Unbuffered)) {
         *error = u"結果ファイル %1 に書き込めません: %2"_s.arg(
             QDir::toNativeSeparators(path), fileFailureReason(path, FileAction::Write));
@@ -56,7 +57,7 @@ bool ResultsFile::readPrevious(QString *error)
 {
     QStringList lines;
     QString reason;
-    if (!readUtf8Lines(m_file.fileName(), &lines, &reason)) {
+    if (!readTextLines(m_file.fileName(), &lines, &reason)) {
         *error = u"結果ファイル %1 を読めません: %2"_s.arg(
             QDir::toNativeSeparators(m_file.fileName()), reason);
         return false;

@@ -1,5 +1,6 @@
 #include "consolechoice.h"
 
+#include "core/programfolder.h"
 #include "core/shell/layout.h"
 #include "core/shell/savedialog.h"
 #include "runner/runsetup.h"
@@ -21,10 +22,11 @@ namespace {
 constexpr int kMostJobs = 16;
 const QString kPathKey = u"console/path"_s;
 
-// The user's own settings of the program (the choices it remembers), apart from tavrolin.ini.
+// The choices the program remembers for the user, in the user's own folder, apart from
+// tavrolin.ini.
 QSettings remembered()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tavrolin"_s, u"remembered"_s);
+    return QSettings(userFolder() + u"/remembered.ini"_s, QSettings::IniFormat);
 }
 
 } // namespace

@@ -14,10 +14,10 @@ namespace tavrolin {
 class ConsoleChoice;
 class PreflightQuestion;
 
-// The finish page: "実行" types AutoCAD's script command with the working script file's path
-// into the application window chosen in Combo1 (when Check1 is checked), saves the script file
-// text under a name the user picks (when Check2 is checked), then opens the run window, which
-// runs the script drawing by drawing on the core console (when Check3 is checked).
+// The finish page: "実行" types AutoCAD's script command with the path of this copy's working
+// script file into the application window chosen in Combo1 (when Check1 is checked), saves the
+// script file text under a name the user picks (when Check2 is checked), then opens the run
+// window, which runs the script drawing by drawing on the core console (when Check3 is checked).
 class finishfrm : public PageWindow
 {
     Q_OBJECT
@@ -42,8 +42,10 @@ private:
     void loadPicture();
     void widenTitle();
     void fillApplicationList();
+    void lockEmptyEntries();
     void run();
     bool handOver();
+    QString scriptFolder() const;
     void saveascmd();
     void dataout();
     void runOnConsoles();
