@@ -1,8 +1,11 @@
 #include "processtree.h"
 
 #include <QProcess>
-#include <tlhelp32.h>
+// tlhelp32.h uses the types of windows.h.
+// clang-format off
 #include <windows.h>
+#include <tlhelp32.h>
+// clang-format on
 
 namespace tavrolin {
 
