@@ -81,7 +81,7 @@ void startChild()
         QThread::msleep(10);
 }
 
-void linger(const QString &pidFile)
+void outliveTheConsole(const QString &pidFile)
 {
     QFile file(pidFile);
     if (file.open(QIODevice::WriteOnly))
@@ -160,7 +160,7 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 3 && arguments[1] == u"--linger") {
-        linger(arguments[2]);
+        outliveTheConsole(arguments[2]);
         return 0;
     }
 #ifdef Q_OS_WIN
