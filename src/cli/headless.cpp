@@ -5,6 +5,7 @@
 #include "platform/console/console.h"
 #include "preflightcommand.h"
 #include "previewcommand.h"
+#include "runcommand.h"
 #include "scriptcommand.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,8 @@ const QList<Subcommand> &subcommands()
          runCheckCommand},
         {u"preflight"_s, u"[オプション] [図面...]"_s, u"スクリプトを流す前に図面を調べます"_s,
          runPreflightCommand},
+        {u"run"_s, u"--console パス [オプション] [図面...]"_s,
+         u"スクリプトを図面ごとにコアコンソールで実行します"_s, runRunCommand},
     };
     return commands;
 }

@@ -5,7 +5,7 @@
 namespace tavrolin {
 
 // True when the command line asks for a headless sub-command ("script", "preview", "check",
-// "preflight") or for --help / --version, which run without any window.
+// "preflight", "run") or for --help / --version, which run without any window.
 bool isHeadlessCommand(const QStringList &arguments);
 
 // Runs a headless command under a QCoreApplication; returns the exit status.

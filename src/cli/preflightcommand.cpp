@@ -1,15 +1,9 @@
 #include "preflightcommand.h"
 
-#include "cascade/gridcelltable.h"
-#include "cascade/gridtextloader.h"
 #include "commandline.h"
-#include "core/clock.h"
-#include "core/session.h"
-#include "core/settingslookup.h"
-#include "generation/generationview.h"
-#include "generation/scriptgenerator.h"
 #include "platform/console/console.h"
 #include "preflight/preflightcheck.h"
+#include "scriptbuild.h"
 #include "scriptinputs.h"
 
 using namespace Qt::StringLiterals;
@@ -68,16 +62,10 @@ std::optional<QString> readSaves(const ScriptInputs &inputs, std::optional<Scrip
 {
     if (!inputs.grid)
         return std::nullopt;
-    const std::unique_ptr<Session> session = inputs.session();
-    SettingsLookup lookup(inputs.settingsPath);
-    GridCellTable grid;
-    GridTextLoader(grid, lookup).load(*inputs.grid);
-    GenerationView view;
-    ScriptGenerator generator(*session, lookup, grid, view);
-    if (!generator.rowZeroDescribed())
-        return u"処理が記述されていません"_s;
-    setClock(std::make_unique<FixedClock>(inputs.now));
-    *saves = generator.scriptSaves();
+    ScriptBuild build(inputs);
+    if (auto refusal = build.refusal())
+        return refusal;
+    *saves = build.saves();
     return std::nullopt;
 }
 

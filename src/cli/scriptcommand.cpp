@@ -1,19 +1,14 @@
 #include "scriptcommand.h"
 
-#include "cascade/gridcelltable.h"
-#include "cascade/gridtextloader.h"
 #include "commandline.h"
-#include "core/clock.h"
 #include "core/filefailure.h"
 #include "core/inputfile.h"
 #include "core/programfolder.h"
 #include "core/session.h"
-#include "core/settingslookup.h"
 #include "generation/commentblock.h"
-#include "generation/generationview.h"
 #include "generation/scriptfile.h"
-#include "generation/scriptgenerator.h"
 #include "platform/console/console.h"
+#include "scriptbuild.h"
 #include "scriptinputs.h"
 
 #include <cstdio>
@@ -117,43 +112,22 @@ std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
     return std::nullopt;
 }
 
-// The warnings about the grid, as the wizard gives them when it opens the grid file and on
-// "次へ＞".
-QStringList gridWarnings(const GridTexts &grid, const QList<UnofferedText> &unoffered)
-{
-    QStringList warnings;
-    if (const int unused = ScriptGenerator::firstUnusedRow(grid); unused >= 0)
-        warnings.append(ScriptGenerator::unusedRowsMessage(unused));
-    if (!unoffered.isEmpty())
-        warnings.append(unofferedTextsMessage(unoffered));
-    if (const QString blanks = blankTextsWarning(unoffered, ScriptGenerator::reachedRows(grid));
-        !blanks.isEmpty())
-        warnings.append(blanks);
-    return warnings;
-}
-
 // The same steps as the wizard from a fresh session: drawing list, the grid file opened into
 // the grid, forward step of the grid, comment block, script file text.
 std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
 {
-    const std::unique_ptr<Session> session = job.inputs.session();
-    SettingsLookup lookup(job.inputs.settingsPath);
-    GridCellTable grid;
-    const QList<UnofferedText> unoffered = GridTextLoader(grid, lookup).load(*job.inputs.grid);
-    GenerationView view;
-    ScriptGenerator generator(*session, lookup, grid, view);
-    if (!generator.rowZeroDescribed())
-        return Failure{QStringLiteral("処理が記述されていません")};
-    result->warnings = gridWarnings(grid, unoffered);
+    ScriptBuild build(job.inputs);
+    if (auto refusal = build.refusal())
+        return Failure{*refusal};
+    result->warnings = build.gridWarnings();
     QString commentTemplate;
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
-    setClock(std::make_unique<FixedClock>(job.inputs.now));
-    if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
-        return Failure{generator.tooLargeMessage()};
-    session->CommentText =
-        normaliseLineBreaks(initialCommentBlock(commentTemplate, job.inputs.now));
-    result->text = scriptFileText(session->ScriptText, session->CommentText);
+    if (auto refusal = build.generate())
+        return Failure{*refusal};
+    Session &session = build.session();
+    session.CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.inputs.now));
+    result->text = scriptFileText(session.ScriptText, session.CommentText);
     if (const QString lost = lostCharactersWarning(result->text); !lost.isEmpty())
         result->warnings.append(lost);
     return std::nullopt;

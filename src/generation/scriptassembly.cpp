@@ -56,4 +56,13 @@ void ScriptAssembly::assembleDrawing(const QList<int> &rows)
     m_session.ScriptLines[d] = std::move(block);
 }
 
+QString linesAfterOpening(const Session &session, int drawing)
+{
+    if (session.ScriptText.isEmpty())
+        return {};
+    const QString &block = session.ScriptLines[drawing];
+    const qsizetype start = session.OpenCommands[drawing].size() + kLineEnd.size();
+    return start < block.size() ? block.sliced(start) : QString();
+}
+
 } // namespace tavrolin

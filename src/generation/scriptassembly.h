@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QtGlobal>
 
 namespace tavrolin {
@@ -33,5 +34,10 @@ private:
     const RowLines &m_scrcmddata;
     GenerationView &m_view;
 };
+
+// Drawing d's lines of the generated script without the line that opens it, joined by CR LF as
+// the script joins them: what a program that opens the drawing by other means runs on it. Empty
+// when no script was generated.
+QString linesAfterOpening(const Session &session, int drawing);
 
 } // namespace tavrolin

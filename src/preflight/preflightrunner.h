@@ -30,6 +30,7 @@ public:
 
     // What the script generated for the current list saves.
     void setScriptSaves(ScriptSaves saves);
+    const std::optional<ScriptSaves> &scriptSaves() const { return m_saves; }
 
     // Checks the session's drawing list as it stands, giving up a check in progress.
     void start(std::optional<Release> release = std::nullopt);

@@ -1,5 +1,7 @@
 #include "finishfrm.h"
 
+#include "consolechoice.h"
+#include "core/clock.h"
 #include "core/drawingpath.h"
 #include "core/filefailure.h"
 #include "core/programfolder.h"
@@ -10,8 +12,10 @@
 #include "core/shell/shellservices.h"
 #include "core/shell/wheelpassthrough.h"
 #include "generation/scriptfile.h"
+#include "pages/run/runfrm.h"
 #include "pages/wizard/pagefactories.h"
 #include "platform/keystrokes/keystrokesender.h"
+#include "preflight/preflightrunner.h"
 #include "preflightquestion.h"
 
 #include <QCheckBox>
@@ -44,7 +48,7 @@ finishfrm::finishfrm(const PageContext &context)
 
 void finishfrm::buildControls()
 {
-    setClientSizeTwips(this, 6750, 2865);
+    setClientSizeTwips(this, 6750, kHeight);
 
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("Image1"));
@@ -85,10 +89,17 @@ void finishfrm::buildControls()
     m_save->setObjectName(QStringLiteral("Check2"));
     placeTwips(m_save, 2280, 1320, 2175, 255);
 
+    m_console = new QCheckBox(QStringLiteral("図面ごとにコアコンソールで実行する。"), this);
+    m_console->setObjectName(QStringLiteral("Check3"));
+    placeTwips(m_console, 2280, 1800, 4335, 255);
+    m_consoleChoice = new ConsoleChoice(*this);
+    m_consoleChoice->setEnabled(false);
+    connect(m_console, &QCheckBox::toggled, m_consoleChoice, &ConsoleChoice::setEnabled);
+
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
-    placeTwips(line, -360, 2265, 9120, 30);
+    placeTwips(line, -360, kHeight - 600, 9120, 30);
 
     buildButtons();
     m_question = new PreflightQuestion(*this, m_context);
@@ -98,18 +109,18 @@ void finishfrm::buildButtons()
 {
     auto *back = new QPushButton(QStringLiteral("＜戻る"), this);
     back->setObjectName(QStringLiteral("Cmdbefore"));
-    placeTwips(back, 3360, 2400, 1095, 375);
+    placeTwips(back, 3360, kHeight - 465, 1095, 375);
     connect(back, &QPushButton::clicked, this,
             [this] { m_context.navigator.go(this, PageId::Review); });
 
     auto *run = new QPushButton(QStringLiteral("実行"), this);
     run->setObjectName(QStringLiteral("cmdnext"));
-    placeTwips(run, 4440, 2400, 1095, 375);
+    placeTwips(run, 4440, kHeight - 465, 1095, 375);
     connect(run, &QPushButton::clicked, this, &finishfrm::run);
 
     auto *end = new QPushButton(QStringLiteral("終了"), this);
     end->setObjectName(QStringLiteral("cmdcan"));
-    placeTwips(end, 5520, 2400, 1095, 375);
+    placeTwips(end, 5520, kHeight - 465, 1095, 375);
     connect(end, &QPushButton::clicked, this, [] { wizardcancel(); });
 }
 
@@ -175,8 +186,9 @@ void finishfrm::lockEmptyEntries()
     }
 }
 
-// The drawings are checked first: the user may go back to them. A failed hand-over skips the
-// save: the user sees at once that the script did not run.
+// The drawings are checked first for the hand-over and the save: the user may go back to them.
+// A failed hand-over skips the rest: the user sees at once that the script did not run. The run
+// on the core console checks the drawings itself and skips those that would derail their script.
 void finishfrm::run()
 {
     const bool anything = m_run->isChecked() || m_save->isChecked();
@@ -189,6 +201,8 @@ void finishfrm::run()
     }
     if (m_save->isChecked())
         saveascmd();
+    if (m_console->isChecked())
+        runOnConsoles();
 }
 
 // Types "_script", a line feed, the path of this copy's working script file and a carriage
@@ -244,6 +258,38 @@ void finishfrm::dataout()
     showMessage(QStringLiteral("スクリプトファイル %1 を保存できません。\n%2")
                     .arg(messagePath(savepath), error),
                 ExclamationWarning, windowTitle());
+}
+
+// Each run keeps its results file and logs in a folder of its own, named by its start, beside
+// the working script file: in the program folder where it may be written, else in the user's.
+void finishfrm::runOnConsoles()
+{
+    const QString console = m_consoleChoice->path();
+    if (!QFileInfo(console).isFile()) {
+        showMessage(QStringLiteral("コアコンソールが見つかりません: %1\n「参照…」で "
+                                   "accoreconsole.exe を選んでください。")
+                        .arg(console),
+                    ExclamationWarning);
+        return;
+    }
+    m_consoleChoice->remember();
+    RunSetup setup;
+    setup.command = {console, QString(), RunSetup::kDefaultTimeoutSeconds * 1000};
+    setup.jobs = m_consoleChoice->jobs();
+    setup.resultsPath = scriptFolder() + QStringLiteral("/runs/") +
+                        clock().now().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+                        QStringLiteral("/tavrolin-results.tsv");
+    setup.logsFolder = RunSetup::logsFolderBeside(setup.resultsPath);
+    setup.takeScript(m_context.session);
+    setup.saves = m_context.preflight.scriptSaves();
+    auto *window = new runfrm;
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    QString error;
+    if (!window->start(setup, &error)) {
+        window->close();
+        showMessage(error, ExclamationWarning);
+    }
 }
 
 PageWindow *createFinishPage(const PageContext &context)

@@ -11,16 +11,22 @@ class QTimer;
 
 namespace tavrolin {
 
+class ConsoleChoice;
 class PreflightQuestion;
 
 // The finish page: "実行" types AutoCAD's script command with the path of this copy's working
-// script file into the application window chosen in Combo1 (when Check1 is checked), then saves
-// the script file text under a name the user picks (when Check2 is checked).
+// script file into the application window chosen in Combo1 (when Check1 is checked), saves the
+// script file text under a name the user picks (when Check2 is checked), then opens the run
+// window, which runs the script drawing by drawing on the core console (when Check3 is checked).
 class finishfrm : public PageWindow
 {
     Q_OBJECT
 
 public:
+    // The client area's height, in twips: room below the check boxes for the core console's
+    // path and the number of consoles at a time.
+    static constexpr int kHeight = 4185;
+
     // The width the title label grows to, and its step per tick, in twips.
     static constexpr int kTitleWidth = 4185;
     static constexpr int kTitleStep = 25;
@@ -42,6 +48,7 @@ private:
     QString scriptFolder() const;
     void saveascmd();
     void dataout();
+    void runOnConsoles();
 
     PageContext m_context;
     SettingsLookup m_lookup;
@@ -53,6 +60,8 @@ private:
     QCheckBox *m_run = nullptr;
     QComboBox *m_application = nullptr;
     QCheckBox *m_save = nullptr;
+    QCheckBox *m_console = nullptr;
+    ConsoleChoice *m_consoleChoice = nullptr;
     PreflightQuestion *m_question = nullptr;
 };
 

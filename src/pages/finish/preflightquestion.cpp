@@ -19,11 +19,11 @@ PreflightQuestion::PreflightQuestion(PageWindow &page, const PageContext &contex
       m_caption(new QLabel(u"図面を確認しています"_s, &page)), m_progress(new QProgressBar(&page))
 {
     m_caption->setObjectName(u"lblCheck"_s);
-    placeTwips(m_caption, 2280, 1680, 4185, 255);
+    placeTwips(m_caption, 2280, 2940, 4185, 255);
     m_caption->hide();
     m_progress->setObjectName(u"prgCheck"_s);
     m_progress->setTextVisible(false);
-    placeTwips(m_progress, 2280, 1935, 4185, 255);
+    placeTwips(m_progress, 2280, 3195, 4185, 255);
     m_progress->hide();
     connect(&m_context.preflight, &PreflightRunner::progressed, this,
             [this](int checked, int count) {

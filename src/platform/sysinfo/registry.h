@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tavrolin {
 
@@ -15,5 +16,9 @@ enum class RegistryRoot { ClassesRoot, CurrentUser, LocalMachine, Users };
 // where there is no registry that is always so.
 bool GetKeyValue(RegistryRoot root, const QString &keyName, const QString &valueName,
                  QString &keyVal);
+
+// The names of the subkeys of the registry key keyName under root, in the registry's order;
+// none when the key cannot be opened or where there is no registry.
+QStringList registrySubkeys(RegistryRoot root, const QString &keyName);
 
 } // namespace tavrolin

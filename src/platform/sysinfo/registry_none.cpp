@@ -8,4 +8,9 @@ bool GetKeyValue(RegistryRoot, const QString &, const QString &, QString &keyVal
     return false;
 }
 
+QStringList registrySubkeys(RegistryRoot, const QString &)
+{
+    return {};
+}
+
 } // namespace tavrolin

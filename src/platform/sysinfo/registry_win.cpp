@@ -36,4 +36,13 @@ bool GetKeyValue(RegistryRoot root, const QString &keyName, const QString &value
     return true;
 }
 
+QStringList registrySubkeys(RegistryRoot root, const QString &keyName)
+{
+    QStringList names;
+    for (const std::wstring &name :
+         readWin32RegistrySubkeys(nativeRoot(root), keyName.toStdWString()))
+        names.append(QString::fromStdWString(name));
+    return names;
+}
+
 } // namespace tavrolin

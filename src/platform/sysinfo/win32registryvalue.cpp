@@ -47,4 +47,23 @@ std::optional<Win32RegistryValue> readWin32RegistryValue(HKEY root, const std::w
     return Win32RegistryValue{type, textOf(type, data, size)};
 }
 
+std::vector<std::wstring> readWin32RegistrySubkeys(HKEY root, const std::wstring &path)
+{
+    std::vector<std::wstring> names;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) != ERROR_SUCCESS)
+        return names;
+    const KeyCloser closer(key, RegCloseKey);
+    // A key name holds at most 255 characters.
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        names.emplace_back(name, length);
+    }
+    return names;
+}
+
 } // namespace tavrolin

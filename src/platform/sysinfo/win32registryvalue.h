@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace tavrolin {
@@ -20,5 +21,9 @@ struct Win32RegistryValue
 // cannot be opened or read.
 std::optional<Win32RegistryValue> readWin32RegistryValue(HKEY root, const std::wstring &path,
                                                          const std::wstring &name);
+
+// The names of the subkeys of the key path under root, opened with the right to list them and
+// nothing more; none when the key cannot be opened.
+std::vector<std::wstring> readWin32RegistrySubkeys(HKEY root, const std::wstring &path);
 
 } // namespace tavrolin

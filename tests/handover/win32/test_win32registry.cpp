@@ -1,8 +1,10 @@
-// Tries readWin32RegistryValue against a real registry: writes a scratch key under
-// HKEY_CURRENT_USER, reads its values back, and removes the key. Prints one line per case and a
-// closing count; exits non-zero when a case failed. A test of the Windows build.
+// Tries readWin32RegistryValue and readWin32RegistrySubkeys against a real registry: writes a
+// scratch key under HKEY_CURRENT_USER, reads its values and subkeys back, and removes the key.
+// Prints one line per case and a closing count; exits non-zero when a case failed. A test of the
+// Windows build.
 #include "platform/sysinfo/win32registryvalue.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -39,8 +41,22 @@ bool fillScratchKey()
     put(key, L"Number", REG_DWORD, &number, sizeof number);
     const unsigned char bytes[] = {1, 2, 3};
     put(key, L"Binary", REG_BINARY, bytes, sizeof bytes);
+    for (const wchar_t *name : {L"R24.0", L"R9.0", L"リリース 図面"}) {
+        HKEY subkey = nullptr;
+        RegCreateKeyExW(key, name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &subkey, nullptr);
+        RegCloseKey(subkey);
+    }
     RegCloseKey(key);
     return true;
+}
+
+// The subkeys are listed, whatever order the registry keeps them in.
+bool subkeysListed(const std::wstring &key)
+{
+    std::vector<std::wstring> names = tavrolin::readWin32RegistrySubkeys(HKEY_CURRENT_USER, key);
+    std::sort(names.begin(), names.end());
+    return names == std::vector<std::wstring>{L"R24.0", L"R9.0", L"リリース 図面"} &&
+           tavrolin::readWin32RegistrySubkeys(HKEY_CURRENT_USER, key + L"\\Missing").empty();
 }
 
 } // namespace
@@ -84,6 +100,9 @@ int main()
         std::printf("%s: %s\n", ok ? "PASS" : "FAIL", c.name);
         ok ? ++passed : ++failed;
     }
+    const bool listed = subkeysListed(key);
+    std::printf("%s: subkeys listed, none of a missing key\n", listed ? "PASS" : "FAIL");
+    listed ? ++passed : ++failed;
     RegDeleteTreeW(HKEY_CURRENT_USER, ScratchKey);
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
