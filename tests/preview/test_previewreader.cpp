@@ -94,6 +94,7 @@ private slots:
     void samplesAreAllListed();
     void unreadableFiles_data();
     void unreadableFiles();
+    void readingStopsWhenAsked();
 };
 
 void TestPreviewReader::preview_data()
@@ -125,8 +126,6 @@ void TestPreviewReader::preview_data()
         << Builder::dwg({{BitmapCode, Builder::dib(large)}, {PngCode, pngWide}}) << wide;
     QTest::newRow("DWG largest bitmap")
         << Builder::dwg({{BitmapCode, dibTall}, {BitmapCode, dibWide}}, "AC1021") << wide;
-    QTest::newRow("DWG damaged PNG, then bitmap")
-        << Builder::dwg({{PngCode, pngWide.left(30)}, {BitmapCode, dibTall}}) << tall;
     QTest::newRow("DWG metafile ignored")
         << Builder::dwg({{MetafileCode, QByteArray(500, 'w')}, {BitmapCode, dibTall}}) << tall;
     QTest::newRow("DWG top-down bitmap")
@@ -244,6 +243,13 @@ void TestPreviewReader::noPreview_data()
         << withU32(withU32(dwg, entry, 0xFFFFFF00), entry + 4, 0x200) << "past the end";
     QTest::newRow("DWG entry size 0xFFFFFFFF") << withU32(dwg, entry + 4, 0xFFFFFFFF) << "large";
     QTest::newRow("DWG PNG entry that is no PNG") << Builder::dwg({{PngCode, "x"}}) << "not a PNG";
+    // Only the best picture is read: a directory may point every entry at one damaged picture.
+    QTest::newRow("DWG damaged PNG, then bitmap")
+        << Builder::dwg({{PngCode, png.left(30)}, {BitmapCode, dib}}) << "cannot be read";
+    QImage manyPixels(2048, int(MaxPreviewPixels / 2048) + 1, QImage::Format_Mono);
+    manyPixels.fill(0);
+    QTest::newRow("DWG PNG of more pixels than a preview holds")
+        << Builder::dwg({{PngCode, Builder::png(manyPixels)}}) << "impossible size of 2048 x 1025";
     QTest::newRow("DWG PNG wider than the limit")
         << Builder::dwg({{PngCode, widePng}}) << "impossible size of 4097 x 2";
     QTest::newRow("DWG bitmap claims 100000 x 100000")
@@ -402,6 +408,21 @@ void TestPreviewReader::unreadableFiles()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("plans")));
     QCOMPARE(DrawingPreviewReader::readFile(dir.filePath(path)).error, reason);
+}
+
+// Once asked to stop, a read ends at its next read of the file, without a picture.
+void TestPreviewReader::readingStopsWhenAsked()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.dxf"));
+    QFile file(path);
+    const QByteArray drawing = Builder::dxf(Builder::dib(Builder::quadrantImage(12, 6)));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(drawing) == drawing.size());
+    file.close();
+    std::atomic_bool stop{false};
+    QVERIFY(DrawingPreviewReader::readFile(path, stop).hasImage());
+    stop = true;
+    QVERIFY(!DrawingPreviewReader::readFile(path, stop).hasImage());
 }
 
 QTEST_GUILESS_MAIN(TestPreviewReader)
