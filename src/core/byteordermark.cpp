@@ -17,12 +17,19 @@ std::optional<ByteOrderMark> byteOrderMark(QByteArrayView bytes)
     return std::nullopt;
 }
 
+QByteArray utf8FileBytes(const QByteArray &utf8)
+{
+    constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF", 3);
+    return utf8.startsWith(kUtf8Mark) ? kUtf8Mark.toByteArray() + utf8 : utf8;
+}
+
+// After the mark, a U+FEFF is the text's own character.
 QString decodeTextFile(QByteArrayView bytes)
 {
     const std::optional<ByteOrderMark> mark = byteOrderMark(bytes);
     if (!mark)
         return ansi::decode(bytes);
-    QStringDecoder decoder(mark->encoding);
+    QStringDecoder decoder(mark->encoding, QStringConverter::Flag::ConvertInitialBom);
     return decoder.decode(bytes.sliced(mark->size));
 }
 

@@ -10,6 +10,22 @@ namespace tavrolin {
 
 namespace {
 
+// As many links as the system follows before it gives up on a path.
+constexpr int kMaxLinkDepth = 40;
+
+// True when the path is a symbolic link whose chain of links never reaches a file or a missing
+// name: a save file would replace the link itself, where a shell's redirection fails.
+bool isLinkLoop(const QString &path)
+{
+    QFileInfo link(path);
+    for (int depth = 0; link.isSymLink(); ++depth) {
+        if (depth == kMaxLinkDepth)
+            return true;
+        link.setFile(link.symLinkTarget());
+    }
+    return false;
+}
+
 bool isSpecialFile(const QString &path)
 {
 #ifdef Q_OS_WIN
@@ -50,6 +66,10 @@ bool writeThroughSaveFile(const QString &path, const QByteArray &bytes, QString 
 
 bool writeOutputFile(const QString &path, const QByteArray &bytes, QString *reason)
 {
+    if (isLinkLoop(path)) {
+        *reason = fileProblemText(FileProblem::LinkLoop);
+        return false;
+    }
     return isSpecialFile(path) ? writeDirectly(path, bytes, reason)
                                : writeThroughSaveFile(path, bytes, reason);
 }

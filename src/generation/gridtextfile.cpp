@@ -1,5 +1,6 @@
 #include "gridtextfile.h"
 
+#include "core/byteordermark.h"
 #include "core/drawingpath.h"
 #include "core/inputfile.h"
 #include "core/outputfile.h"
@@ -96,7 +97,7 @@ bool writeGridTextFile(const QString &path, const GridTexts &grid, QString *erro
 {
     QByteArray bytes;
     QString reason;
-    if (gridLines(grid, &bytes, &reason) && writeOutputFile(path, bytes, &reason))
+    if (gridLines(grid, &bytes, &reason) && writeOutputFile(path, utf8FileBytes(bytes), &reason))
         return true;
     *error = QStringLiteral("グリッドファイル %1 を保存できません: %2").arg(path, reason);
     return false;
