@@ -4,12 +4,14 @@
 #include "cascade/gridtextloader.h"
 #include "core/clock.h"
 #include "core/inputfile.h"
+#include "core/outputfile.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
 #include "generation/commentblock.h"
 #include "generation/generationview.h"
 #include "generation/scriptfile.h"
+#include "generation/scriptfilebytes.h"
 #include "generation/scriptgenerator.h"
 #include "platform/console/console.h"
 #include "scriptinputs.h"
@@ -48,11 +50,11 @@ struct ScriptJob
     bool strict = false; // warnings are errors
 };
 
-// The script file text, and what the input makes doubtful: rows left out, texts the settings
+// The script file's bytes, and what the input makes doubtful: rows left out, texts the settings
 // file does not offer, characters the script file cannot hold.
 struct ScriptResult
 {
-    QString text;
+    QByteArray bytes;
     QStringList warnings;
 };
 
@@ -139,6 +141,14 @@ QStringList gridWarnings(const GridTexts &grid, const QList<UnofferedText> &unof
     return warnings;
 }
 
+// The warning that names the lines with lost characters, which needs the script's text: it is
+// built only then, the clock being fixed, exactly as it was encoded.
+QString warningOfLostCharacters(ScriptGenerator &generator, Session &session)
+{
+    generator.generateIfChanged();
+    return lostCharactersWarning(scriptFileText(session.ScriptText, session.CommentText));
+}
+
 // The same steps as the wizard from a fresh session: drawing list, the grid file opened into
 // the grid, forward step of the grid, comment block, script file text.
 std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
@@ -156,17 +166,19 @@ std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
     setClock(std::make_unique<FixedClock>(job.inputs.now));
-    if (generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
+    ScriptFileBytes file;
+    if (generator.generateInto([&file](QStringView block) { file.addScript(block); }) ==
+        ScriptGenerator::Outcome::TooLarge)
         return Failure{generator.tooLargeMessage()};
     session->CommentText =
         normaliseLineBreaks(initialCommentBlock(commentTemplate, job.inputs.now));
-    result->text = scriptFileText(session->ScriptText, session->CommentText);
-    if (const QString lost = lostCharactersWarning(result->text); !lost.isEmpty())
-        result->warnings.append(lost);
+    result->bytes = file.finish(session->CommentText);
+    if (file.lostCharacters() > 0)
+        result->warnings.append(warningOfLostCharacters(generator, *session));
     return std::nullopt;
 }
 
-int writeOutput(const ScriptJob &job, const QString &text)
+int writeOutput(const ScriptJob &job, const QByteArray &bytes)
 {
     if (job.outputPath.isEmpty()) {
 #ifdef Q_OS_WIN
@@ -174,14 +186,13 @@ int writeOutput(const ScriptJob &job, const QString &text)
         // write each of them as CR CR LF.
         _setmode(_fileno(stdout), _O_BINARY);
 #endif
-        const QByteArray bytes = scriptFileBytes(text);
         const auto size = static_cast<size_t>(bytes.size());
         if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
             return report({QStringLiteral("標準出力に書けません"), kWriteFailed});
         return 0;
     }
     QString error;
-    if (!writeScriptFile(job.outputPath, text, &error))
+    if (!writeOutputFile(job.outputPath, bytes, &error))
         return report(
             {QStringLiteral("スクリプトファイルを書けません: ") + job.outputPath + u": "_s + error,
              kWriteFailed});
@@ -209,7 +220,7 @@ int runScriptCommand(const QStringList &arguments)
         writeConsoleText(stderr, warning + u'\n');
     if (job->strict && !result.warnings.isEmpty())
         return report({QStringLiteral("警告があるので、スクリプトを書きませんでした (--strict)")});
-    return writeOutput(*job, result.text);
+    return writeOutput(*job, result.bytes);
 }
 
 } // namespace tavrolin
