@@ -50,12 +50,28 @@ struct ScriptJob
     bool strict = false; // warnings are errors
 };
 
-// The script file's bytes, and what the input makes doubtful: rows left out, texts the settings
-// file does not offer, characters the script file cannot hold.
-struct ScriptResult
+// Where the script file's bytes go: the output file, or, for standard output, memory, from
+// which they are written once nothing stops them. A refusal after the bytes were made writes
+// nothing.
+class ScriptOutput
 {
-    QByteArray bytes;
-    QStringList warnings;
+public:
+    explicit ScriptOutput(const QString &path) : m_path(path), m_file(path) {}
+
+    void take(QByteArrayView bytes)
+    {
+        if (m_path.isEmpty())
+            m_standardOutput.append(bytes);
+        else
+            m_file.write(bytes);
+    }
+
+    int commit();
+
+private:
+    QString m_path;
+    OutputFile m_file;
+    QByteArray m_standardOutput;
 };
 
 int report(const Failure &failure)
@@ -151,7 +167,8 @@ QString warningOfLostCharacters(ScriptGenerator &generator, Session &session)
 
 // The same steps as the wizard from a fresh session: drawing list, the grid file opened into
 // the grid, forward step of the grid, comment block, script file text.
-std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
+std::optional<Failure> buildScript(const ScriptJob &job, ScriptOutput *output,
+                                   QStringList *warnings)
 {
     const std::unique_ptr<Session> session = job.inputs.session();
     SettingsLookup lookup(job.inputs.settingsPath);
@@ -161,40 +178,41 @@ std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
     ScriptGenerator generator(*session, lookup, grid, view);
     if (!generator.rowZeroDescribed())
         return Failure{QStringLiteral("処理が記述されていません")};
-    result->warnings = gridWarnings(grid, unoffered);
+    *warnings = gridWarnings(grid, unoffered);
     QString commentTemplate;
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
     setClock(std::make_unique<FixedClock>(job.inputs.now));
-    ScriptFileBytes file;
+    ScriptFileBytes file([output](QByteArrayView bytes) { output->take(bytes); });
     if (generator.generateInto([&file](QStringView block) { file.addScript(block); }) ==
         ScriptGenerator::Outcome::TooLarge)
         return Failure{generator.tooLargeMessage()};
     session->CommentText =
         normaliseLineBreaks(initialCommentBlock(commentTemplate, job.inputs.now));
-    result->bytes = file.finish(session->CommentText);
+    file.finish(session->CommentText);
     if (file.lostCharacters() > 0)
-        result->warnings.append(warningOfLostCharacters(generator, *session));
+        warnings->append(warningOfLostCharacters(generator, *session));
     return std::nullopt;
 }
 
-int writeOutput(const ScriptJob &job, const QByteArray &bytes)
+int ScriptOutput::commit()
 {
-    if (job.outputPath.isEmpty()) {
+    if (m_path.isEmpty()) {
 #ifdef Q_OS_WIN
         // The script's CR LF line ends are bytes of the file: a stream in text mode would
         // write each of them as CR CR LF.
         _setmode(_fileno(stdout), _O_BINARY);
 #endif
-        const auto size = static_cast<size_t>(bytes.size());
-        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+        const auto size = static_cast<size_t>(m_standardOutput.size());
+        if (std::fwrite(m_standardOutput.constData(), 1, size, stdout) != size ||
+            std::fflush(stdout) != 0)
             return report({QStringLiteral("標準出力に書けません"), kWriteFailed});
         return 0;
     }
     QString error;
-    if (!writeOutputFile(job.outputPath, bytes, &error))
+    if (!m_file.commit(&error))
         return report(
-            {QStringLiteral("スクリプトファイルを書けません: ") + job.outputPath + u": "_s + error,
+            {QStringLiteral("スクリプトファイルを書けません: ") + m_path + u": "_s + error,
              kWriteFailed});
     return 0;
 }
@@ -213,14 +231,15 @@ int runScriptCommand(const QStringList &arguments)
     auto job = std::make_unique<ScriptJob>();
     if (auto failure = readJob(parser, options, job.get()))
         return report(*failure);
-    ScriptResult result;
-    if (auto failure = buildScript(*job, &result))
+    auto output = std::make_unique<ScriptOutput>(job->outputPath);
+    QStringList warnings;
+    if (auto failure = buildScript(*job, output.get(), &warnings))
         return report(*failure);
-    for (const QString &warning : result.warnings)
+    for (const QString &warning : warnings)
         writeConsoleText(stderr, warning + u'\n');
-    if (job->strict && !result.warnings.isEmpty())
+    if (job->strict && !warnings.isEmpty())
         return report({QStringLiteral("警告があるので、スクリプトを書きませんでした (--strict)")});
-    return writeOutput(*job, result.bytes);
+    return output->commit();
 }
 
 } // namespace tavrolin

@@ -158,7 +158,12 @@ void appendEncoded(QStringView text, QByteArray &bytes, qsizetype *unrepresentab
 {
     const EncodeTable &table = encodeTable();
     const qsizetype start = bytes.size();
-    bytes.resize(start + text.size() * 2);
+    // Room for the worst case, two bytes a character, grown geometrically: a long text encoded
+    // piece by piece must not be moved for every piece.
+    const qsizetype room = start + text.size() * 2;
+    if (bytes.capacity() < room)
+        bytes.reserve(qMax(room, bytes.capacity() * 2));
+    bytes.resize(room);
     char *out = bytes.data() + start;
     const char16_t *in = text.utf16();
     const qsizetype size = text.size();

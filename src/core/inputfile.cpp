@@ -35,6 +35,21 @@ QString refusalBeforeOpening(const QString &path, qint64 limit)
     return {};
 }
 
+// The number, from 1, of the first line that is no UTF-8.
+int firstLineNotUtf8(QByteArrayView text)
+{
+    int number = 1;
+    while (true) {
+        const qsizetype end = text.indexOf('\n');
+        QStringDecoder decoder(QStringConverter::Utf8);
+        const QString line = decoder.decode(end < 0 ? text : text.first(end)); // errors seen
+        if (decoder.hasError() || end < 0)
+            return number;
+        text = text.sliced(end + 1);
+        ++number;
+    }
+}
+
 } // namespace
 
 bool readInputFile(const QString &path, QByteArray *bytes, QString *reason, qint64 limit)
@@ -78,21 +93,20 @@ bool readUtf8Lines(const QString &path, QStringList *lines, QString *reason)
     QByteArrayView rest(bytes);
     if (const auto mark = byteOrderMark(rest); mark && mark->encoding == QStringConverter::Utf8)
         rest = rest.sliced(mark->size);
-    QStringList read;
-    while (!rest.isEmpty()) {
-        const qsizetype end = rest.indexOf('\n');
-        QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        if (line.endsWith('\r'))
+    // The text is decoded in one go; a line end is never part of a UTF-8 sequence, so the lines
+    // are the same as if each was decoded alone.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder.decode(rest);
+    if (decoder.hasError()) {
+        *reason = QStringLiteral("%1行目が UTF-8 ではありません").arg(firstLineNotUtf8(rest));
+        return false;
+    }
+    QStringList read = text.split(u'\n');
+    if (read.last().isEmpty())
+        read.removeLast(); // what follows the last line end
+    for (QString &line : read) {
+        if (line.endsWith(u'\r'))
             line.chop(1);
-        QStringDecoder decoder(QStringConverter::Utf8,
-                               QStringConverter::Flag::Stateless |
-                                   QStringConverter::Flag::ConvertInitialBom);
-        read.append(decoder.decode(line));
-        if (decoder.hasError()) {
-            *reason = QStringLiteral("%1行目が UTF-8 ではありません").arg(read.size());
-            return false;
-        }
     }
     *lines = std::move(read);
     return true;

@@ -5,22 +5,40 @@
 
 namespace tavrolin {
 
-ScriptFileBytes::ScriptFileBytes()
+namespace {
+
+// Pieces this large cost few writes, and the memory they take is touched once and reused.
+constexpr qsizetype kPieceSize = 1024 * 1024;
+
+} // namespace
+
+ScriptFileBytes::ScriptFileBytes(Take take) : m_take(std::move(take))
 {
-    ansi::appendEncoded(kScriptFileStart, m_bytes, &m_lost);
+    m_bytes.reserve(kPieceSize + 64 * 1024);
+    add(kScriptFileStart);
+}
+
+void ScriptFileBytes::add(QStringView text)
+{
+    ansi::appendEncoded(text, m_bytes, &m_lost);
+    if (m_bytes.size() >= kPieceSize) {
+        m_take(m_bytes);
+        m_bytes.truncate(0);
+    }
 }
 
 void ScriptFileBytes::addScript(QStringView part)
 {
-    ansi::appendEncoded(part, m_bytes, &m_lost);
+    add(part);
 }
 
-QByteArray ScriptFileBytes::finish(const QString &commentText)
+void ScriptFileBytes::finish(const QString &commentText)
 {
-    ansi::appendEncoded(kScriptFileFrame, m_bytes, &m_lost);
-    ansi::appendEncoded(commentText, m_bytes, &m_lost);
+    add(kScriptFileFrame);
+    add(commentText);
     m_bytes.append(kScriptFileEnd);
-    return std::move(m_bytes);
+    m_take(m_bytes);
+    m_bytes.truncate(0);
 }
 
 } // namespace tavrolin
