@@ -6,7 +6,7 @@
 // always, the X server of DISPLAY as well when there is one (run under xvfb-run).
 
 #include "childprocess.h"
-#include "core/shell/qttranslations.h"
+#include "core/qttranslations.h"
 #include "pages/wizard/wizard.h"
 
 #include <QApplication>

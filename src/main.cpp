@@ -1,5 +1,5 @@
 #include "cli/headless.h"
-#include "core/shell/qttranslations.h"
+#include "core/qttranslations.h"
 #include "pages/wizard/wizard.h"
 #include "platform/console/console.h"
 
@@ -31,6 +31,7 @@ int main(int argc, char **argv)
         tavrolin::useParentConsole();
         QCoreApplication app(argc, argv);
         describeApplication();
+        const tavrolin::QtTranslations translations;
         return tavrolin::runHeadlessCommand(app.arguments());
     }
     QApplication app(argc, argv);

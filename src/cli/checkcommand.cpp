@@ -1,11 +1,10 @@
 #include "checkcommand.h"
 
+#include "commandline.h"
 #include "core/programfolder.h"
 #include "platform/console/console.h"
 #include "settingscheck/settingscheck.h"
 #include "settingscheck/settingsfile.h"
-
-#include <QCommandLineParser>
 
 using namespace Qt::StringLiterals;
 
@@ -21,27 +20,19 @@ constexpr int kUnreadable = 2;
 
 int runCheckCommand(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Checks a settings file as the wizard reads it and prints each problem found, in "
-        u"Japanese, with its line number, section and key. Exit status 0 when nothing is found, "
-        u"1 when problems are found, 2 when the file cannot be read."_s);
-    parser.addHelpOption();
-    parser.addPositionalArgument(u"FILE"_s,
-                                 u"The settings file (default: tavrolin.ini in the program "
-                                 u"folder)."_s,
-                                 u"[FILE]"_s);
-    if (!parser.parse(QStringList{u"tavrolin check"_s} + arguments)) {
-        writeConsoleText(stderr, parser.errorText() + u'\n');
-        return kUnreadable;
-    }
-    if (parser.isSet(u"help"_s))
-        parser.showHelp(kClean);
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        writeConsoleText(stderr, u"設定ファイルは 1 つだけ指定してください\n"_s);
-        return kUnreadable;
-    }
+    CommandLine line(
+        u"check"_s,
+        u"設定ファイルをウィザードと同じように読み、見つかった問題を行番号、セクション、"
+        u"キーとともに 1 行に 1 つずつ表示します。終了コードは、問題がなければ 0、"
+        u"問題があれば 1、ファイルを読めなければ 2 です。"_s);
+    line.addArgument(u"設定ファイル"_s,
+                     u"調べる設定ファイル（省略時はプログラムのフォルダーの tavrolin.ini）。"_s,
+                     u"[設定ファイル]"_s);
+    if (const std::optional<int> status = line.parse(arguments, kUnreadable))
+        return *status;
+    const QStringList files = line.positionalArguments();
+    if (files.size() > 1)
+        return line.usageError(u"設定ファイルは 1 つだけ指定してください"_s, kUnreadable);
     const QString path = files.isEmpty() ? programFile(u"\\tavrolin.ini") : files.first();
     QString error;
     const std::optional<SettingsFile> file = SettingsFile::open(path, &error);
@@ -50,13 +41,13 @@ int runCheckCommand(const QStringList &arguments)
         return kUnreadable;
     }
     const SettingsFindings findings = checkSettings(*file);
-    if (findings.isEmpty()) {
-        writeConsoleText(stdout, u"問題は見つかりませんでした\n"_s);
-        return kClean;
-    }
     QString lines;
     for (const SettingsFinding &finding : findings)
         lines += finding.text() + u'\n';
+    if (!holdsProblem(findings)) {
+        writeConsoleText(stdout, lines + u"問題は見つかりませんでした\n"_s);
+        return kClean;
+    }
     writeConsoleText(stdout, lines);
     return kFound;
 }

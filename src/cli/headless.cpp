@@ -1,6 +1,7 @@
 #include "headless.h"
 
 #include "checkcommand.h"
+#include "commandline.h"
 #include "platform/console/console.h"
 #include "preflightcommand.h"
 #include "previewcommand.h"
@@ -14,25 +15,46 @@ namespace tavrolin {
 
 namespace {
 
-const QString kScript = QStringLiteral("script");
-const QString kPreview = QStringLiteral("preview");
-const QString kCheck = QStringLiteral("check");
-const QString kPreflight = QStringLiteral("preflight");
+// A headless sub-command: its name, the words that follow it, what it does, and its runner,
+// which takes the words after the name.
+struct Subcommand
+{
+    QString name;
+    QString syntax;
+    QString summary;
+    int (*run)(const QStringList &arguments);
+};
 
+const QList<Subcommand> &subcommands()
+{
+    static const QList<Subcommand> commands{
+        {u"script"_s, u"[オプション] [図面...]"_s,
+         u"ウィンドウを開かずにスクリプトファイルを作ります"_s, runScriptCommand},
+        {u"preview"_s, u"図面 -o ファイル.png"_s,
+         u"図面に保存されたプレビュー画像を PNG ファイルに書きます"_s, runPreviewCommand},
+        {u"check"_s, u"[設定ファイル]"_s, u"設定ファイル（tavrolin.ini）を調べます"_s,
+         runCheckCommand},
+        {u"preflight"_s, u"[オプション] [図面...]"_s, u"スクリプトを流す前に図面を調べます"_s,
+         runPreflightCommand},
+    };
+    return commands;
+}
+
+// One usage line for the wizard and one for each sub-command, each followed by what it does.
 QString usage()
 {
-    return QStringLiteral("Usage: tavrolin                 start the wizard\n"
-                          "       tavrolin script [options] [DRAWING...]\n"
-                          "                                build a script file without windows\n"
-                          "       tavrolin preview DRAWING -o FILE.png\n"
-                          "                                write the preview picture of a drawing\n"
-                          "       tavrolin check [FILE]\n"
-                          "                                check a settings file (tavrolin.ini)\n"
-                          "       tavrolin preflight [options] [DRAWING...]\n"
-                          "                                check drawings before a script runs\n"
-                          "       tavrolin --version\n"
-                          "Run \"tavrolin script --help\" or \"tavrolin preflight --help\" for "
-                          "the options.\n");
+    const QString program = CommandLine::programName();
+    const auto entry = [](const QString &line, const QString &summary) {
+        return QCoreApplication::translate("QCommandLineParser", "Usage: %1").arg(line) +
+               u"\n    "_s + summary + u'\n';
+    };
+    QString text = entry(program, u"ウィザードを起動します"_s);
+    for (const Subcommand &command : subcommands())
+        text +=
+            entry(CommandLine::commandName(command.name) + u' ' + command.syntax, command.summary);
+    text += entry(program + u" --version"_s, u"バージョンを表示します"_s);
+    return text +
+           u"各コマンドのオプションは \"%1 コマンド --help\" で表示されます。\n"_s.arg(program);
 }
 
 } // namespace
@@ -52,15 +74,10 @@ bool isHeadlessCommand(const QStringList &arguments)
 int runHeadlessCommand(const QStringList &arguments)
 {
     const QString &word = arguments[1];
-    const QStringList rest = arguments.mid(2);
-    if (word == kScript)
-        return runScriptCommand(rest);
-    if (word == kPreview)
-        return runPreviewCommand(rest);
-    if (word == kCheck)
-        return runCheckCommand(rest);
-    if (word == kPreflight)
-        return runPreflightCommand(rest);
+    for (const Subcommand &command : subcommands()) {
+        if (word == command.name)
+            return command.run(arguments.mid(2));
+    }
     if (word == u"--version" || word == u"-v") {
         writeConsoleText(stdout, QCoreApplication::applicationName() + u' ' +
                                      QCoreApplication::applicationVersion() + u'\n');
@@ -68,7 +85,8 @@ int runHeadlessCommand(const QStringList &arguments)
     }
     const bool asked = word == u"--help" || word == u"-h";
     if (!asked)
-        writeConsoleText(stderr, u"tavrolin: unknown command \""_s + word + u"\"\n"_s);
+        writeConsoleText(stderr, CommandLine::programName() +
+                                     u": 「%1」というコマンドはありません\n"_s.arg(word));
     writeConsoleText(asked ? stdout : stderr, usage());
     return asked ? 0 : 2;
 }

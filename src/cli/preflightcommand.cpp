@@ -2,6 +2,7 @@
 
 #include "cascade/gridcelltable.h"
 #include "cascade/gridtextloader.h"
+#include "commandline.h"
 #include "core/clock.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
@@ -10,8 +11,6 @@
 #include "platform/console/console.h"
 #include "preflight/preflightcheck.h"
 #include "scriptinputs.h"
-
-#include <QCommandLineParser>
 
 using namespace Qt::StringLiterals;
 
@@ -23,25 +22,25 @@ constexpr int kClean = 0;
 constexpr int kFound = 1;
 constexpr int kBadInput = 2;
 
-const QString kDescription = uR"(Checks each drawing of a list, before AutoCAD meets it, for what
-would stop a script at it or derail the rest of the run, and prints one line per finding: the
-code, TAB, the drawing's path, TAB, a message in Japanese, in list order. Without --grid the
-findings that need the grid are not sought, without --release the formats are not checked.
-Exit status 0 with no output when nothing is found, 1 with findings, 2 when the check cannot run.
+const QString kDescription =
+    uR"(リストの図面をそれぞれ AutoCAD が開く前に調べ、スクリプトをその図面で
+止めたり、その後の流れを狂わせたりするものを、1 件 1 行で表示します: コード、タブ、図面のパス、
+タブ、日本語のメッセージの順で、リストの順です。--grid がなければグリッドの要る調べはせず、
+--release がなければ形式は調べません。終了コードは、何もなければ 0（表示なし）、見つかれば 1、
+調べられなければ 2 です。
 
-Codes:
-  missing         the file no longer exists or cannot be read
-  not-drawing     the content is no DWG or DXF drawing (an empty file, another kind of file)
-  too-new         the drawing's format is newer than the --release opens
-  read-only       the file is read-only and a grid row saves it in place (qsave, asdwg)
-  locked          a lock file (name.dwl or name.dwl2) lies beside it: the drawing is open
-                  elsewhere, or was when AutoCAD ended abnormally
-  duplicate       the same file is listed earlier
-  target-exists   a save-as row would write a drawing that exists (the names the script's
-                  .saveas lines hold, --now giving their date), or a DXF save row would write
-                  name.dxf beside name.dwg where one exists: AutoCAD would ask to replace it
-                  and the script's next line would answer
-  target-in-list  a save-as row would write over a drawing of the list)"_s;
+コード:
+  missing         ファイルがもうないか、読めません
+  not-drawing     中身が DWG や DXF の図面ではありません（空のファイル、別の種類のファイル）
+  too-new         図面の形式が --release の開けるものより新しいです
+  read-only       ファイルが読み取り専用で、グリッドの段がその場で保存します（qsave、asdwg）
+  locked          ロックファイル（名前.dwl や 名前.dwl2）が横にあります: 図面がほかで開かれて
+                  いるか、AutoCAD が異常終了したときに開かれていました
+  duplicate       同じファイルが前にも並んでいます
+  target-exists   名前を付けて保存する段が、ある図面に書きます（スクリプトの .saveas 行の名前、
+                  日付は --now から）。または DXF で保存する段が、名前.dwg の横にある 名前.dxf
+                  に書きます: AutoCAD が置き換えるかを尋ね、スクリプトの次の行が答えてしまいます
+  target-in-list  名前を付けて保存する段が、リストの図面の上に書きます)"_s;
 
 int refuse(const QString &message)
 {
@@ -49,18 +48,17 @@ int refuse(const QString &message)
     return kBadInput;
 }
 
-std::optional<QString> readRelease(const QCommandLineParser &parser,
-                                   const QCommandLineOption &option,
+std::optional<QString> readRelease(const CommandLine &line, const QCommandLineOption &option,
                                    std::optional<Release> *release)
 {
-    if (!parser.isSet(option))
+    if (!line.isSet(option))
         return std::nullopt;
     bool number = false;
-    const int year = parser.value(option).toInt(&number);
+    const int year = line.value(option).toInt(&number);
     *release = number ? Release::fromYear(year) : std::nullopt;
     if (!*release)
         return u"--release は 12, 13, 14 か 2000 以降の年で指定してください: "_s +
-               parser.value(option);
+               line.value(option);
     return std::nullopt;
 }
 
@@ -98,28 +96,25 @@ QString findingLines(const PreflightReport &report)
 
 int runPreflightCommand(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(kDescription);
-    parser.addHelpOption();
+    CommandLine line(u"preflight"_s, kDescription);
     const ScriptInputOptions inputOptions(false);
     const QCommandLineOption releaseOption(
         u"release"_s,
-        u"The AutoCAD release that will run the script: 12, 13 or 14 for R12 to R14, else its "
-        u"year (2000, 2002, 2004, ..., 2018, ...)."_s,
-        u"YEAR"_s);
-    parser.addOptions({inputOptions.settings, inputOptions.grid, releaseOption, inputOptions.now,
-                       inputOptions.drawings});
-    parser.addPositionalArgument(u"DRAWING"_s, u"Drawing paths (.dwg or .dxf)."_s,
-                                 u"[DRAWING...]"_s);
-    if (!parser.parse(QStringList{u"tavrolin preflight"_s} + arguments))
-        return refuse(parser.errorText());
-    if (parser.isSet(u"help"_s))
-        parser.showHelp(kClean);
+        u"スクリプトを流す AutoCAD のリリース: R12 から R14 は 12、13、14、ほかはその年"
+        u"（2000、2002、2004、…、2018、…）。"_s,
+        u"年"_s);
+    for (const QCommandLineOption *option :
+         {&inputOptions.settings, &inputOptions.grid, &releaseOption, &inputOptions.now,
+          &inputOptions.drawings})
+        line.addOption(*option);
+    line.addArgument(u"図面"_s, u"図面のパス（.dwg または .dxf）。"_s, u"[図面...]"_s);
+    if (const std::optional<int> status = line.parse(arguments, kBadInput))
+        return *status;
     PreflightCheck::Input input;
     ScriptInputs inputs;
-    if (auto refusal = inputOptions.read(parser, &inputs))
+    if (auto refusal = inputOptions.read(line.parser(), &inputs))
         return refuse(*refusal);
-    if (auto refusal = readRelease(parser, releaseOption, &input.release))
+    if (auto refusal = readRelease(line, releaseOption, &input.release))
         return refuse(*refusal);
     if (auto refusal = readSaves(inputs, &input.saves))
         return refuse(*refusal);

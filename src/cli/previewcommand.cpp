@@ -1,11 +1,12 @@
 #include "previewcommand.h"
 
+#include "commandline.h"
+#include "core/filefailure.h"
 #include "core/outputfile.h"
 #include "platform/console/console.h"
 #include "platform/preview/drawingpreviewreader.h"
 
 #include <QBuffer>
-#include <QCommandLineParser>
 #include <QImageWriter>
 
 namespace tavrolin {
@@ -16,27 +17,11 @@ constexpr int kSuccess = 0;
 constexpr int kNoPreview = 1;
 constexpr int kBadUsage = 2;
 
-const QString kUsageLine = QStringLiteral("Usage: tavrolin preview DRAWING -o FILE.png");
-
-// The parser's own help minus its first line, which would name the program file rather than
-// the sub-command.
-QString helpText(const QCommandLineParser &parser)
-{
-    const QString text = parser.helpText();
-    return kUsageLine + text.mid(text.indexOf(QLatin1Char('\n')));
-}
-
-int usageError(const QCommandLineParser &parser, const QString &problem)
-{
-    writeConsoleText(stderr,
-                     QStringLiteral("tavrolin preview: ") + problem + u'\n' + helpText(parser));
-    return kBadUsage;
-}
-
 int failure(const QString &drawing, const QString &reason)
 {
-    writeConsoleText(stderr, QStringLiteral("tavrolin preview: ") + drawing + QStringLiteral(": ") +
-                                 reason + u'\n');
+    writeConsoleText(stderr, CommandLine::commandName(QStringLiteral("preview")) +
+                                 QStringLiteral(": ") + messagePath(drawing) +
+                                 QStringLiteral(": ") + reason + u'\n');
     return kNoPreview;
 }
 
@@ -44,31 +29,23 @@ int failure(const QString &drawing, const QString &reason)
 
 int runPreviewCommand(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the preview picture stored in a DWG or DXF drawing as a PNG file."));
-    // Not addHelpOption(): it would also offer --help-all, which lists options of a GUI program.
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Shows this help."));
-    parser.addOption(helpOption);
+    CommandLine line(QStringLiteral("preview"),
+                     QStringLiteral("DWG または DXF の図面に保存されたプレビュー画像を PNG ファイル"
+                                    "に書きます。"));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The PNG file to write."),
-                                          QStringLiteral("FILE.png"));
-    parser.addOption(outputOption);
-    parser.addPositionalArgument(QStringLiteral("DRAWING"),
-                                 QStringLiteral("The DWG or DXF drawing to read."));
-
-    if (!parser.parse(QStringList(QStringLiteral("preview")) + arguments))
-        return usageError(parser, parser.errorText());
-    if (parser.isSet(helpOption)) {
-        writeConsoleText(stdout, helpText(parser));
-        return kSuccess;
-    }
-    const QStringList drawings = parser.positionalArguments();
+                                          QStringLiteral("書き込む PNG ファイル。"),
+                                          QStringLiteral("ファイル.png"));
+    line.addOption(outputOption);
+    line.addArgument(QStringLiteral("図面"), QStringLiteral("読む DWG または DXF の図面。"),
+                     QStringLiteral("図面"));
+    if (const std::optional<int> status = line.parse(arguments, kBadUsage))
+        return *status;
+    const QStringList drawings = line.positionalArguments();
     if (drawings.size() != 1)
-        return usageError(parser, QStringLiteral("give exactly one drawing"));
-    if (!parser.isSet(outputOption))
-        return usageError(parser, QStringLiteral("give the PNG file to write with -o"));
+        return line.usageError(QStringLiteral("図面を 1 つだけ指定してください"), kBadUsage);
+    if (!line.isSet(outputOption))
+        return line.usageError(QStringLiteral("書き込む PNG ファイルを -o で指定してください"),
+                               kBadUsage);
 
     const QString drawing = drawings.first();
     const PreviewResult preview = DrawingPreviewReader::readFile(drawing);
@@ -82,10 +59,11 @@ int runPreviewCommand(const QStringList &arguments)
     if (!writer.write(preview.image))
         return failure(drawing,
                        QStringLiteral("PNG に変換できません: %1").arg(writer.errorString()));
-    const QString output = parser.value(outputOption);
+    const QString output = line.value(outputOption);
     QString reason;
     if (!writeOutputFile(output, png.data(), &reason))
-        return failure(drawing, QStringLiteral("%1 を書き込めません: %2").arg(output, reason));
+        return failure(drawing,
+                       QStringLiteral("%1 を書き込めません: %2").arg(messagePath(output), reason));
     return kSuccess;
 }
 

@@ -2,7 +2,9 @@
 
 #include "cascade/gridcelltable.h"
 #include "cascade/gridtextloader.h"
+#include "commandline.h"
 #include "core/clock.h"
+#include "core/filefailure.h"
 #include "core/inputfile.h"
 #include "core/outputfile.h"
 #include "core/programfolder.h"
@@ -16,7 +18,6 @@
 #include "platform/console/console.h"
 #include "scriptinputs.h"
 
-#include <QCommandLineParser>
 #include <cstdio>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -83,45 +84,37 @@ int report(const Failure &failure)
 struct Options
 {
     ScriptInputOptions inputs{true};
-    QCommandLineOption comment{QStringLiteral("comment"),
-                               QStringLiteral("Comment template (default: commentdata.dat in the "
-                                              "program folder; without it, a warning and the "
-                                              "date line alone, as in the wizard)."),
-                               QStringLiteral("FILE")};
-    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("Script file to write (default: standard output)."),
-                              QStringLiteral("FILE")};
-    QCommandLineOption strict{QStringLiteral("strict"),
-                              QStringLiteral("Treat the warnings (grid rows below the script's "
-                                             "last row that hold texts, texts the settings file "
-                                             "does not offer, characters the code page cannot "
-                                             "hold) as errors: exit status 2, nothing written.")};
+    QCommandLineOption comment{
+        u"comment"_s,
+        u"コメントのひな形（省略時はプログラムのフォルダーの commentdata.dat。"
+        u"読めなければウィザードと同じく警告して日時の行だけにします）。"_s,
+        u"ファイル"_s};
+    QCommandLineOption output{{u"o"_s, u"output"_s},
+                              u"書き込むスクリプトファイル（省略時は標準出力）。"_s,
+                              u"ファイル"_s};
+    QCommandLineOption strict{
+        u"strict"_s,
+        u"警告（スクリプトの最後の段より下で文字のある段、設定ファイルの一覧にない文字、コード"
+        u"ページで書けない文字）をエラーとして扱います: 終了コード 2 で、何も書きません。"_s};
 };
 
-void describe(QCommandLineParser &parser, const Options &options)
+void describe(CommandLine &line, const Options &options)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Builds the script file that the wizard would write for the same drawing "
-                       "list, grid texts and comment template, without any window. Every input "
-                       "file must be a regular file of at most %1 MiB.")
-            .arg(kInputFileLimit / (1024 * 1024)));
-    parser.addHelpOption();
-    parser.addOptions({options.inputs.settings, options.inputs.grid, options.inputs.drawings,
-                       options.comment, options.inputs.now, options.output, options.strict});
-    parser.addPositionalArgument(QStringLiteral("DRAWING"),
-                                 QStringLiteral("Drawing paths (.dwg or .dxf)."),
-                                 QStringLiteral("[DRAWING...]"));
+    for (const QCommandLineOption *option :
+         {&options.inputs.settings, &options.inputs.grid, &options.inputs.drawings,
+          &options.comment, &options.inputs.now, &options.output, &options.strict})
+        line.addOption(*option);
+    line.addArgument(u"図面"_s, u"図面のパス（.dwg または .dxf）。"_s, u"[図面...]"_s);
 }
 
-std::optional<Failure> readJob(const QCommandLineParser &parser, const Options &options,
-                               ScriptJob *job)
+std::optional<Failure> readJob(const CommandLine &line, const Options &options, ScriptJob *job)
 {
-    job->commentNamed = parser.isSet(options.comment);
+    job->commentNamed = line.isSet(options.comment);
     job->commentPath =
-        job->commentNamed ? parser.value(options.comment) : programFile(u"\\commentdata.dat");
-    job->outputPath = parser.value(options.output);
-    job->strict = parser.isSet(options.strict);
-    if (auto refusal = options.inputs.read(parser, &job->inputs))
+        job->commentNamed ? line.value(options.comment) : programFile(u"\\commentdata.dat");
+    job->outputPath = line.value(options.output);
+    job->strict = line.isSet(options.strict);
+    if (auto refusal = options.inputs.read(line.parser(), &job->inputs))
         return Failure{*refusal};
     return std::nullopt;
 }
@@ -135,8 +128,8 @@ std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
     if (readCommentTemplate(job.commentPath, text, &error))
         return std::nullopt;
     if (job.commentNamed)
-        return Failure{QStringLiteral("コメントのテンプレートを読めません: ") + job.commentPath +
-                       u": "_s + error};
+        return Failure{QStringLiteral("コメントのひな形 %1 を読めません: %2")
+                           .arg(messagePath(job.commentPath), error)};
     writeConsoleText(stderr, unreadableTemplateWarning(job.commentPath, error) + u'\n');
     text->clear();
     return std::nullopt;
@@ -211,9 +204,9 @@ int ScriptOutput::commit()
     }
     QString error;
     if (!m_file.commit(&error))
-        return report(
-            {QStringLiteral("スクリプトファイルを書けません: ") + m_path + u": "_s + error,
-             kWriteFailed});
+        return report({QStringLiteral("スクリプトファイル %1 を書き込めません: %2")
+                           .arg(messagePath(m_path), error),
+                       kWriteFailed});
     return 0;
 }
 
@@ -221,15 +214,16 @@ int ScriptOutput::commit()
 
 int runScriptCommand(const QStringList &arguments)
 {
-    QCommandLineParser parser;
+    CommandLine line(u"script"_s,
+                     u"ウィザードが同じ図面リスト、グリッド、コメントのひな形から書き込むスクリプト"
+                     u"ファイルを、ウィンドウを開かずに作ります。入力ファイルはどれも %1 MiB までの"
+                     u"通常のファイルです。"_s.arg(kInputFileLimit / (1024 * 1024)));
     const Options options;
-    describe(parser, options);
-    if (!parser.parse(QStringList{QStringLiteral("tavrolin script")} + arguments))
-        return report({parser.errorText()});
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    describe(line, options);
+    if (const std::optional<int> status = line.parse(arguments, kBadInput))
+        return *status;
     auto job = std::make_unique<ScriptJob>();
-    if (auto failure = readJob(parser, options, job.get()))
+    if (auto failure = readJob(line, options, job.get()))
         return report(*failure);
     auto output = std::make_unique<ScriptOutput>(job->outputPath);
     QStringList warnings;

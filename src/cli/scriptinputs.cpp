@@ -2,6 +2,7 @@
 
 #include "core/drawinglistfile.h"
 #include "core/drawingpath.h"
+#include "core/filefailure.h"
 #include "core/iniread.h"
 #include "core/programfolder.h"
 #include "core/session.h"
@@ -55,19 +56,18 @@ std::unique_ptr<Session> ScriptInputs::session() const
 }
 
 ScriptInputOptions::ScriptInputOptions(bool gridRequired)
-    : settings(u"settings"_s, u"Settings file (default: tavrolin.ini in the program folder)."_s,
-               u"FILE"_s),
+    : settings(u"settings"_s, u"設定ファイル（省略時はプログラムのフォルダーの tavrolin.ini）。"_s,
+               u"ファイル"_s),
       grid(u"grid"_s,
-           u"Grid texts, UTF-8: one line per row from row 0 (at most 12), the five cells "
-           u"separated by TAB."_s +
-               (gridRequired ? u" Required."_s : QString()),
-           u"FILE"_s),
+           (gridRequired ? u"グリッドファイル（必須）: "_s : u"グリッドファイル: "_s) +
+               u"0 段目から 1 段 1 行（12 行まで）、5 つの欄をタブで区切ります。"_s,
+           u"ファイル"_s),
       drawings(u"drawings"_s,
-               u"Drawing paths, UTF-8, one per line, after the DRAWING arguments; a relative "
-               u"path is relative to the file's folder."_s,
-               u"FILE"_s),
-      now(u"now"_s, u"Local time of the date stamps, \"YYYY-MM-DD HH:MM:SS\" (default: now)."_s,
-          u"TIME"_s),
+               u"図面リスト: 1 行に図面のパス 1 つ（相対パスはそのファイルのフォルダーから）。"
+               u"図面の引数の後に続きます。"_s,
+               u"ファイル"_s),
+      now(u"now"_s, u"日付と時刻の記録に使う現地時刻 \"YYYY-MM-DD HH:MM:SS\"（省略時は現在）。"_s,
+          u"日時"_s),
       m_gridRequired(gridRequired)
 {}
 
@@ -76,12 +76,13 @@ std::optional<QString> ScriptInputOptions::read(const QCommandLineParser &parser
 {
     const bool gridGiven = parser.isSet(grid);
     if (m_gridRequired && !gridGiven)
-        return QStringLiteral("--grid FILE を指定してください");
+        return QStringLiteral("--grid でグリッドファイルを指定してください");
     inputs->settingsPath =
         parser.isSet(settings) ? parser.value(settings) : programFile(u"\\tavrolin.ini");
     QString error;
     if (gridGiven && !settingsFileReadable(inputs->settingsPath, &error))
-        return QStringLiteral("設定ファイル %1 を読めません: %2").arg(inputs->settingsPath, error);
+        return QStringLiteral("設定ファイル %1 を読めません: %2")
+            .arg(messagePath(inputs->settingsPath), error);
     inputs->drawings = parser.positionalArguments();
     inputs->namedDrawings = inputs->drawings.size();
     if (auto failure = readTime(parser, &inputs->now))

@@ -9,7 +9,6 @@
 namespace tavrolin {
 
 // The mark a text editor may put at the start of a text file to say that it is UTF-8 or UTF-16.
-// Files without one are in the ANSI code page.
 struct ByteOrderMark
 {
     QStringConverter::Encoding encoding;
@@ -23,8 +22,23 @@ std::optional<ByteOrderMark> byteOrderMark(QByteArrayView bytes);
 // starts with U+FEFF, which a reader would otherwise take for the mark and drop.
 QByteArray utf8FileBytes(const QByteArray &utf8);
 
-// A text file's bytes as text: UTF-8 or UTF-16 after their mark, else decoded from the ANSI code
-// page. The mark itself is not part of the text.
+// How a text file is stored, by the one rule for every text file the program reads (settings,
+// comment template, grid file, drawing list): a byte-order mark decides; without one, bytes that
+// are valid UTF-8 and hold a byte beyond ASCII are UTF-8, as Notepad saves a file; all others
+// are in the ANSI code page, as `dir > list.txt` writes one. Japanese text in code page 932 is
+// practically never valid UTF-8, so such files read as they always did.
+struct TextStorage
+{
+    enum class Kind { Ansi, Utf8, Utf8Mark, Utf16Mark };
+    Kind kind = Kind::Ansi;
+    QStringConverter::Encoding encoding = QStringConverter::System; // of the Unicode kinds
+    qsizetype markSize = 0;
+};
+
+TextStorage textStorage(QByteArrayView bytes);
+
+// A text file's bytes as text, decoded by that rule. A mark is not part of the text; a U+FEFF
+// after it is the text's own character.
 QString decodeTextFile(QByteArrayView bytes);
 
 } // namespace tavrolin

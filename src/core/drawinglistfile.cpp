@@ -2,6 +2,7 @@
 
 #include "byteordermark.h"
 #include "drawingpath.h"
+#include "filefailure.h"
 #include "inputfile.h"
 #include "outputfile.h"
 
@@ -32,15 +33,15 @@ QString resolved(const QDir &folder, const QString &path)
 QString DrawingListFile::place(qsizetype index, const QString &shown) const
 {
     return QStringLiteral("図面リスト %1 の %2行目: %3")
-        .arg(QDir::toNativeSeparators(path), QString::number(lines.at(index)), shown);
+        .arg(messagePath(path), QString::number(lines.at(index)), shown);
 }
 
 bool readDrawingListFile(const QString &path, DrawingListFile *list, QString *error)
 {
     QStringList lines;
     QString reason;
-    if (!readUtf8Lines(path, &lines, &reason)) {
-        *error = QStringLiteral("図面リスト %1 を読めません: %2").arg(path, reason);
+    if (!readTextLines(path, &lines, &reason)) {
+        *error = QStringLiteral("図面リスト %1 を読めません: %2").arg(messagePath(path), reason);
         return false;
     }
     const QDir folder = QFileInfo(path).absoluteDir();
@@ -62,7 +63,7 @@ bool writeDrawingListFile(const QString &path, const QStringList &drawings, QStr
         if (holdsControlCharacter(drawing)) {
             *error =
                 QStringLiteral("図面リスト %1 を保存できません: 制御文字のあるパスがあります: %2")
-                    .arg(path, visibleControls(drawing));
+                    .arg(messagePath(path), visibleControls(drawing));
             return false;
         }
         bytes += drawing.toUtf8() + '\n';
@@ -70,7 +71,7 @@ bool writeDrawingListFile(const QString &path, const QStringList &drawings, QStr
     QString reason;
     if (writeOutputFile(path, utf8FileBytes(bytes), &reason))
         return true;
-    *error = QStringLiteral("図面リスト %1 を保存できません: %2").arg(path, reason);
+    *error = QStringLiteral("図面リスト %1 を保存できません: %2").arg(messagePath(path), reason);
     return false;
 }
 

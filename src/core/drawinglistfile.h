@@ -18,13 +18,13 @@ struct DrawingListFile
     QString place(qsizetype index, const QString &shown) const;
 };
 
-// Reads a drawing list: UTF-8 (a byte-order mark at its start is skipped), one drawing path per
-// line, lines ending in LF or CR LF; blank lines are skipped. A path that starts from a root (a
-// drive such as "C:", a share such as "\\server", the root folder "\" or "/"; Windows' forms
-// count on every system, since the scripts are for AutoCAD on Windows) is taken as written. Any
-// other path is relative to the list file's folder: it is resolved against that folder and
-// written with the platform's separators, as a drop writes paths. Whether each path names a
-// drawing, and can be written into a script, is for the caller to check. On failure returns
+// Reads a drawing list: a text file as readTextLines reads it (UTF-8, UTF-16 or the ANSI code
+// page), one drawing path per line, lines ending in LF or CR LF; blank lines are skipped. A path
+// that starts from a root (a drive such as "C:", a share such as "\\server", the root folder "\" or
+// "/"; Windows' forms count on every system, since the scripts are for AutoCAD on Windows) is taken
+// as written. Any other path is relative to the list file's folder: it is resolved against that
+// folder and written with the platform's separators, as a drop writes paths. Whether each path
+// names a drawing, and can be written into a script, is for the caller to check. On failure returns
 // false and says why, naming the file, in *error.
 bool readDrawingListFile(const QString &path, DrawingListFile *list, QString *error);
 

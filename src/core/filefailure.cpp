@@ -1,5 +1,8 @@
 #include "filefailure.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <optional>
 
@@ -7,6 +10,8 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace tavrolin {
@@ -119,7 +124,65 @@ std::optional<FileProblem> problemOfPlace(const QString &path, FileAction action
                                               : FileProblem::FolderNotFound;
 }
 
+// What the system says, at once, of opening an existing file for writing (without changing it)
+// and of making a new file in a folder (removed again): 0 when it allows it, else its error
+// code. A library's failing call may have its code replaced by that of a later call of its own
+// (a clean-up), so the reason of a failed write is asked of the system anew.
+int probeExistingFile(const QString &path)
+{
+#ifdef Q_OS_WIN
+    const HANDLE handle = CreateFileW(
+        reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), GENERIC_WRITE,
+        FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return int(GetLastError());
+    CloseHandle(handle);
+#else
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    ::close(descriptor);
+#endif
+    return 0;
+}
+
+int probeNewFile(const QString &folder)
+{
+    const QString path =
+        folder + QStringLiteral("/~tavrolin-%1.tmp").arg(QCoreApplication::applicationPid());
+#ifdef Q_OS_WIN
+    const HANDLE handle = CreateFileW(
+        reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), GENERIC_WRITE, 0,
+        nullptr, CREATE_NEW, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return int(GetLastError());
+    CloseHandle(handle);
+#else
+    const QByteArray name = QFile::encodeName(path);
+    const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (descriptor < 0)
+        return errno;
+    ::close(descriptor);
+    ::unlink(name.constData());
+#endif
+    return 0;
+}
+
+// The system's reason why nothing can be written at the path, when it gives one.
+std::optional<FileProblem> problemOfWriting(const QString &path)
+{
+    const QFileInfo file(path);
+    const int code = file.exists() ? probeExistingFile(path) : probeNewFile(file.absolutePath());
+    return code == 0 ? std::nullopt : problemOfSystemError(code);
+}
+
 } // namespace
+
+QString messagePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 QString fileProblemText(FileProblem problem)
 {
@@ -163,10 +226,31 @@ QString fileFailureReason(const QString &path, FileAction action)
     const int code = lastSystemError(); // before looking at the path, which sets it anew
     if (const auto problem = problemOfPlace(path, action))
         return fileProblemText(*problem);
+    if (action == FileAction::Write) {
+        if (const auto problem = problemOfWriting(path))
+            return fileProblemText(*problem);
+    }
     if (const auto problem = problemOfSystemError(code))
         return fileProblemText(*problem);
     if (code == 0)
         return QStringLiteral("原因不明のエラーです");
+    return QStringLiteral("原因不明のエラーです（エラー番号 %1）").arg(code);
+}
+
+QString folderFailureReason(const QString &folder)
+{
+    QFileInfo nearest(folder);
+    while (!nearest.exists()) {
+        const QFileInfo parent(nearest.absolutePath());
+        if (parent.absoluteFilePath() == nearest.absoluteFilePath())
+            return fileProblemText(FileProblem::FolderNotFound); // not even the drive is there
+        nearest = parent;
+    }
+    if (!nearest.isDir())
+        return fileProblemText(FileProblem::NotAFolder);
+    const int code = probeNewFile(nearest.absoluteFilePath());
+    if (const auto problem = problemOfSystemError(code))
+        return fileProblemText(*problem);
     return QStringLiteral("原因不明のエラーです（エラー番号 %1）").arg(code);
 }
 

@@ -25,14 +25,25 @@ enum class FileProblem {
 
 enum class FileAction { Read, Write };
 
+// A file's path as every message names it: in the platform's form (C:\plans\a.dwg on Windows,
+// where the program's own paths and those of its dialogs are written with '/').
+QString messagePath(const QString &path);
+
 // The Japanese text of a problem, for example "ファイルが見つかりません".
 QString fileProblemText(FileProblem problem);
 
 // The Japanese reason why reading or writing the file at `path` has just failed. The path is
 // looked at first (a missing file or folder, a folder in place of the file, a file in place of
-// a folder); otherwise the system's error code of the failing call tells (errno, GetLastError on
-// Windows), so call this directly after that call, before any other file operation. The
-// operating system's own wording is never used: it is in English on most systems.
+// a folder); for a write, the system is then asked at once whether the file can be opened for
+// writing, or made (no permission, in use, a read-only drive…); otherwise the system's error
+// code of the failing call tells (errno, GetLastError on Windows), so call this directly after
+// that call, before any other file operation. The operating system's own wording is never used:
+// it is in English on most systems.
 QString fileFailureReason(const QString &path, FileAction action);
+
+// The Japanese reason why the folder could not be made (QDir::mkpath has just failed): a file
+// in its place or in that of a folder above it, or what the system says of a new entry in the
+// nearest folder above it that exists (no permission, a read-only drive…).
+QString folderFailureReason(const QString &folder);
 
 } // namespace tavrolin

@@ -13,7 +13,8 @@ constexpr int kIniValueLimit = 1023;
 // case and blanks around them, the first section and the first key of that name winning, blanks
 // around the value dropped and one pair of matching quotes around it removed, the value cut to
 // kIniValueLimit bytes without splitting a double-byte character. The file is read afresh at
-// every call, in the ANSI code page unless it starts with a UTF-8 or UTF-16 byte-order mark.
+// every call, decoded by the rule of every text file (textStorage): a code page 932 file reads
+// exactly as the platform's reader reads it, a UTF-8 or UTF-16 one as the same text would.
 // A missing file, section or key gives the empty text, and so does a file that readInputFile
 // refuses (not a regular file, unreadable, too large); nothing is reported.
 QString iniread(const QString &path, const QString &section, const QString &key);

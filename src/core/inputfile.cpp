@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStringDecoder>
 
 namespace tavrolin {
 
@@ -33,21 +32,6 @@ QString refusalBeforeOpening(const QString &path, qint64 limit)
     if (!info.isReadable())
         return fileProblemText(FileProblem::NoPermission);
     return {};
-}
-
-// The number, from 1, of the first line that is no UTF-8.
-int firstLineNotUtf8(QByteArrayView text)
-{
-    int number = 1;
-    while (true) {
-        const qsizetype end = text.indexOf('\n');
-        QStringDecoder decoder(QStringConverter::Utf8);
-        const QString line = decoder.decode(end < 0 ? text : text.first(end)); // errors seen
-        if (decoder.hasError() || end < 0)
-            return number;
-        text = text.sliced(end + 1);
-        ++number;
-    }
 }
 
 } // namespace
@@ -85,25 +69,15 @@ bool readInputFile(const QString &path, QByteArray *bytes, QString *reason, qint
     return true;
 }
 
-bool readUtf8Lines(const QString &path, QStringList *lines, QString *reason)
+bool readTextLines(const QString &path, QStringList *lines, QString *reason)
 {
     QByteArray bytes;
     if (!readInputFile(path, &bytes, reason))
         return false;
-    QByteArrayView rest(bytes);
-    if (const auto mark = byteOrderMark(rest); mark && mark->encoding == QStringConverter::Utf8)
-        rest = rest.sliced(mark->size);
-    // The text is decoded in one go; a line end is never part of a UTF-8 sequence, so the lines
-    // are the same as if each was decoded alone.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(rest);
-    if (decoder.hasError()) {
-        *reason = QStringLiteral("%1行目が UTF-8 ではありません").arg(firstLineNotUtf8(rest));
-        return false;
-    }
+    const QString text = decodeTextFile(bytes);
     QStringList read = text.split(u'\n');
     if (read.last().isEmpty())
-        read.removeLast(); // what follows the last line end
+        read.removeLast(); // the line end of the last line, or an empty file
     for (QString &line : read) {
         if (line.endsWith(u'\r'))
             line.chop(1);

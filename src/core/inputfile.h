@@ -16,9 +16,9 @@ constexpr qint64 kInputFileLimit = 64 * 1024 * 1024;
 bool readInputFile(const QString &path, QByteArray *bytes, QString *reason,
                    qint64 limit = kInputFileLimit);
 
-// Reads a UTF-8 text file through readInputFile as its lines: a byte-order mark at its start is
-// skipped, lines end in LF or CR LF, and the line end of the last line is optional. Any other
-// CR stays in its line. A line that is not UTF-8 is refused, naming its number.
-bool readUtf8Lines(const QString &path, QStringList *lines, QString *reason);
+// Reads a text file through readInputFile as its lines, decoded by the rule of every text file
+// (see decodeTextFile): lines end in LF or CR LF, and the line end of the last line is optional.
+// Any other CR stays in its line.
+bool readTextLines(const QString &path, QStringList *lines, QString *reason);
 
 } // namespace tavrolin

@@ -1,7 +1,6 @@
 #include "profiletext.h"
 
 #include "ansicodec.h"
-#include "byteordermark.h"
 #include "inputfile.h"
 
 #include <cstring>
@@ -43,16 +42,12 @@ ProfileText ProfileText::load(const QString &path)
 ProfileText ProfileText::fromBytes(const QByteArray &bytes)
 {
     ProfileText text;
-    const std::optional<ByteOrderMark> mark = byteOrderMark(bytes);
-    if (!mark) {
-        text.m_bytes = bytes;
-    } else if (mark->encoding == QStringConverter::Utf8) {
-        text.m_bytes = bytes.sliced(mark->size);
-        text.m_storage = Storage::Utf8Mark;
-    } else {
+    const TextStorage storage = textStorage(bytes);
+    text.m_storage = storage.kind;
+    if (storage.kind == Storage::Utf16Mark)
         text.m_bytes = decodeTextFile(bytes).toUtf8();
-        text.m_storage = Storage::Utf16Mark;
-    }
+    else
+        text.m_bytes = bytes.sliced(storage.markSize);
     return text;
 }
 

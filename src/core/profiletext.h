@@ -1,5 +1,7 @@
 #pragma once
 
+#include "byteordermark.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -8,14 +10,17 @@
 namespace tavrolin {
 
 // A settings file's text as the private-profile reader sees it, and the syntax of its lines.
-// UTF-16 files are turned into UTF-8 first; UTF-8 and the ANSI code page both keep the ASCII
-// punctuation of the format ('[', ']', '=', blanks, line ends) as single bytes, so one scanner
-// serves both. The settings reader and the settings check share it, so both see the same lines.
+// The file's storage is told by the rule of every text file (see textStorage). UTF-16 files are
+// turned into UTF-8 first; UTF-8 and the ANSI code page both keep the ASCII punctuation of the
+// format ('[', ']', '=', blanks, line ends) as single bytes, so one scanner serves both. A file
+// in the ANSI code page reads exactly as the platform's private-profile reader reads it. The
+// settings reader and the settings check share it, so both see the same lines.
 class ProfileText
 {
 public:
-    // How the file's bytes were stored: in the ANSI code page, or behind a byte-order mark.
-    enum class Storage { Ansi, Utf8Mark, Utf16Mark };
+    // How the file's bytes were stored: in the ANSI code page, as UTF-8 without a byte-order
+    // mark, or behind a mark.
+    using Storage = TextStorage::Kind;
 
     // One non-empty line, without the blanks around it, and its number from 1 (CR LF, CR and
     // LF each end one line).

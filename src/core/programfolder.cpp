@@ -1,12 +1,19 @@
 #include "programfolder.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 namespace tavrolin {
 
 namespace {
 
 QString &overriddenFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString &overriddenUserFolder()
 {
     static QString folder;
     return folder;
@@ -32,6 +39,24 @@ QString programFile(QStringView relative)
         path += u'/';
     path += relative.toString().replace(u'\\', u'/');
     return path;
+}
+
+QString userFolder()
+{
+    const QString &folder = overriddenUserFolder();
+    if (!folder.isEmpty())
+        return folder;
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("/Tavrolin");
+#else
+    const QString name = QStringLiteral("/tavrolin");
+#endif
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + name;
+}
+
+void setUserFolder(const QString &folder)
+{
+    overriddenUserFolder() = folder;
 }
 
 } // namespace tavrolin

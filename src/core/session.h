@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workingscriptfile.h"
+
 #include <QString>
 #include <vector>
 
@@ -8,7 +10,7 @@ namespace tavrolin {
 // The state the wizard's pages hand to one another, from start to exit. Only the drawing list
 // page writes the drawing list (DrawingPaths, OpenCommands, DrawingCount), and each change of it
 // voids the script generated so far; generation writes the script and the grid summaries; the
-// comment page writes CommentText.
+// comment page writes CommentText; the review page takes the working script file.
 struct Session
 {
     // Slots of the drawing arrays, indexes 0 to 50 000. A list holds at most kDrawingCapacity
@@ -40,6 +42,10 @@ struct Session
     // no script matches them. A summary is never empty once a row was summarised, so an empty
     // one differs from any grid that was ever generated.
     QString PreviousGridSummary;
+
+    // This running copy's working script file: written on the review page's forward step,
+    // handed to AutoCAD by the finish page.
+    WorkingScriptFile WorkingScript;
 };
 
 } // namespace tavrolin

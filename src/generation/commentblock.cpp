@@ -1,9 +1,8 @@
 #include "commentblock.h"
 
 #include "core/byteordermark.h"
+#include "core/filefailure.h"
 #include "core/inputfile.h"
-
-#include <QDir>
 
 namespace tavrolin {
 
@@ -51,7 +50,7 @@ QString unreadableTemplateWarning(const QString &path, const QString &reason)
 {
     return QStringLiteral(
                "コメントのひな形 %1 を読めません。\n%2\n日時の行だけでコメントを始めます。")
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(messagePath(path), reason);
 }
 
 } // namespace tavrolin

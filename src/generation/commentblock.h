@@ -17,9 +17,9 @@ QString initialCommentBlock(const QString &templateText, const QDateTime &now);
 // becomes CR LF.
 QString normaliseLineBreaks(const QString &text);
 
-// Reads the comment template through readInputFile (a regular file of bounded size): UTF-8 or
-// UTF-16 when it starts with their byte-order mark, as a text editor may save it, else the ANSI
-// code page. On failure returns false and says why, in Japanese, in *error.
+// Reads the comment template through readInputFile (a regular file of bounded size), decoded
+// by the rule of every text file (decodeTextFile): UTF-8 or UTF-16 as a text editor may save it,
+// else the ANSI code page. On failure returns false and says why, in Japanese, in *error.
 bool readCommentTemplate(const QString &path, QString *text, QString *error);
 
 // The warning when the program folder's template cannot be read, and the comment block starts

@@ -2,6 +2,7 @@
 
 #include "core/byteordermark.h"
 #include "core/drawingpath.h"
+#include "core/filefailure.h"
 #include "core/inputfile.h"
 #include "core/outputfile.h"
 
@@ -87,9 +88,9 @@ bool readGridTextFile(const QString &path, GridTextTable *grid, QString *error)
 {
     QStringList lines;
     QString reason;
-    if (readUtf8Lines(path, &lines, &reason) && parseRows(lines, grid, &reason))
+    if (readTextLines(path, &lines, &reason) && parseRows(lines, grid, &reason))
         return true;
-    *error = QStringLiteral("グリッドファイル %1 を読めません: %2").arg(path, reason);
+    *error = QStringLiteral("グリッドファイル %1 を読めません: %2").arg(messagePath(path), reason);
     return false;
 }
 
@@ -99,7 +100,8 @@ bool writeGridTextFile(const QString &path, const GridTexts &grid, QString *erro
     QString reason;
     if (gridLines(grid, &bytes, &reason) && writeOutputFile(path, utf8FileBytes(bytes), &reason))
         return true;
-    *error = QStringLiteral("グリッドファイル %1 を保存できません: %2").arg(path, reason);
+    *error =
+        QStringLiteral("グリッドファイル %1 を保存できません: %2").arg(messagePath(path), reason);
     return false;
 }
 

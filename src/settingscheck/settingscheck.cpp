@@ -14,7 +14,7 @@ namespace tavrolin {
 
 SettingsFindings checkSettings(const SettingsFile &file)
 {
-    if (isUnmarkedUtf8(file.text()) || file.hasUtf8MarkBeforeOtherText())
+    if (file.hasUtf8MarkBeforeOtherText())
         return checkStorage(file);
     const SettingsVocabulary vocabulary(file);
     SettingsFindings all = checkStorage(file) + checkStructure(file, vocabulary) +

@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "core/byteordermark.h"
+#include "core/filefailure.h"
 #include "core/iniread.h"
 #include "core/inputfile.h"
 
@@ -31,7 +32,7 @@ std::optional<SettingsFile> SettingsFile::open(const QString &path, QString *err
     QByteArray bytes;
     QString reason;
     if (!readInputFile(path, &bytes, &reason)) {
-        *error = u"設定ファイルを読めません: "_s + path + u": "_s + reason;
+        *error = u"設定ファイルを読めません: "_s + messagePath(path) + u": "_s + reason;
         return std::nullopt;
     }
     return fromBytes(bytes);

@@ -8,13 +8,15 @@ namespace tavrolin {
 
 // One problem that the settings check found: where it is (line from 1, 0 when the problem has
 // no line, such as a missing section; the section and key concerned, either may be empty) and
-// what it means for the wizard, in Japanese.
+// what it means for the wizard, in Japanese. A finding may also only inform, about how the file
+// is read: it is no problem.
 struct SettingsFinding
 {
     int line = 0;
     QString section;
     QString key;
     QString message;
+    bool information = false;
 
     // One line of text: "12行目 [レイヤー] type: …".
     QString text() const
@@ -38,5 +40,15 @@ inline size_t qHash(const SettingsFinding &finding, size_t seed = 0)
 }
 
 using SettingsFindings = QList<SettingsFinding>;
+
+// True when a finding is a problem, not only information.
+inline bool holdsProblem(const SettingsFindings &findings)
+{
+    for (const SettingsFinding &finding : findings) {
+        if (!finding.information)
+            return true;
+    }
+    return false;
+}
 
 } // namespace tavrolin

@@ -3,9 +3,6 @@
 #include "core/ansicodec.h"
 #include "settingsfile.h"
 
-#include <QStringDecoder>
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace tavrolin {
@@ -53,47 +50,21 @@ QString unwritableText(const QString &line)
     return found;
 }
 
-bool isAscii(QByteArrayView bytes)
+// Notepad saves UTF-8 without a mark; the file is read as UTF-8 all the same.
+SettingsFinding unmarkedUtf8()
 {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-SettingsFinding unmarkedUtf8(const ProfileText &text)
-{
-    ProfileText::Cursor cursor;
-    ProfileText::Line line;
-    int first = 1;
-    while (text.nextLine(&cursor, &line)) {
-        if (!isAscii(line.text)) {
-            first = line.number;
-            break;
-        }
-    }
-    return {first,
+    return {0,
             {},
             {},
-            u"ファイルが UTF-8（BOM なし）で保存されています。設定ファイルはコードページ 932"
-            u"（シフト JIS、Windows では「ANSI」）で保存してください。このままでは日本語の"
-            u"セクション名が見つからず、グリッドの一覧は正しく出ません。"_s};
+            u"ファイルは UTF-8（BOM なし）で保存されています。UTF-8 として読みます。"_s,
+            true};
 }
 
 } // namespace
 
-bool isUnmarkedUtf8(const ProfileText &text)
-{
-    if (text.storage() != ProfileText::Storage::Ansi || isAscii(text.bytes()))
-        return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8.decode(text.bytes());
-    return !utf8.hasError();
-}
-
 SettingsFindings checkStorage(const SettingsFile &file)
 {
     const ProfileText &text = file.text();
-    if (isUnmarkedUtf8(text))
-        return {unmarkedUtf8(text)};
     if (file.hasUtf8MarkBeforeOtherText())
         return {{1,
                  {},
@@ -103,6 +74,8 @@ SettingsFindings checkStorage(const SettingsFile &file)
                  u"一覧は正しく出ません。BOM を付けずに（Windows では「ANSI」で）保存し直して"
                  u"ください。"_s}};
     SettingsFindings findings;
+    if (text.storage() == ProfileText::Storage::Utf8)
+        findings.append(unmarkedUtf8());
     ProfileText::Cursor cursor;
     ProfileText::Line line;
     while (text.nextLine(&cursor, &line)) {

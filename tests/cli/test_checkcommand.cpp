@@ -48,6 +48,11 @@ void TestCheckCommand::statusAndOutput_data()
            u"5行目 [AplicationName]: 同じ名前のセクションが 3 行目にあります。後の方は読まれ"
            u"ません。\n"_s
         << QString();
+    QTest::newRow("UTF-8 without a byte-order mark is no problem")
+        << QStringList{u"%1/notepad.ini"_s} << 0
+        << u"ファイルは UTF-8（BOM なし）で保存されています。UTF-8 として読みます。\n"
+           u"問題は見つかりませんでした\n"_s
+        << QString();
     QTest::newRow("a missing file") << QStringList{u"%1/none.ini"_s} << 2 << QString()
                                     << u"設定ファイルを読めません: %1/none.ini: "_s +
                                            fileProblemText(FileProblem::NotFound) + u'\n';
@@ -55,7 +60,8 @@ void TestCheckCommand::statusAndOutput_data()
                               << u"設定ファイルを読めません: %1: "_s +
                                      fileProblemText(FileProblem::IsAFolder) + u'\n';
     QTest::newRow("two files") << QStringList{u"a.ini"_s, u"b.ini"_s} << 2 << QString()
-                               << u"設定ファイルは 1 つだけ指定してください\n"_s;
+                               << u"%2 check: 設定ファイルは 1 つだけ指定してください\n"
+                                  u"使い方: %2 check [オプション] [設定ファイル]\n"_s;
 }
 
 void TestCheckCommand::statusAndOutput()
@@ -67,6 +73,9 @@ void TestCheckCommand::statusAndOutput()
     QTemporaryDir dir;
     test::writeAnsi(dir.filePath(u"broken.ini"_s),
                     u"[shugo]\nname=設備\n[aplicationname]\nname=AutoCAD\n[AplicationName]\n"_s);
+    test::writeBytes(
+        dir.filePath(u"notepad.ini"_s), // the shipped file, saved by Notepad
+        ansi::decode(test::readBytes(TAVROLIN_PROGRAM_DIR "/tavrolin.ini"_L1)).toUtf8());
     for (QString &argument : arguments)
         argument.replace(u"%1"_s, dir.path());
     QProcess process;
@@ -74,7 +83,9 @@ void TestCheckCommand::statusAndOutput()
                   QStringList{u"check"_s} + arguments);
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(printedText(process.readAllStandardOutput()), out);
-    QCOMPARE(printedText(process.readAllStandardError()), err.replace(u"%1"_s, dir.path()));
+    QCOMPARE(printedText(process.readAllStandardError()),
+             QDir::toNativeSeparators(err.replace(u"%1"_s, dir.path()))
+                 .replace(u"%2"_s, test::programFileName()));
     QCOMPARE(process.exitCode(), status);
 }
 

@@ -118,7 +118,7 @@ void TestPreflightCommand::statusAndOutput_data()
         << QStringList{u"a.dwg"_s, u"readme.txt"_s} << 2 << QString() << true
         << u"これはDwg・DXFファイルでは有りません: readme.txt\n"_s;
     QTest::newRow("the help documents the codes")
-        << QStringList{u"--help"_s} << 0 << u"target-in-list  a save-as row"_s << false
+        << QStringList{u"--help"_s} << 0 << u"target-in-list  名前を付けて保存する段"_s << false
         << QString();
 }
 

@@ -130,6 +130,7 @@ void TestIniRead::byteOrderMarks_data()
     QTest::newRow("UTF-16 little-endian") << le;
     QTest::newRow("UTF-16 big-endian") << be;
     QTest::newRow("no mark: code page 932") << ansi::encode(text);
+    QTest::newRow("no mark: UTF-8, as Notepad saves it") << text.toUtf8();
 }
 
 void TestIniRead::byteOrderMarks()

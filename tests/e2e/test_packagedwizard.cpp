@@ -7,6 +7,7 @@
 #include "win32filedrag.h"
 
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTest>
 #include <QtEndian>
 #include <array>
@@ -106,7 +107,8 @@ QString versionText(const QString &program, const QString &name)
 //
 // TAVROLIN_PACKAGED_PROGRAM names tavrolin.exe; TAVROLIN_PACKAGED_OUTPUT a folder for the
 // drawings and for what packagedwizard.sh compares with the Linux build: saved.scr, grid.txt,
-// drawings.txt and now.txt.
+// drawings.txt and now.txt. TAVROLIN_PACKAGED_UNWRITABLE=1 says that the program folder cannot
+// be written, so the program must write its working script to the user's own folder.
 class TestPackagedWizard : public QObject
 {
     Q_OBJECT
@@ -365,13 +367,19 @@ void TestPackagedWizard::wholeWizard()
     }
     runAndSave();
 
-    const QString folder = QFileInfo(m_program).absolutePath();
+    const bool unwritable = qEnvironmentVariableIntValue("TAVROLIN_PACKAGED_UNWRITABLE") == 1;
+    const QString working =
+        (unwritable ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          u"/Tavrolin"_s
+                    : QFileInfo(m_program).absolutePath()) +
+        u"/scr/tmp.scr"_s;
+    const QString typed = QDir::toNativeSeparators(working);
     const QString keys =
-        u"_script\n\""_s + QDir::toNativeSeparators(folder + u"/scr/tmp.scr"_s) + u"\"\r"_s;
+        u"_script\n"_s + (typed.contains(u' ') ? u'"' + typed + u'"' : typed) + u'\r';
     autocad.waitFor(std::size_t(keys.size()), 10000);
     QCOMPARE(QString::fromStdWString(autocad.take()), keys);
     const QByteArray saved = test::readBytes(output(u"saved.scr"_s));
-    QCOMPARE(test::readBytes(folder + u"/scr/tmp.scr"_s), saved);
+    QCOMPARE(test::readBytes(working), saved);
     writeInputs();
 
     click(PageId::Finish, u"cmdcan"_s);

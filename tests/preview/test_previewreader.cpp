@@ -216,53 +216,61 @@ void TestPreviewReader::noPreview_data()
     manyEntries[Builder::BlockAddress + 20] = char(255);
 
     QTest::newRow("DWG header data only")
-        << Builder::dwg({{HeaderCode, QByteArray(80, 0)}}) << "no preview image";
-    QTest::newRow("DWG no entries") << Builder::dwg({}) << "no preview image";
+        << Builder::dwg({{HeaderCode, QByteArray(80, 0)}}) << "プレビュー画像がありません";
+    QTest::newRow("DWG no entries") << Builder::dwg({}) << "プレビュー画像がありません";
     QTest::newRow("DWG metafile only") << Builder::dwg({{MetafileCode, "wmf"}}) << "WMF";
     QTest::newRow("DWG R12 (0x0D is no address)")
-        << Builder::dwg({{PngCode, png}}, "AC1009") << "before release 13";
-    QTest::newRow("DWG oldest version") << Builder::dwg({{PngCode, png}}, "AC2.10") << "release 13";
+        << Builder::dwg({{PngCode, png}}, "AC1009") << "リリース 13 より前";
+    QTest::newRow("DWG oldest version")
+        << Builder::dwg({{PngCode, png}}, "AC2.10") << "リリース 13";
     QTest::newRow("DWG 2004 encrypted properties")
         << withU32(Builder::dwg({{PngCode, png}}, "AC1018"), Builder::SecurityFlagsOffset, 2)
-        << "encrypted";
-    QTest::newRow("DWG header cut short") << dwg.left(0x10) << "header";
-    QTest::newRow("DWG wrong sentinel")
-        << replaced(dwg, QByteArray::fromHex("1F256D07"), "abcd") << "no preview block";
+        << "暗号化";
+    QTest::newRow("DWG header cut short") << dwg.left(0x10) << "ヘッダー";
+    QTest::newRow("DWG wrong sentinel") << replaced(dwg, QByteArray::fromHex("1F256D07"), "abcd")
+                                        << "プレビューのブロックがありません";
     QTest::newRow("DWG address past the end")
-        << withU32(dwg, 0x0D, dwg.size()) << "no preview block";
+        << withU32(dwg, 0x0D, dwg.size()) << "プレビューのブロックがありません";
     QTest::newRow("DWG address near the end")
-        << withU32(dwg, 0x0D, dwg.size() - 4) << "no preview block";
-    QTest::newRow("DWG address 0xFFFFFFFF") << withU32(dwg, 0x0D, 0xFFFFFFFF) << "no preview block";
-    QTest::newRow("DWG directory cut short") << dwg.left(Builder::BlockAddress + 25) << "directory";
-    QTest::newRow("DWG 255 entries claimed") << manyEntries << "directory";
+        << withU32(dwg, 0x0D, dwg.size() - 4) << "プレビューのブロックがありません";
+    QTest::newRow("DWG address 0xFFFFFFFF")
+        << withU32(dwg, 0x0D, 0xFFFFFFFF) << "プレビューのブロックがありません";
+    QTest::newRow("DWG directory cut short") << dwg.left(Builder::BlockAddress + 25) << "目録";
+    QTest::newRow("DWG 255 entries claimed") << manyEntries << "目録";
     QTest::newRow("DWG entry start past the end")
-        << withU32(dwg, entry, dwg.size()) << "past the end";
+        << withU32(dwg, entry, dwg.size()) << "終わりを越えています";
     QTest::newRow("DWG entry size past the end")
-        << withU32(dwg, entry + 4, dwg.size()) << "past the end";
+        << withU32(dwg, entry + 4, dwg.size()) << "終わりを越えています";
     QTest::newRow("DWG start + size overflows 32 bits")
-        << withU32(withU32(dwg, entry, 0xFFFFFF00), entry + 4, 0x200) << "past the end";
-    QTest::newRow("DWG entry size 0xFFFFFFFF") << withU32(dwg, entry + 4, 0xFFFFFFFF) << "large";
-    QTest::newRow("DWG PNG entry that is no PNG") << Builder::dwg({{PngCode, "x"}}) << "not a PNG";
+        << withU32(withU32(dwg, entry, 0xFFFFFF00), entry + 4, 0x200) << "終わりを越えています";
+    QTest::newRow("DWG entry size 0xFFFFFFFF")
+        << withU32(dwg, entry + 4, 0xFFFFFFFF) << "大きすぎます";
+    QTest::newRow("DWG PNG entry that is no PNG")
+        << Builder::dwg({{PngCode, "x"}}) << "PNG ではありません";
     // Only the best picture is read: a directory may point every entry at one damaged picture.
     QTest::newRow("DWG damaged PNG, then bitmap")
-        << Builder::dwg({{PngCode, png.left(30)}, {BitmapCode, dib}}) << "cannot be read";
+        << Builder::dwg({{PngCode, png.left(30)}, {BitmapCode, dib}}) << "画像の大きさを読めません";
     QImage manyPixels(2048, int(MaxPreviewPixels / 2048) + 1, QImage::Format_Mono);
     manyPixels.fill(0);
     QTest::newRow("DWG PNG of more pixels than a preview holds")
-        << Builder::dwg({{PngCode, Builder::png(manyPixels)}}) << "impossible size of 2048 x 1025";
+        << Builder::dwg({{PngCode, Builder::png(manyPixels)}})
+        << "2048 x 1025 ピクセルはありえません";
     QTest::newRow("DWG PNG wider than the limit")
-        << Builder::dwg({{PngCode, widePng}}) << "impossible size of 4097 x 2";
+        << Builder::dwg({{PngCode, widePng}}) << "4097 x 2 ピクセルはありえません";
     QTest::newRow("DWG bitmap claims 100000 x 100000")
-        << dwgBitmap(100000, 100000, 24, 0, 0, 64) << "impossible size";
+        << dwgBitmap(100000, 100000, 24, 0, 0, 64) << "ピクセルはありえません";
     QTest::newRow("DWG bitmap height INT_MIN")
-        << dwgBitmap(8, INT_MIN, 24, 0, 0, 64) << "impossible size";
-    QTest::newRow("DWG bitmap pixels cut short") << dwgBitmap(64, 64, 24, 0, 0, 64) << "only";
-    QTest::newRow("DWG bitmap colours cut short") << dwgBitmap(4, 4, 8, 0, 0, 100) << "only";
-    QTest::newRow("DWG 300 colours at 8 bpp") << dwgBitmap(4, 4, 8, 0, 300, 4096) << "colour table";
-    QTest::newRow("DWG RLE8 bitmap") << dwgBitmap(4, 4, 8, 1, 0, 4096) << "unsupported layout";
-    QTest::newRow("DWG 7 bpp") << dwgBitmap(4, 4, 7, 0, 0, 4096) << "unsupported layout";
+        << dwgBitmap(8, INT_MIN, 24, 0, 0, 64) << "ピクセルはありえません";
+    QTest::newRow("DWG bitmap pixels cut short")
+        << dwgBitmap(64, 64, 24, 0, 0, 64) << "しかありません";
+    QTest::newRow("DWG bitmap colours cut short")
+        << dwgBitmap(4, 4, 8, 0, 0, 100) << "しかありません";
+    QTest::newRow("DWG 300 colours at 8 bpp")
+        << dwgBitmap(4, 4, 8, 0, 300, 4096) << "カラーテーブル";
+    QTest::newRow("DWG RLE8 bitmap") << dwgBitmap(4, 4, 8, 1, 0, 4096) << "形式に対応していません";
+    QTest::newRow("DWG 7 bpp") << dwgBitmap(4, 4, 7, 0, 0, 4096) << "形式に対応していません";
     QTest::newRow("DWG core header")
-        << Builder::dwg({{BitmapCode, withU32(dib, 0, 12)}}) << "unknown kind";
+        << Builder::dwg({{BitmapCode, withU32(dib, 0, 12)}}) << "未知の種類";
 
     const QByteArray dxf = Builder::dxf(dib);
     const QByteArray digits = dib.toHex().toUpper().left(8);
@@ -272,33 +280,39 @@ void TestPreviewReader::noPreview_data()
         return replaced(noThumbnail, "  0\r\nEOF", "  0\r\nSECTION\r\n" + body + "  0\r\nEOF");
     };
 
-    QTest::newRow("DXF no THUMBNAILIMAGE") << noThumbnail << "no THUMBNAILIMAGE";
+    QTest::newRow("DXF no THUMBNAILIMAGE")
+        << noThumbnail << "THUMBNAILIMAGE セクションがありません";
     QTest::newRow("DXF large, no THUMBNAILIMAGE")
-        << QByteArray("999\r\nabcd\r\n").repeated(100000) + noThumbnail << "no THUMBNAILIMAGE";
+        << QByteArray("999\r\nabcd\r\n").repeated(100000) + noThumbnail
+        << "THUMBNAILIMAGE セクションがありません";
     QTest::newRow("DXF block named THUMBNAILIMAGE")
         << section("  2\r\nBLOCKS\r\n  0\r\nBLOCK\r\n  2\r\nTHUMBNAILIMAGE\r\n310\r\n" +
                    dib.toHex() + "\r\n  0\r\nENDSEC\r\n")
-        << "no THUMBNAILIMAGE";
-    QTest::newRow("DXF odd hex digits") << replaced(dxf, digits, digits.left(7)) << "damaged";
-    QTest::newRow("DXF not hex") << replaced(dxf, digits, "28G00000") << "damaged";
+        << "THUMBNAILIMAGE セクションがありません";
+    QTest::newRow("DXF odd hex digits") << replaced(dxf, digits, digits.left(7)) << "壊れています";
+    QTest::newRow("DXF not hex") << replaced(dxf, digits, "28G00000") << "壊れています";
     QTest::newRow("DXF over-long hex line")
-        << replaced(dxf, digits, QByteArray(8000, '0') + digits) << "damaged";
+        << replaced(dxf, digits, QByteArray(8000, '0') + digits) << "壊れています";
     QTest::newRow("DXF section not closed")
-        << dxf.left(dxf.lastIndexOf("  0\r\nENDSEC")) << "not closed";
+        << dxf.left(dxf.lastIndexOf("  0\r\nENDSEC")) << "閉じていません";
     QTest::newRow("DXF cut after a group code")
-        << dxf.left(dxf.indexOf("310\r\n") + 5) << "not closed";
-    QTest::newRow("DXF empty section")
-        << section("  2\r\nTHUMBNAILIMAGE\r\n  0\r\nENDSEC\r\n") << "neither";
+        << dxf.left(dxf.indexOf("310\r\n") + 5) << "閉じていません";
+    QTest::newRow("DXF empty section") << section("  2\r\nTHUMBNAILIMAGE\r\n  0\r\nENDSEC\r\n")
+                                       << "でもビットマップでもありません";
     QTest::newRow("DXF DWG preview block inside")
-        << Builder::dxf(QByteArray::fromHex("6B420000020100000000") + dib) << "neither";
+        << Builder::dxf(QByteArray::fromHex("6B420000020100000000") + dib)
+        << "でもビットマップでもありません";
     QTest::newRow("DXF bitmap claims 100000 x 100000")
-        << Builder::dxf(Builder::dibHeader(100000, 100000, 32, 0, 0, 256)) << "impossible size";
-    QTest::newRow("DXF bitmap cut short") << Builder::dxf(dib.chopped(1)) << "only";
-    QTest::newRow("text, no DXF") << QByteArray("hello\nworld\n") << "not an ASCII DXF";
+        << Builder::dxf(Builder::dibHeader(100000, 100000, 32, 0, 0, 256))
+        << "ピクセルはありえません";
+    QTest::newRow("DXF bitmap cut short") << Builder::dxf(dib.chopped(1)) << "しかありません";
+    QTest::newRow("text, no DXF") << QByteArray("hello\nworld\n")
+                                  << "ASCII 形式の DXF 図面ではありません";
     QTest::newRow("over-long group code") << QByteArray(10000, ' ') + "0\nSECTION\n"
-                                          << "not an ASCII DXF";
-    QTest::newRow("binary DXF") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) << "binary DXF";
-    QTest::newRow("empty file") << QByteArray() << "empty";
+                                          << "ASCII 形式の DXF 図面ではありません";
+    QTest::newRow("binary DXF") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22)
+                                << "バイナリ形式の DXF";
+    QTest::newRow("empty file") << QByteArray() << "空です";
 }
 
 void TestPreviewReader::noPreview()

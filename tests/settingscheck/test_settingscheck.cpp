@@ -183,9 +183,10 @@ void TestSettingsCheck::storage_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("UTF-8 without a byte-order mark: that one finding")
+    QTest::newRow("UTF-8 without a byte-order mark is read, and said so")
         << (u"; 設定\n"_s + changed(u"name=レイヤー"_s, u"name=レイヤー,設備"_s)).toUtf8()
-        << QStringList{u"1行目: ファイルが UTF-8（BOM なし）で保存されています"_s};
+        << QStringList{u"ファイルは UTF-8（BOM なし）で保存されています。UTF-8 として読みます"_s,
+                       u"3行目 [shugo] name: 主語の種類「設備」のセクションがありません"_s};
     QTest::newRow("UTF-8 with a byte-order mark is read")
         << QByteArray("\xEF\xBB\xBF") + kClean.toUtf8() << QStringList();
     QTest::newRow("code page 932 behind the mark of UTF-8: that one finding")

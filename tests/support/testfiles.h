@@ -66,6 +66,16 @@ inline QString testDevice(const QString &folder, Device device)
     return full ? QStringLiteral("/dev/full") : QStringLiteral("/dev/null");
 }
 
+// The built program's file name, as its usage lines name it.
+inline QString programFileName()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("tavrolin.exe");
+#else
+    return QStringLiteral("tavrolin");
+#endif
+}
+
 inline QByteArray readBytes(const QString &path)
 {
     QFile file(path);

@@ -11,7 +11,8 @@ namespace tavrolin::test {
 
 // A program folder of the test's own: the shipped pictures and help pages copied from data/, and
 // the settings file (empty until the test writes one) and comment template that the test writes.
-// The program reads it as its program folder while the object lives.
+// The program reads it as its program folder while the object lives, and its folder "user" as
+// the user's own folder.
 class TestProgramFolder
 {
 public:
@@ -25,9 +26,14 @@ public:
         QFile::copy(QStringLiteral(TAVROLIN_SOURCE_DIR "/data/FileCopy.avi"),
                     file(QStringLiteral("FileCopy.avi")));
         setProgramFolder(m_dir.path());
+        setUserFolder(file(QStringLiteral("user")));
     }
 
-    ~TestProgramFolder() { setProgramFolder(QString()); }
+    ~TestProgramFolder()
+    {
+        setProgramFolder(QString());
+        setUserFolder(QString());
+    }
 
     TestProgramFolder(const TestProgramFolder &) = delete;
     TestProgramFolder &operator=(const TestProgramFolder &) = delete;

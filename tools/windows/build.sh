@@ -9,7 +9,8 @@
 # 2. gets Qt 6.4.2 for Windows: unpacks the cache (TAVROLIN_QT_CACHE, by default
 #    ../shared/cache/qt-6.4.2-mingw-x86_64.tar.xz beside the repository) after checking its
 #    sha256, or builds it from Debian's source package with buildqt.sh where there is none;
-# 3. cross-builds the program, its tests and benchmarks, and packs the zip;
+# 3. cross-builds the program, its tests and benchmarks, and packs the zip and the Windows
+#    Installer package (the build target msi);
 # 4. runs every test under wine (code page 932, widget tests on the offscreen platform, the
 #    window tests on a private Xvfb display), among them the packaged program walked through the
 #    whole wizard and compared with the Linux build (TAVROLIN_LINUX_BUILD, by default build/ in
@@ -90,7 +91,7 @@ linux_program() {
 
 step "Packages"
 install_packages g++-mingw-w64-x86-64-posix wine cmake ninja-build locales xz-utils qt6-base-dev \
-    qt6-translations-l10n libxdo-dev fonts-ipafont-gothic xvfb xauth
+    qt6-translations-l10n libxdo-dev fonts-ipafont-gothic xvfb xauth wixl msitools
 get_qt
 write_wine_environment
 reference=$(linux_program)
@@ -105,7 +106,8 @@ cmake -S "$repo" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER}
 cmake --build "$out/build" -j"$jobs"
 (cd "$out/build" && cpack -G ZIP >/dev/null)
-package=$(ls "$out"/build/tavrolin-*-windows-x64.zip)
+cmake --build "$out/build" --target msi >/dev/null
+packages=$(ls "$out"/build/tavrolin-*-windows-x64.zip "$out"/build/tavrolin-*-windows-x64.msi)
 
 step "Tests under wine"
 # On a private X display, one wine server for the whole run: the prefix is made once, and no test
@@ -119,5 +121,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     ctest --test-dir "$1/build" -j"$3" --output-on-failure || status=$?
     wineserver -k
     exit $status' run-tests "$out" "$here" "$jobs" || status=$?
-step "Done: $package; the tests $([ $status -eq 0 ] && echo passed || echo FAILED)"
+step "Done: ${packages//$'\n'/ and }; the tests $([ $status -eq 0 ] && echo passed || echo FAILED)"
 exit $status

@@ -36,6 +36,11 @@ if(NOT EXISTS ${TAVROLIN_QT_TRANSLATIONS_DIR}/qtbase_ja.qm)
                         "translations (Debian: qt6-translations-l10n)")
 endif()
 install(FILES ${TAVROLIN_QT_TRANSLATIONS_DIR}/qtbase_ja.qm DESTINATION translations)
+# The built program finds them where the packaged one does: Qt for Windows brings none.
+add_custom_target(program_translations ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TAVROLIN_PROGRAM_DIR}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${TAVROLIN_QT_TRANSLATIONS_DIR}/qtbase_ja.qm
+            ${TAVROLIN_PROGRAM_DIR}/translations/qtbase_ja.qm)
 
 # Debugging symbols are left out: they would make the package three times as large.
 install(CODE "
@@ -51,3 +56,17 @@ set(CPACK_PACKAGE_FILE_NAME tavrolin-${PROJECT_VERSION}-windows-x64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 include(CPack)
+
+# The Windows Installer package for offices, tavrolin-<version>-windows-x64.msi beside the zip:
+# the same folder, laid out by `cmake --install` in msi-stage, made into a package by msi.cmake
+# (wixl and msibuild, Debian's wixl and msitools).
+set(TAVROLIN_MSI_STAGE ${CMAKE_BINARY_DIR}/msi-stage)
+add_custom_target(msi
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${TAVROLIN_MSI_STAGE}
+    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${TAVROLIN_MSI_STAGE}
+    COMMAND ${CMAKE_COMMAND} -DSTAGE=${TAVROLIN_MSI_STAGE} -DVERSION=${PROJECT_VERSION}
+            -DOUTPUT=${CMAKE_BINARY_DIR}/tavrolin-${PROJECT_VERSION}-windows-x64.msi
+            -P ${PROJECT_SOURCE_DIR}/tools/windows/msi.cmake
+    DEPENDS tavrolin program_data program_translations
+    COMMENT "Writing the Windows Installer package"
+    VERBATIM)

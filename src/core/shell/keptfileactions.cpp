@@ -1,6 +1,5 @@
 #include "keptfileactions.h"
 
-#include "messagebox.h"
 #include "savedialog.h"
 
 #include <QAction>
@@ -79,9 +78,7 @@ void KeptFileActions::askSave()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".txt"_s;
-    if (QFileInfo::exists(path) &&
-        showMessage(u"%1 はもうあります。置き換えますか？"_s.arg(QDir::toNativeSeparators(path)),
-                    ExclamationQuestion) != AnswerYes)
+    if (!mayReplaceFile(path))
         return;
     remember(path);
     emit saveChosen(path);

@@ -40,7 +40,7 @@ int showRealBox(const ShownMessage &message)
                     QApplication::activeWindow());
     if (asksYesNo(message.style)) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton((message.style & NoByDefault) ? QMessageBox::No : QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

@@ -14,6 +14,8 @@ enum MessageStyle : int {
     ExclamationWarning = 48,  // OK and the exclamation icon
     ExclamationQuestion = 52, // Yes and No and the exclamation icon
     InformationNotice = 64,   // OK and the information icon
+    // Added to a question: No, not Yes, is the default button, the one Enter presses.
+    NoByDefault = 256,
 };
 
 // Answers, as the platform numbers them.

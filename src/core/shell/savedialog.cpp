@@ -1,6 +1,10 @@
 #include "savedialog.h"
 
+#include "core/filefailure.h"
+#include "messagebox.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace tavrolin {
 
@@ -21,6 +25,13 @@ QString getSaveFileName(QWidget *parent, const QString &caption, const QString &
         return instance->answer(caption, folder, filter);
     return QFileDialog::getSaveFileName(parent, caption, folder, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+bool mayReplaceFile(const QString &path)
+{
+    return !QFileInfo::exists(path) ||
+           showMessage(QStringLiteral("%1 はもうあります。置き換えますか？").arg(messagePath(path)),
+                       ExclamationQuestion) == AnswerYes;
 }
 
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &folder,

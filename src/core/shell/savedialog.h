@@ -13,6 +13,10 @@ namespace tavrolin {
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
                         const QString &filter);
 
+// True when no file stands at `path`, or when the user, asked "… はもうあります。置き換えますか？",
+// agrees to replace it. Every save of the program asks this itself, since the dialog does not.
+bool mayReplaceFile(const QString &path);
+
 // The platform's open-file dialog, behind the same seam: returns the chosen path of an existing
 // file, or the empty text when the user cancels.
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &folder,

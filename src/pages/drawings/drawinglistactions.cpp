@@ -1,11 +1,11 @@
 #include "drawinglistactions.h"
 
 #include "core/drawinglistfile.h"
+#include "core/filefailure.h"
 #include "core/session.h"
 #include "core/shell/keptfileactions.h"
 #include "core/shell/messagebox.h"
 
-#include <QDir>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -44,7 +44,7 @@ void DrawingListActions::open(const QString &path)
         return;
     }
     if (list.drawings.isEmpty()) {
-        showMessage(u"図面リスト %1 に図面がありません"_s.arg(QDir::toNativeSeparators(path)),
+        showMessage(u"図面リスト %1 に図面がありません"_s.arg(messagePath(path)),
                     ExclamationWarning);
         return;
     }

@@ -195,6 +195,8 @@ void openselectfrm::clearset()
         m_context.session.drawingListChanged();
         m_previews->clear();
         m_marks->listCleared();
+        // The small box shows no drawing of a list that is gone.
+        DwgThumbnail1->setDrawingPath(QString());
         Label2->hide();
     });
 }
@@ -216,7 +218,6 @@ void openselectfrm::clearList()
         clearset();
         List1->clear();
         Label3->hide();
-        DwgThumbnail1->setDrawingPath(QString());
     });
 }
 

@@ -1,6 +1,7 @@
 #include "finishfrm.h"
 
 #include "core/drawingpath.h"
+#include "core/filefailure.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "core/shell/layout.h"
@@ -18,12 +19,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QListView>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QTimer>
 
 namespace tavrolin {
@@ -155,6 +159,20 @@ void finishfrm::fillApplicationList()
     m_application->setCurrentIndex(-1);
     m_application->setEditText(title);
     m_lookup.listclear();
+    lockEmptyEntries();
+}
+
+// An empty entry names no window: it keeps its place in the list, but neither the open list
+// shows it nor the arrow keys stop on it.
+void finishfrm::lockEmptyEntries()
+{
+    auto *model = qobject_cast<QStandardItemModel *>(m_application->model());
+    auto *view = qobject_cast<QListView *>(m_application->view());
+    for (int j = 0; j < m_application->count(); ++j) {
+        const bool empty = m_application->itemText(j).isEmpty();
+        model->item(j)->setEnabled(!empty);
+        view->setRowHidden(j, empty);
+    }
 }
 
 // The drawings are checked first: the user may go back to them. A failed hand-over skips the
@@ -173,24 +191,36 @@ void finishfrm::run()
         saveascmd();
 }
 
-// Types "_script", a line feed, the working script file's path and a carriage return into the
-// chosen window. A path with a blank goes in double quotes: AutoCAD takes a blank for Enter.
+// Types "_script", a line feed, the path of this copy's working script file and a carriage
+// return into the chosen window. A path with a blank goes in double quotes: AutoCAD takes a
+// blank for Enter.
 bool finishfrm::handOver()
 {
-    const QString path = scriptPath(QDir::toNativeSeparators(programFile(u"\\scr\\tmp.scr")));
-    const QString keys = QStringLiteral("_script\n") + path + u'\r';
+    WorkingScriptFile &file = m_context.session.WorkingScript;
+    QString error;
+    if (!file.claim(&error))
+        return false;
+    const QString keys =
+        QStringLiteral("_script\n") + scriptPath(QDir::toNativeSeparators(file.path())) + u'\r';
     setBusy(true);
     // The typing blocks the event loop; let the hourglass reach the screen first.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QString error;
     const bool sent = keystrokeSender().sendText(m_application->currentText(), keys, &error);
     setBusy(false);
     return sent;
 }
 
+// The save dialog starts where this copy's working script file lies: in the program folder's
+// "scr" when the program may write there, else in the user's own.
+QString finishfrm::scriptFolder() const
+{
+    const QString working = m_context.session.WorkingScript.path();
+    return working.isEmpty() ? programFile(u"\\scr") : QFileInfo(working).absolutePath();
+}
+
 void finishfrm::saveascmd()
 {
-    const QString chosen = getSaveFileName(this, windowTitle(), programFile(u"\\scr"),
+    const QString chosen = getSaveFileName(this, windowTitle(), scriptFolder(),
                                            QStringLiteral("スクリプトファイル(*.scr)"));
     if (chosen.isEmpty())
         return;
@@ -200,7 +230,8 @@ void finishfrm::saveascmd()
                     windowTitle());
         return;
     }
-    dataout();
+    if (mayReplaceFile(savepath))
+        dataout();
 }
 
 // The saved file gets the same bytes as the working script file, built from the session.
@@ -211,7 +242,7 @@ void finishfrm::dataout()
     if (writeScriptFile(savepath, scriptFileText(session.ScriptText, session.CommentText), &error))
         return;
     showMessage(QStringLiteral("スクリプトファイル %1 を保存できません。\n%2")
-                    .arg(QDir::toNativeSeparators(savepath), error),
+                    .arg(messagePath(savepath), error),
                 ExclamationWarning, windowTitle());
 }
 

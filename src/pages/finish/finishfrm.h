@@ -13,9 +13,9 @@ namespace tavrolin {
 
 class PreflightQuestion;
 
-// The finish page: "実行" types AutoCAD's script command with the working script file's path
-// into the application window chosen in Combo1 (when Check1 is checked), then saves the script
-// file text under a name the user picks (when Check2 is checked).
+// The finish page: "実行" types AutoCAD's script command with the path of this copy's working
+// script file into the application window chosen in Combo1 (when Check1 is checked), then saves
+// the script file text under a name the user picks (when Check2 is checked).
 class finishfrm : public PageWindow
 {
     Q_OBJECT
@@ -36,8 +36,10 @@ private:
     void loadPicture();
     void widenTitle();
     void fillApplicationList();
+    void lockEmptyEntries();
     void run();
     bool handOver();
+    QString scriptFolder() const;
     void saveascmd();
     void dataout();
 

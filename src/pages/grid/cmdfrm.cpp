@@ -2,6 +2,7 @@
 
 #include "cellpopulator.h"
 #include "commandgrid.h"
+#include "core/filefailure.h"
 #include "core/iniread.h"
 #include "core/programfolder.h"
 #include "core/shell/layout.h"
@@ -17,7 +18,6 @@
 #include "preflight/preflightrunner.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -165,7 +165,7 @@ void cmdfrm::checkSettingsFile()
     if (settingsFileReadable(m_lookup.settingsPath(), &reason))
         return;
     showMessage(u"設定ファイル %1 を読めません: %2\nグリッドのリストはすべて空になります。"_s.arg(
-                    QDir::toNativeSeparators(m_lookup.settingsPath()), reason),
+                    messagePath(m_lookup.settingsPath()), reason),
                 ExclamationWarning);
 }
 

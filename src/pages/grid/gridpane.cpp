@@ -42,6 +42,10 @@ GridPane::GridPane(QWidget *parent)
 void GridPane::doscroll()
 {
     m_content->move(0, 0);
+    // The bar must lie whole inside the pane, whose right edge would cut it off: the viewport
+    // gives way by the difference (its cells end well before its right edge).
+    m_viewport->resize(qMin(m_viewport->width(), width() - m_scrollBar->width()),
+                       m_viewport->height());
     const QRect view = m_viewport->geometry();
     m_scrollBar->setGeometry(view.x() + view.width(), view.y(), m_scrollBar->width(),
                              view.height());

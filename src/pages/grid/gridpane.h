@@ -21,7 +21,8 @@ public:
     CommandGrid &grid() const { return *m_grid; }
 
     // Puts the content at its first row and fits the scroll bar to the viewport and the
-    // content: beside the viewport, as high as it, ranging over the content's overhang.
+    // content: beside the viewport and inside the pane, as high as the viewport, ranging over
+    // the content's overhang.
     void doscroll();
 
 protected:

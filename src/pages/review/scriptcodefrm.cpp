@@ -1,7 +1,7 @@
 #include "scriptcodefrm.h"
 
 #include "chunkedtextfill.h"
-#include "core/programfolder.h"
+#include "core/filefailure.h"
 #include "core/session.h"
 #include "core/shell/layout.h"
 #include "core/shell/messagebox.h"
@@ -9,7 +9,6 @@
 #include "generation/scriptfile.h"
 #include "pages/wizard/pagefactories.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -108,23 +107,27 @@ void scriptcodefrm::forward()
 }
 
 // Characters the ANSI code page cannot hold are written as '?'; the user decides whether that
-// will do.
+// will do. Enter alone keeps the script unwritten: a '?' in a path opens no drawing.
 bool scriptcodefrm::acceptLostCharacters(const QString &text) const
 {
     const QString warning = lostCharactersWarning(text);
     return warning.isEmpty() || showMessage(warning + QStringLiteral("\n\n続けますか？"),
-                                            ExclamationQuestion) == AnswerYes;
+                                            ExclamationQuestion | NoByDefault) == AnswerYes;
 }
 
+// The working script file is this copy's own, in the program folder or else in the user's.
 bool scriptcodefrm::dataout(const QString &text) const
 {
-    const QString path = programFile(u"\\scr\\tmp.scr");
-    QDir().mkpath(programFile(u"\\scr"));
+    WorkingScriptFile &file = m_context.session.WorkingScript;
     QString error;
-    if (writeScriptFile(path, text, &error))
+    if (!file.claim(&error)) {
+        showMessage(error, ExclamationWarning);
+        return false;
+    }
+    if (writeScriptFile(file.path(), text, &error))
         return true;
     showMessage(QStringLiteral("スクリプトファイル %1 を書き込めません。\n%2")
-                    .arg(QDir::toNativeSeparators(path), error),
+                    .arg(messagePath(file.path()), error),
                 ExclamationWarning);
     return false;
 }

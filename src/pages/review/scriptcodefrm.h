@@ -10,8 +10,8 @@ namespace tavrolin {
 class ChunkedTextFill;
 
 // The script review page: shows the script file text, rebuilt from the session whenever the
-// page is shown, and writes it to the working script file "\scr\tmp.scr" on "次へ＞". The box
-// is read-only: what it shows is what is written.
+// page is shown, and writes it to this copy's working script file ("\scr\tmp.scr" for the
+// first copy) on "次へ＞". The box is read-only: what it shows is what is written.
 class scriptcodefrm : public PageWindow
 {
     Q_OBJECT

@@ -20,7 +20,7 @@ PreviewResult DrawingPreviewReader::readFile(const QString &path)
 PreviewResult DrawingPreviewReader::readFile(const QString &path, const std::atomic_bool &stop)
 {
     if (path.isEmpty())
-        return PreviewResult::failure(QStringLiteral("no drawing was given"));
+        return PreviewResult::failure(QStringLiteral("図面が指定されていません"));
     // Folders, pipes and devices are refused before opening: reading a pipe could block forever.
     const QFileInfo info(path);
     if (info.exists() && !info.isDir() && !info.isFile())
@@ -43,11 +43,11 @@ PreviewResult DrawingPreviewReader::read(QIODevice &device)
 {
     const QByteArray head = device.peek(DrawingSignature::BinaryDxfSentinel.size());
     if (head.isEmpty())
-        return PreviewResult::failure(QStringLiteral("the file is empty"));
+        return PreviewResult::failure(QStringLiteral("ファイルが空です"));
     if (DrawingSignature::isDwg(head))
         return DwgPreviewReader::read(device);
     if (DrawingSignature::isBinaryDxf(head))
-        return PreviewResult::failure(QStringLiteral("binary DXF drawings are not supported"));
+        return PreviewResult::failure(QStringLiteral("バイナリ形式の DXF には対応していません"));
     return DxfThumbnailReader::read(device);
 }
 

@@ -113,19 +113,19 @@ PreviewResult noImage(const QList<Entry> &entries)
     const bool hasMetafile = std::any_of(entries.begin(), entries.end(),
                                          [](const Entry &e) { return e.code == MetafileCode; });
     return PreviewResult::failure(hasMetafile
-                                      ? QStringLiteral("the drawing's only preview is a metafile "
-                                                       "(WMF), which is not shown")
-                                      : QStringLiteral("the drawing holds no preview image"));
+                                      ? QStringLiteral("図面のプレビューはメタファイル（WMF）"
+                                                       "だけで、表示しません")
+                                      : QStringLiteral("図面にプレビュー画像がありません"));
 }
 
 PreviewResult decodeEntry(QIODevice &device, const Entry &entry)
 {
     if (entry.size > MaxPreviewBytes)
-        return PreviewResult::failure(QStringLiteral("the preview image is implausibly large"));
+        return PreviewResult::failure(QStringLiteral("プレビュー画像が大きすぎます"));
     const std::optional<QByteArray> bytes = readRange(device, entry.start, entry.size);
     if (!bytes)
-        return PreviewResult::failure(QStringLiteral("the preview image at offset %1 (%2 bytes) "
-                                                     "reaches past the end of the file")
+        return PreviewResult::failure(QStringLiteral("位置 %1 のプレビュー画像（%2 バイト）が"
+                                                     "ファイルの終わりを越えています")
                                           .arg(entry.start)
                                           .arg(entry.size));
     return entry.code == PngCode ? PreviewImageDecoder::decodePng(*bytes)
@@ -138,11 +138,11 @@ PreviewResult readBlock(QIODevice &device, quint32 address)
     if (!readRange(device, address, head.data(), head.size()) ||
         !QByteArrayView(head).startsWith(StartSentinel))
         return PreviewResult::failure(
-            QStringLiteral("there is no preview block where the drawing's header points"));
+            QStringLiteral("図面のヘッダーが示す位置にプレビューのブロックがありません"));
     const std::optional<QList<Entry>> entries =
         readDirectory(device, qint64(address) + BlockHeadSize, quint8(head[EntryCountOffset]));
     if (!entries)
-        return PreviewResult::failure(QStringLiteral("the preview directory is cut short"));
+        return PreviewResult::failure(QStringLiteral("プレビューの目録が途中で切れています"));
     const QList<Entry> images = candidates(*entries);
     if (images.isEmpty())
         return noImage(*entries);
@@ -159,15 +159,15 @@ PreviewResult DwgPreviewReader::read(QIODevice &device)
     std::array<char, HeaderSize> header;
     if (!readRange(device, 0, header.data(), header.size()) ||
         !DrawingSignature::isDwg(QByteArrayView(header)))
-        return PreviewResult::failure(QStringLiteral("the DWG header is missing or cut short"));
+        return PreviewResult::failure(QStringLiteral("DWG のヘッダーがないか、途中で切れています"));
     const int version = versionNumber(header.data());
     if (version < FirstVersionWithPreview)
         return PreviewResult::failure(
-            QStringLiteral("drawings saved in %1 (before release 13) hold no preview")
+            QStringLiteral("%1（リリース 13 より前）で保存された図面にはプレビューがありません")
                 .arg(QLatin1StringView(header.data(), VersionSize)));
     if (version >= FirstVersionWithSecurityFlags &&
         (u32At(header.data(), SecurityFlagsOffset) & PropertiesEncrypted))
-        return PreviewResult::failure(QStringLiteral("the drawing's preview is encrypted"));
+        return PreviewResult::failure(QStringLiteral("図面のプレビューは暗号化されています"));
     return readBlock(device, u32At(header.data(), PreviewAddressOffset));
 }
 

@@ -69,12 +69,12 @@ PreviewResult readThumbnailSection(DxfGroupReader &groups, qint64 deviceSize)
         } else if (groups.code() == ChunkCode) {
             if (groups.isValueCut() || !appendHex(groups.value(), &bytes))
                 return PreviewResult::failure(
-                    QStringLiteral("the thumbnail's hexadecimal data is damaged"));
+                    QStringLiteral("サムネイルの 16 進データが壊れています"));
             if (bytes.size() > MaxPreviewBytes)
-                return PreviewResult::failure(QStringLiteral("the thumbnail is implausibly large"));
+                return PreviewResult::failure(QStringLiteral("サムネイルが大きすぎます"));
         }
     }
-    return PreviewResult::failure(QStringLiteral("the THUMBNAILIMAGE section is not closed"));
+    return PreviewResult::failure(QStringLiteral("THUMBNAILIMAGE セクションが閉じていません"));
 }
 
 // Reads pairs up to the THUMBNAILIMAGE section and returns what it holds; nothing when the pairs
@@ -124,9 +124,9 @@ PreviewResult DxfThumbnailReader::read(QIODevice &device)
         return *found;
     if (groups.isMalformed())
         return PreviewResult::failure(
-            QStringLiteral("the file is not an ASCII DXF drawing (line %1)")
+            QStringLiteral("ファイルは ASCII 形式の DXF 図面ではありません（%1 行目）")
                 .arg(groups.lineNumber()));
-    return PreviewResult::failure(QStringLiteral("the drawing has no THUMBNAILIMAGE section"));
+    return PreviewResult::failure(QStringLiteral("図面に THUMBNAILIMAGE セクションがありません"));
 }
 
 } // namespace tavrolin

@@ -84,22 +84,22 @@ QString dibProblem(const QByteArray &bytes)
 {
     const std::optional<InfoHeader> header = parseInfoHeader(bytes);
     if (!header || header->size != InfoHeaderSize)
-        return QStringLiteral("the bitmap header is missing or of an unknown kind");
+        return QStringLiteral("ビットマップのヘッダーがないか、未知の種類です");
     if (!isPreviewSize(header->width, qAbs(header->height)))
-        return QStringLiteral("the bitmap claims an impossible size of %1 x %2 pixels")
+        return QStringLiteral("ビットマップの大きさ %1 x %2 ピクセルはありえません")
             .arg(header->width)
             .arg(qAbs(header->height));
     if (header->planes != 1 || !isSupportedLayout(header->bitCount, header->compression))
-        return QStringLiteral("the bitmap uses an unsupported layout (%1 bits per pixel, "
-                              "compression %2)")
+        return QStringLiteral("ビットマップの形式に対応していません（1 ピクセル %1 ビット、"
+                              "圧縮 %2）")
             .arg(header->bitCount)
             .arg(header->compression);
     const qint64 colours = colourCount(header->bitCount, header->coloursUsed);
     if (colours < 0)
-        return QStringLiteral("the bitmap's colour table is too large");
+        return QStringLiteral("ビットマップのカラーテーブルが大きすぎます");
     const qint64 needed = requiredBytes(*header, colours);
     if (needed > bytes.size())
-        return QStringLiteral("the bitmap needs %1 bytes but only %2 are stored")
+        return QStringLiteral("ビットマップには %1 バイト必要ですが、%2 バイトしかありません")
             .arg(needed)
             .arg(bytes.size());
     return {};
@@ -143,16 +143,15 @@ PreviewResult decodeAs(const QByteArray &bytes, const char *format)
     // The bitmap handler gives a top-down bitmap's height as negative.
     const QSize size(reader.size().width(), qAbs(reader.size().height()));
     if (size.isEmpty())
-        return PreviewResult::failure(QStringLiteral("the image's size cannot be read"));
+        return PreviewResult::failure(QStringLiteral("画像の大きさを読めません"));
     if (!isPreviewSize(size.width(), size.height()))
-        return PreviewResult::failure(
-            QStringLiteral("the image claims an impossible size of %1 x %2 pixels")
-                .arg(size.width())
-                .arg(size.height()));
+        return PreviewResult::failure(QStringLiteral("画像の大きさ %1 x %2 ピクセルはありえません")
+                                          .arg(size.width())
+                                          .arg(size.height()));
     QImage image = reader.read();
     if (image.isNull())
         return PreviewResult::failure(
-            QStringLiteral("the image is damaged (%1)").arg(reader.errorString()));
+            QStringLiteral("画像が壊れています（%1）").arg(reader.errorString()));
     fillColourTable(&image);
     return PreviewResult::fromImage(image);
 }
@@ -162,7 +161,7 @@ PreviewResult decodeAs(const QByteArray &bytes, const char *format)
 PreviewResult PreviewImageDecoder::decodePng(const QByteArray &bytes)
 {
     if (!bytes.startsWith(PngSignature))
-        return PreviewResult::failure(QStringLiteral("the image is not a PNG"));
+        return PreviewResult::failure(QStringLiteral("画像が PNG ではありません"));
     return decodeAs(bytes, "png");
 }
 
@@ -180,7 +179,8 @@ PreviewResult PreviewImageDecoder::decodeSniffed(const QByteArray &bytes)
         return decodePng(bytes);
     if (bytes.startsWith(InfoHeaderStart))
         return decodeDib(bytes);
-    return PreviewResult::failure(QStringLiteral("the stored image is neither a PNG nor a bitmap"));
+    return PreviewResult::failure(
+        QStringLiteral("保存された画像は PNG でもビットマップでもありません"));
 }
 
 } // namespace tavrolin

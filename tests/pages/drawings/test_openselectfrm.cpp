@@ -388,8 +388,7 @@ void TestOpenSelectFrm::listFiles()
              (QStringList{u"48 ファイルは選択されていません"_s,
                           u"48 図面リスト %1 に図面がありません"_s.arg(path(u"blank.txt"_s)),
                           u"48 図面リスト %1 を読めません: %2"_s.arg(
-                              m_files->filePath(u"missing.txt"_s),
-                              fileProblemText(FileProblem::NotFound))}));
+                              path(u"missing.txt"_s), fileProblemText(FileProblem::NotFound))}));
     QCOMPARE(listed(), paths({u"a.dwg"_s, u"b c/図面.DXF"_s}));
 
     // A relative path is relative to the list file's folder.
@@ -846,15 +845,24 @@ void TestOpenSelectFrm::brokenDataFile()
 }
 
 // A failure in the middle of the import leaves the page working and nothing of the drop listed.
+// The drop replaces a list whose drawing is previewed, and fails while importing.
 void TestOpenSelectFrm::importFailure()
 {
+    makeFile(u"thumb.dxf"_s,
+             DrawingBuilder::dxf(DrawingBuilder::dib(QImage(8, 4, QImage::Format_RGB32))));
+    QVERIFY(dropFiles({u"thumb.dxf"_s}));
+    list()->setCurrentRow(0);
+    auto *preview = control<DwgThumbnail>("DwgThumbnail1");
+    QTRY_VERIFY(preview->hasPreview());
     session().DrawingPaths.resize(2);
+    m_bench->messages.queueAnswer(AnswerYes);
     QVERIFY(dropFiles({u"a.dwg"_s, u"b.dwg"_s, u"c.dwg"_s}));
 
-    QCOMPARE(messages().size(), 1);
-    QVERIFY(messages().first().startsWith(u"48 "_s));
-    QCOMPARE(status(), u"clip hidden, Label3 hidden \"%1\", Label2 hidden \"\", bar hidden, "
-                       u"window enabled"_s.arg(Importing));
+    QCOMPARE(messages().size(), 2);
+    QVERIFY(messages().last().startsWith(u"48 "_s));
+    QCOMPARE(preview->drawingPath(), QString());
+    QCOMPARE(status(), u"clip hidden, Label3 hidden \"%1\", Label2 hidden \"%2\", bar hidden, "
+                       u"window enabled"_s.arg(Importing, Added));
     QCOMPARE(listed(), QStringList());
     QCOMPARE(session().DrawingCount, 0);
     QCOMPARE(session().DrawingPaths.at(0), QString());

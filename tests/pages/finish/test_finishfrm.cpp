@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QListView>
 #include <QTimer>
 #include <QtTest>
 
@@ -45,6 +46,7 @@ private slots:
     void handOver_data();
     void handOver();
     void typedTitleBeginningStaysAsTyped();
+    void emptyEntryCannotBePicked();
     void failedHandOverSkipsSave();
     void drawingsCheckedFirst_data();
     void drawingsCheckedFirst();
@@ -184,26 +186,35 @@ void TestFinishPage::applicationList()
 
 void TestFinishPage::handOver_data()
 {
-    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QString>("programFolder"); // in the test's folder
+    QTest::addColumn<bool>("scrBlocked");       // a file named scr in it: the user's folder
     QTest::addColumn<bool>("quoted");
 
-    QTest::newRow("path without a blank") << QStringLiteral("/opt/tavrolin") << false;
-    QTest::newRow("path with a blank is quoted") << QStringLiteral("/opt/my cad (2)+") << true;
+    QTest::newRow("path without a blank") << QStringLiteral("cad") << false << false;
+    QTest::newRow("path with a blank is quoted") << QStringLiteral("my cad (2)+") << false << true;
+    QTest::newRow("program folder that cannot take it") << QStringLiteral("cad") << true << false;
 }
 
 void TestFinishPage::handOver()
 {
     QFETCH(QString, programFolder);
+    QFETCH(bool, scrBlocked);
     QFETCH(bool, quoted);
 
-    m_bench->show(PageId::Finish);
-    setProgramFolder(programFolder);
+    const QString folder = m_bench->folder.file(programFolder);
+    if (scrBlocked)
+        test::writeBytes(folder + QStringLiteral("/scr"), "in the way");
+    setProgramFolder(folder);
+    forwardFromReview();
     click("Check1");
     QTest::keyClicks(control<QComboBox>("Combo1"), QStringLiteral("AutoCAD 2000"));
 
     click("cmdnext");
 
-    const QString path = QDir::toNativeSeparators(programFolder + QStringLiteral("/scr/tmp.scr"));
+    const QString path = QDir::toNativeSeparators(
+        (scrBlocked ? m_bench->folder.file(QStringLiteral("user")) : folder) +
+        QStringLiteral("/scr/tmp.scr"));
+    QVERIFY(QFileInfo(path).size() > 0);
     const QString typedPath = quoted ? u'"' + path + u'"' : path;
     QCOMPARE(m_sender->requests().size(), 1);
     QCOMPARE(m_sender->requests().constFirst().windowTitle, QStringLiteral("AutoCAD 2000"));
@@ -228,6 +239,22 @@ void TestFinishPage::typedTitleBeginningStaysAsTyped()
 
     QCOMPARE(m_sender->requests().size(), 1);
     QCOMPARE(m_sender->requests().constFirst().windowTitle, QStringLiteral("AutoCAD"));
+}
+
+// The empty entry that ends the list is neither shown in the open list nor reached by the keys.
+void TestFinishPage::emptyEntryCannotBePicked()
+{
+    m_bench->folder.writeSettings(settingsWithApplications(QStringLiteral("AutoCAD 2000,R14")));
+    m_bench->show(PageId::Finish);
+    click("Check1");
+    auto *title = control<QComboBox>("Combo1");
+
+    for (int press = 0; press < 3; ++press)
+        QTest::keyClick(title, Qt::Key_Down);
+
+    QCOMPARE(title->currentText(), QStringLiteral("R14"));
+    const auto *view = qobject_cast<QListView *>(title->view());
+    QVERIFY(!view->isRowHidden(1) && view->isRowHidden(2));
 }
 
 void TestFinishPage::failedHandOverSkipsSave()
@@ -315,19 +342,25 @@ void TestFinishPage::save_data()
 {
     QTest::addColumn<QString>("answer");  // relative to the test's program folder; "" cancels
     QTest::addColumn<QString>("written"); // the file that gets the script, or ""
-    QTest::addColumn<QString>("message"); // the warning shown, or ""
+    QTest::addColumn<QString>("message"); // the message shown, or ""
+    QTest::addColumn<int>("replace");     // the answer to the question about an existing file
 
     const QString none;
     const auto s = [](const char16_t *text) { return QString::fromUtf16(text); };
-    QTest::newRow("with .scr") << s(u"plan1.scr") << s(u"plan1.scr") << none;
+    const int no = AnswerNo;
+    QTest::newRow("with .scr") << s(u"plan1.scr") << s(u"plan1.scr") << none << no;
     QTest::newRow("blanks around the name are dropped")
-        << s(u"plan1.scr  ") << s(u"plan1.scr") << none;
-    QTest::newRow("an existing file is replaced") << s(u"old.scr") << s(u"old.scr") << none;
-    QTest::newRow("without extension") << s(u"plan1") << none << NoExtension;
-    QTest::newRow(".SCR is not .scr") << s(u"plan1.SCR") << none << NoExtension;
-    QTest::newRow("a folder named x.scr passes") << s(u"x.scr/plan1") << s(u"x.scr/plan1") << none;
-    QTest::newRow("cancel") << none << none << none;
-    QTest::newRow("write failure") << s(u"missing/plan1.scr") << none << s(u"missing/plan1.scr");
+        << s(u"plan1.scr  ") << s(u"plan1.scr") << none << no;
+    QTest::newRow("an existing file is replaced on Yes")
+        << s(u"old.scr") << s(u"old.scr") << s(u"old.scr") << int(AnswerYes);
+    QTest::newRow("an existing file is kept on No") << s(u"old.scr") << none << s(u"old.scr") << no;
+    QTest::newRow("without extension") << s(u"plan1") << none << NoExtension << no;
+    QTest::newRow(".SCR is not .scr") << s(u"plan1.SCR") << none << NoExtension << no;
+    QTest::newRow("a folder named x.scr passes")
+        << s(u"x.scr/plan1") << s(u"x.scr/plan1") << none << no;
+    QTest::newRow("cancel") << none << none << none << no;
+    QTest::newRow("write failure")
+        << s(u"missing/plan1.scr") << none << s(u"missing/plan1.scr") << no;
 }
 
 void TestFinishPage::save()
@@ -335,12 +368,14 @@ void TestFinishPage::save()
     QFETCH(QString, answer);
     QFETCH(QString, written);
     QFETCH(QString, message);
+    QFETCH(int, replace);
 
     const auto file = [this](const QString &relative) { return m_bench->folder.file(relative); };
     QVERIFY(QDir().mkpath(file(QStringLiteral("x.scr"))));
     test::writeBytes(file(QStringLiteral("old.scr")), "old contents that are longer");
     ScriptedSaveDialog dialog;
     dialog.queueFileName(answer.isEmpty() ? QString() : file(answer));
+    m_bench->messages.queueAnswer(replace);
     forwardFromReview();
     click("Check2");
 
@@ -366,12 +401,14 @@ void TestFinishPage::save()
     }
     QCOMPARE(m_bench->messages.shown().size(), 1);
     const ShownMessage warning = m_bench->messages.shown().constFirst();
-    QCOMPARE(warning.style, int(ExclamationWarning));
+    const bool asked = message == QStringLiteral("old.scr");
+    QCOMPARE(warning.style, int(asked ? ExclamationQuestion : ExclamationWarning));
     QCOMPARE(warning.title, QStringLiteral("Tavrolin"));
     if (message == NoExtension)
         QCOMPARE(warning.text, NoExtension);
     else
         QVERIFY2(warning.text.contains(QDir::toNativeSeparators(file(message))) &&
+                     warning.text.contains(QStringLiteral("置き換えますか")) == asked &&
                      !warning.text.contains(NotRunning),
                  qPrintable(warning.text));
 }

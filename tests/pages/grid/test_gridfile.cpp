@@ -139,8 +139,6 @@ void TestGridFile::unreadableFileChangesNothing_data()
         << QByteArray(13, '\n') << u"グリッドファイル %1 を読めません: 12行まで"_s;
     QTest::newRow("a control character")
         << QByteArray("a\tb\x1b\n") << u"グリッドファイル %1 を読めません: 1行目の2番目"_s;
-    QTest::newRow("not UTF-8") << QByteArray("\x83\x8C\x83\x43\n")
-                               << u"グリッドファイル %1 を読めません: 1行目が UTF-8"_s;
     QTest::newRow("no text") << QByteArray("\t\t\n\n")
                              << u"グリッドファイル %1 を読めません: どのセルにも文字がありません"_s;
 }
@@ -157,8 +155,9 @@ void TestGridFile::unreadableFileChangesNothing()
     press(Qt::Key_O, path);
     QCOMPARE(gridLines(), before);
     QCOMPARE(m_grid->messages.shown().size(), 1);
-    QVERIFY2(m_grid->messages.texts().first().startsWith(warning.arg(path)),
-             qPrintable(m_grid->messages.texts().first()));
+    QVERIFY2(
+        m_grid->messages.texts().first().startsWith(warning.arg(QDir::toNativeSeparators(path))),
+        qPrintable(m_grid->messages.texts().first()));
 }
 
 // The file holds the rows up to the last one with a text; a name without extension gets
@@ -190,7 +189,7 @@ void TestGridFile::saving()
     QVERIFY(!QFile::exists(file(u"tab.txt"_s)));
     QCOMPARE(m_grid->messages.texts(),
              QStringList{u"グリッドファイル %1 を保存できません: 2段目の1番目のセルに制御文字が"
-                         u"あります"_s.arg(file(u"tab.txt"_s))});
+                         u"あります"_s.arg(QDir::toNativeSeparators(file(u"tab.txt"_s)))});
 }
 
 QTEST_MAIN(TestGridFile)

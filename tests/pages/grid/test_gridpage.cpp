@@ -132,6 +132,7 @@ void TestGridPage::loadShowsTheGridPane()
     QCOMPARE(bar->value(), 0);
     QVERIFY(bar->isEnabled());
     QCOMPARE(bar->geometry().left(), m_grid->child(u"Picture2"_s)->geometry().right() + 1);
+    QVERIFY(m_grid->child(u"Frame2"_s)->rect().contains(bar->geometry()));
     QTRY_VERIFY(
         m_grid->child<QTextBrowser>(u"WebBrowser1"_s)->toPlainText().contains(u"コマンド"_s));
     QCOMPARE(m_grid->child<QTabWidget>(u"TabStrip1"_s)->currentIndex(), 0);

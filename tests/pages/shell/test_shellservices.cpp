@@ -1,13 +1,15 @@
+#include "core/qttranslations.h"
 #include "core/shell/eventyield.h"
 #include "core/shell/layout.h"
-#include "core/shell/qttranslations.h"
 #include "support/windowbench.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -59,6 +61,7 @@ private slots:
     void closingAnyWizardPageClosesAllOnce();
     void closingASideWindowClosesOnlyIt();
     void messagesAreRecordedAndAnswered();
+    void enterTakesNoWhereNoIsTheDefault();
     void twipsBecomeLogicalPixels_data();
     void twipsBecomeLogicalPixels();
     void yieldRunsEventsAtMostOncePerInterval();
@@ -171,6 +174,20 @@ void TestShellServices::messagesAreRecordedAndAnswered()
     QCOMPARE(m_bench->messages.texts(), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
     QCOMPARE(m_bench->messages.shown().last().title, u"other"_s);
     QCOMPARE(m_bench->messages.shown()[2].style, 48);
+}
+
+// The real box of a question whose default is No, pressed Enter on as soon as it shows.
+void TestShellServices::enterTakesNoWhereNoIsTheDefault()
+{
+    m_bench.reset(); // no scripted answers
+    QTimer pressEnter;
+    connect(&pressEnter, &QTimer::timeout, this, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            QTest::keyClick(box, Qt::Key_Return);
+    });
+    pressEnter.start(10);
+
+    QCOMPARE(showMessage(u"?"_s, ExclamationQuestion | NoByDefault), int(AnswerNo));
 }
 
 void TestShellServices::twipsBecomeLogicalPixels_data()

@@ -7,9 +7,10 @@
 namespace tavrolin {
 
 // Qt's own Japanese texts for the standard buttons and dialogs that the wizard shows (はい,
-// いいえ, the save dialog), installed for as long as the object lives. The program's own texts
-// are Japanese already. Without a translation file those texts stay in English and the wizard
-// runs all the same.
+// いいえ, the save dialog) and for the command line of the headless commands ("オプション:",
+// "'--x' は未知のオプションです。"), installed for as long as the object lives. The program's own
+// texts are Japanese already. Without a translation file those texts stay in English and the
+// program runs all the same.
 class QtTranslations
 {
 public:
