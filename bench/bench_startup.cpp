@@ -6,6 +6,7 @@
 // always, the X server of DISPLAY as well when there is one (run under xvfb-run).
 
 #include "childprocess.h"
+#include "core/programfolder.h"
 #include "core/qttranslations.h"
 #include "pages/wizard/wizard.h"
 
@@ -92,6 +93,8 @@ int runChildWizard(int argc, char **argv, double startedAt)
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"Tavrolin"_s);
+    // The program's own folder, with its settings, pictures and help pages, as a user starts it.
+    setProgramFolder(QStringLiteral(TAVROLIN_PROGRAM_DIR));
     const QtTranslations translations;
     FirstFrame firstFrame(startedAt);
     app.installEventFilter(&firstFrame);
