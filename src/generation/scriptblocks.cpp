@@ -25,11 +25,15 @@ QString scriptBlock(const Session &session, int drawing)
     return session.ScriptText.sliced(start, end - start);
 }
 
+// The open line is the drawing's open command as the list holds it, whose path may hold a line
+// end of its own.
 QString drawingCommands(const Session &session, int drawing)
 {
     const QString block = scriptBlock(session, drawing);
-    const qsizetype openEnd = block.indexOf(kLineEnd);
-    return openEnd < 0 ? QString() : block.sliced(openEnd + kLineEnd.size());
+    if (block.isEmpty())
+        return {};
+    const qsizetype start = session.OpenCommands[drawing].size() + kLineEnd.size();
+    return start < block.size() ? block.sliced(start) : QString();
 }
 
 } // namespace tavrolin

@@ -10,8 +10,9 @@ struct Session;
 // of each of the script's rows, joined by CR LF; empty when the script has no blocks.
 QString scriptBlock(const Session &session, int drawing);
 
-// The lines the script runs on drawing d once it is open: its block without the open line and
-// the line end after it.
+// Drawing d's lines of the generated script without the line that opens it, joined by CR LF as
+// the script joins them: what a program that opens the drawing by other means runs on it. Empty
+// when no script was generated or the block holds the open line alone.
 QString drawingCommands(const Session &session, int drawing);
 
 } // namespace tavrolin

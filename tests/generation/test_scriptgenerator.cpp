@@ -159,6 +159,7 @@ void TestScriptGenerator::blocksFollowTheDrawingList()
                              u"\r\n.open C:\\a\\p2.dwg\r\n-layer of L13 \r\n.qsave "_s;
     QCOMPARE(m_session->ScriptText, expected);
     QCOMPARE(scriptBlock(*m_session, 1), u".open C:\\a\\p2.dwg\r\n-layer of L13 \r\n.qsave "_s);
+    QCOMPARE(drawingCommands(*m_session, 1), u"-layer of L13 \r\n.qsave "_s);
     QCOMPARE(m_generator->assembly.scriptSize({0, 1}), expected.size());
 }
 
