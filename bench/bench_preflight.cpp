@@ -200,6 +200,8 @@ int main()
                         << "tavrolin preflight (3 rows):   " << preflight << "\n"
                         << "preflight / script:            "
                         << preflight.milliseconds / script.milliseconds << " (CPU "
-                        << preflight.cpuMilliseconds / script.cpuMilliseconds << ")\n";
+                        << preflight.cpuMilliseconds / script.cpuMilliseconds << ")\n"
+                        << "ratio preflight-cpu-50000/2000ms " << preflight.cpuMilliseconds / 2000
+                        << " 1\n";
     return script.milliseconds < 0 || preflight.milliseconds < 0 ? 1 : 0;
 }

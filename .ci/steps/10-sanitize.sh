@@ -4,5 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source .ci/sanitizerbuild.sh
+sanitized_build build-sanitize -O0
 cmake --build build-sanitize -j"$(nproc)" --target tavrolin_tests
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"

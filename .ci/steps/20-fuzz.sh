@@ -4,12 +4,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source .ci/sanitizerbuild.sh
-cmake --build build-sanitize -j"$(nproc)" --target fuzz
+sanitized_build build-fuzz -O1
+cmake --build build-fuzz -j"$(nproc)" --target fuzz
 seconds=${TAVROLIN_FUZZ_SECONDS:-30}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-for target in build-sanitize/fuzz/fuzz_*; do
+for target in build-fuzz/fuzz/fuzz_*; do
     name=$(basename "$target")
     mkdir -p "$work/$name/corpus" "$work/$name/findings"
     # Standard error is the command's own messages; libFuzzer and the sanitizers report anyway.

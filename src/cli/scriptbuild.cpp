@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/session.h"
+#include "generation/scriptfile.h"
 #include "scriptinputs.h"
 
 using namespace Qt::StringLiterals;
@@ -42,6 +43,21 @@ std::optional<QString> ScriptBuild::generate()
     if (m_generator.generateIfChanged() == ScriptGenerator::Outcome::TooLarge)
         return m_generator.tooLargeMessage();
     return std::nullopt;
+}
+
+std::optional<QString> ScriptBuild::generateInto(const ScriptAssembly::BlockSink &take)
+{
+    setClock(std::make_unique<FixedClock>(m_inputs.now));
+    if (m_generator.generateInto(take) == ScriptGenerator::Outcome::TooLarge)
+        return m_generator.tooLargeMessage();
+    return std::nullopt;
+}
+
+QString ScriptBuild::lostCharactersWarning()
+{
+    generate();
+    return tavrolin::lostCharactersWarning(
+        scriptFileText(m_session->ScriptText, m_session->CommentText));
 }
 
 ScriptSaves ScriptBuild::saves()

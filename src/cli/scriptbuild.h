@@ -38,6 +38,15 @@ public:
     // Generates the script into the session; on a script too large, the refusal.
     std::optional<QString> generate();
 
+    // Generates the script block by block into `take`, without holding its text; on a script too
+    // large, the refusal, before any block.
+    std::optional<QString> generateInto(const ScriptAssembly::BlockSink &take);
+
+    // The warning that names the script file's lines with characters the code page lacks. It
+    // needs the script's text, so the script is generated into the session for it: ask only
+    // when characters were lost. The session's comment block must be set.
+    QString lostCharactersWarning();
+
     // What the script's rows do with the files of the drawing list.
     ScriptSaves saves();
 

@@ -3,10 +3,12 @@
 #include "commandline.h"
 #include "core/filefailure.h"
 #include "core/inputfile.h"
+#include "core/outputfile.h"
 #include "core/programfolder.h"
 #include "core/session.h"
 #include "generation/commentblock.h"
 #include "generation/scriptfile.h"
+#include "generation/scriptfilebytes.h"
 #include "platform/console/console.h"
 #include "scriptbuild.h"
 #include "scriptinputs.h"
@@ -44,12 +46,28 @@ struct ScriptJob
     bool strict = false; // warnings are errors
 };
 
-// The script file text, and what the input makes doubtful: rows left out, texts the settings
-// file does not offer, characters the script file cannot hold.
-struct ScriptResult
+// Where the script file's bytes go: the output file, or, for standard output, memory, from
+// which they are written once nothing stops them. A refusal after the bytes were made writes
+// nothing.
+class ScriptOutput
 {
-    QString text;
-    QStringList warnings;
+public:
+    explicit ScriptOutput(const QString &path) : m_path(path), m_file(path) {}
+
+    void take(QByteArrayView bytes)
+    {
+        if (m_path.isEmpty())
+            m_standardOutput.append(bytes);
+        else
+            m_file.write(bytes);
+    }
+
+    int commit();
+
+private:
+    QString m_path;
+    OutputFile m_file;
+    QByteArray m_standardOutput;
 };
 
 int report(const Failure &failure)
@@ -113,44 +131,46 @@ std::optional<Failure> readTemplate(const ScriptJob &job, QString *text)
 }
 
 // The same steps as the wizard from a fresh session: drawing list, the grid file opened into
-// the grid, forward step of the grid, comment block, script file text.
-std::optional<Failure> buildScript(const ScriptJob &job, ScriptResult *result)
+// the grid, forward step of the grid, comment block, script file bytes as they come.
+std::optional<Failure> buildScript(const ScriptJob &job, ScriptOutput *output,
+                                   QStringList *warnings)
 {
     ScriptBuild build(job.inputs);
     if (auto refusal = build.refusal())
         return Failure{*refusal};
-    result->warnings = build.gridWarnings();
+    *warnings = build.gridWarnings();
     QString commentTemplate;
     if (auto failure = readTemplate(job, &commentTemplate))
         return failure;
-    if (auto refusal = build.generate())
+    ScriptFileBytes file([output](QByteArrayView bytes) { output->take(bytes); });
+    if (auto refusal = build.generateInto([&file](QStringView block) { file.addScript(block); }))
         return Failure{*refusal};
     Session &session = build.session();
     session.CommentText = normaliseLineBreaks(initialCommentBlock(commentTemplate, job.inputs.now));
-    result->text = scriptFileText(session.ScriptText, session.CommentText);
-    if (const QString lost = lostCharactersWarning(result->text); !lost.isEmpty())
-        result->warnings.append(lost);
+    file.finish(session.CommentText);
+    if (file.lostCharacters() > 0)
+        warnings->append(build.lostCharactersWarning());
     return std::nullopt;
 }
 
-int writeOutput(const ScriptJob &job, const QString &text)
+int ScriptOutput::commit()
 {
-    if (job.outputPath.isEmpty()) {
+    if (m_path.isEmpty()) {
 #ifdef Q_OS_WIN
         // The script's CR LF line ends are bytes of the file: a stream in text mode would
         // write each of them as CR CR LF.
         _setmode(_fileno(stdout), _O_BINARY);
 #endif
-        const QByteArray bytes = scriptFileBytes(text);
-        const auto size = static_cast<size_t>(bytes.size());
-        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+        const auto size = static_cast<size_t>(m_standardOutput.size());
+        if (std::fwrite(m_standardOutput.constData(), 1, size, stdout) != size ||
+            std::fflush(stdout) != 0)
             return report({QStringLiteral("標準出力に書けません"), kWriteFailed});
         return 0;
     }
     QString error;
-    if (!writeScriptFile(job.outputPath, text, &error))
+    if (!m_file.commit(&error))
         return report({QStringLiteral("スクリプトファイル %1 を書き込めません: %2")
-                           .arg(messagePath(job.outputPath), error),
+                           .arg(messagePath(m_path), error),
                        kWriteFailed});
     return 0;
 }
@@ -170,14 +190,15 @@ int runScriptCommand(const QStringList &arguments)
     auto job = std::make_unique<ScriptJob>();
     if (auto failure = readJob(line, options, job.get()))
         return report(*failure);
-    ScriptResult result;
-    if (auto failure = buildScript(*job, &result))
+    auto output = std::make_unique<ScriptOutput>(job->outputPath);
+    QStringList warnings;
+    if (auto failure = buildScript(*job, output.get(), &warnings))
         return report(*failure);
-    for (const QString &warning : result.warnings)
+    for (const QString &warning : warnings)
         writeConsoleText(stderr, warning + u'\n');
-    if (job->strict && !result.warnings.isEmpty())
+    if (job->strict && !warnings.isEmpty())
         return report({QStringLiteral("警告があるので、スクリプトを書きませんでした (--strict)")});
-    return writeOutput(*job, result.text);
+    return output->commit();
 }
 
 } // namespace tavrolin

@@ -17,6 +17,10 @@ QString decode(QByteArrayView bytes);
 // such characters is added to *unrepresentable when it is given.
 QByteArray encode(QStringView text, qsizetype *unrepresentable = nullptr);
 
+// Appends the text's bytes, as encode() makes them, to `bytes`: a long text is encoded piece by
+// piece into one array, without a whole copy of it.
+void appendEncoded(QStringView text, QByteArray &bytes, qsizetype *unrepresentable = nullptr);
+
 // True when the byte starts a double-byte character.
 bool isLeadByte(unsigned char byte);
 

@@ -2,6 +2,7 @@
 #include "cp932table.h"
 
 #include <array>
+#include <cstring>
 #include <memory>
 
 // Code page 932 as Microsoft defines it. Qt's own Shift_JIS encoder writes FC FC for a character
@@ -102,6 +103,14 @@ const EncodeTable &encodeTable()
     return *table;
 }
 
+// True when the four UTF-16 units are all ASCII.
+bool isAscii(const char16_t *units)
+{
+    quint64 four;
+    std::memcpy(&four, units, sizeof four);
+    return (four & 0xFF80FF80FF80FF80ULL) == 0;
+}
+
 } // namespace
 
 bool isLeadByte(unsigned char byte)
@@ -138,16 +147,40 @@ QString decode(QByteArrayView bytes)
 
 QByteArray encode(QStringView text, qsizetype *unrepresentable)
 {
+    QByteArray bytes;
+    appendEncoded(text, bytes, unrepresentable);
+    return bytes;
+}
+
+// ASCII, most of a script, is copied as it is, four characters at a time where the processor
+// allows; everything else goes through the table.
+void appendEncoded(QStringView text, QByteArray &bytes, qsizetype *unrepresentable)
+{
     const EncodeTable &table = encodeTable();
-    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
-    char *out = bytes.data();
+    const qsizetype start = bytes.size();
+    // Room for the worst case, two bytes a character, grown geometrically: a long text encoded
+    // piece by piece must not be moved for every piece.
+    const qsizetype room = start + text.size() * 2;
+    if (bytes.capacity() < room)
+        bytes.reserve(qMax(room, bytes.capacity() * 2));
+    bytes.resize(room);
+    char *out = bytes.data() + start;
+    const char16_t *in = text.utf16();
+    const qsizetype size = text.size();
     qsizetype lost = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
+    for (qsizetype i = 0; i < size;) {
+        if (i + 4 <= size && isAscii(in + i)) {
+            for (int k = 0; k < 4; ++k)
+                out[k] = static_cast<char>(in[i + k]);
+            out += 4;
+            i += 4;
+            continue;
+        }
+        const char16_t unit = in[i];
         const char16_t code = unit == 0 ? 0 : table.code(unit);
         if (unit != 0 && code == 0) {
             // A surrogate pair is one character and becomes one '?'.
-            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            if (QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(in[i + 1]))
                 ++i;
             *out++ = '?';
             ++lost;
@@ -157,11 +190,11 @@ QByteArray encode(QStringView text, qsizetype *unrepresentable)
         } else {
             *out++ = static_cast<char>(code);
         }
+        ++i;
     }
     bytes.truncate(out - bytes.data());
     if (unrepresentable)
         *unrepresentable += lost;
-    return bytes;
 }
 
 } // namespace tavrolin::ansi

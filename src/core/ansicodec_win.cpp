@@ -48,4 +48,9 @@ QByteArray encode(QStringView text, qsizetype *unrepresentable)
     return bytes;
 }
 
+void appendEncoded(QStringView text, QByteArray &bytes, qsizetype *unrepresentable)
+{
+    bytes += encode(text, unrepresentable);
+}
+
 } // namespace tavrolin::ansi

@@ -15,6 +15,21 @@ bool holdsNonAscii(QByteArrayView bytes)
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// UTF-16 bytes may hold a half of a surrogate pair alone, which is no character: it becomes
+// U+FFFD, as a byte that is no UTF-8 would, so the text is written back as it was read.
+QString withoutLoneSurrogates(QString text)
+{
+    if (QStringView(text).isValidUtf16())
+        return text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<ByteOrderMark> byteOrderMark(QByteArrayView bytes)
@@ -26,6 +41,12 @@ std::optional<ByteOrderMark> byteOrderMark(QByteArrayView bytes)
     if (bytes.startsWith("\xFE\xFF"))
         return ByteOrderMark{QStringConverter::Utf16BE, 2};
     return std::nullopt;
+}
+
+QByteArray utf8FileBytes(const QByteArray &utf8)
+{
+    constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF", 3);
+    return utf8.startsWith(kUtf8Mark) ? kUtf8Mark.toByteArray() + utf8 : utf8;
 }
 
 TextStorage textStorage(QByteArrayView bytes)
@@ -46,8 +67,9 @@ QString decodeTextFile(QByteArrayView bytes)
     const TextStorage storage = textStorage(bytes);
     if (storage.kind == TextStorage::Kind::Ansi)
         return ansi::decode(bytes);
-    QStringDecoder decoder(storage.encoding);
-    return decoder.decode(bytes.sliced(storage.markSize));
+    // After the mark, a U+FEFF is the text's own character.
+    QStringDecoder decoder(storage.encoding, QStringConverter::Flag::ConvertInitialBom);
+    return withoutLoneSurrogates(decoder.decode(bytes.sliced(storage.markSize)));
 }
 
 } // namespace tavrolin

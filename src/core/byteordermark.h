@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringConverter>
@@ -17,6 +18,10 @@ struct ByteOrderMark
 // The mark at the start of the bytes, if any.
 std::optional<ByteOrderMark> byteOrderMark(QByteArrayView bytes);
 
+// The bytes of a text file in UTF-8: the text's own, behind the mark of UTF-8 when the text
+// starts with U+FEFF, which a reader would otherwise take for the mark and drop.
+QByteArray utf8FileBytes(const QByteArray &utf8);
+
 // How a text file is stored, by the one rule for every text file the program reads (settings,
 // comment template, grid file, drawing list): a byte-order mark decides; without one, bytes that
 // are valid UTF-8 and hold a byte beyond ASCII are UTF-8, as Notepad saves a file; all others
@@ -32,7 +37,8 @@ struct TextStorage
 
 TextStorage textStorage(QByteArrayView bytes);
 
-// A text file's bytes as text, decoded by that rule. A mark is not part of the text.
+// A text file's bytes as text, decoded by that rule. A mark is not part of the text; a U+FEFF
+// after it is the text's own character.
 QString decodeTextFile(QByteArrayView bytes);
 
 } // namespace tavrolin

@@ -23,15 +23,23 @@ public:
     qint64 msecsSinceEpoch() const override { return QDateTime::currentMSecsSinceEpoch(); }
 };
 
+// The milliseconds are worked out once: converting a local time asks the system for its time
+// zone each time, and generation reads the clock for every dated line.
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(QDateTime now) : m_now(std::move(now)) {}
+    explicit FixedClock(const QDateTime &now) { set(now); }
     QDateTime now() const override { return m_now; }
-    void set(const QDateTime &now) { m_now = now; }
+    qint64 msecsSinceEpoch() const override { return m_msecs; }
+    void set(const QDateTime &now)
+    {
+        m_now = now;
+        m_msecs = now.toMSecsSinceEpoch();
+    }
 
 private:
     QDateTime m_now;
+    qint64 m_msecs = 0;
 };
 
 // The clock the program reads; the system clock unless one was installed.

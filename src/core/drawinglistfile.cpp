@@ -1,5 +1,6 @@
 #include "drawinglistfile.h"
 
+#include "byteordermark.h"
 #include "drawingpath.h"
 #include "filefailure.h"
 #include "inputfile.h"
@@ -68,7 +69,7 @@ bool writeDrawingListFile(const QString &path, const QStringList &drawings, QStr
         bytes += drawing.toUtf8() + '\n';
     }
     QString reason;
-    if (writeOutputFile(path, bytes, &reason))
+    if (writeOutputFile(path, utf8FileBytes(bytes), &reason))
         return true;
     *error = QStringLiteral("図面リスト %1 を保存できません: %2").arg(messagePath(path), reason);
     return false;

@@ -49,9 +49,14 @@ QString visibleControls(const QString &text)
     return visible;
 }
 
+bool needsScriptQuotes(QStringView path)
+{
+    return path.contains(u' ');
+}
+
 QString scriptPath(const QString &path)
 {
-    if (!path.contains(u' '))
+    if (!needsScriptQuotes(path))
         return path;
     return QChar(u'"') + path + u'"';
 }

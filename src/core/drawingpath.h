@@ -28,6 +28,9 @@ QString visibleControls(const QString &text);
 // path that holds a blank is put in double quotes; any other path is written as it stands.
 QString scriptPath(const QString &path);
 
+// True when scriptPath puts the path in double quotes.
+bool needsScriptQuotes(QStringView path);
+
 // The script line that opens a drawing: ".open " followed by the path.
 QString openCommand(const QString &path);
 

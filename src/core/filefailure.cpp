@@ -90,6 +90,8 @@ std::optional<FileProblem> problemOfSystemError(int code)
         return FileProblem::TooManyOpenFiles;
     case EIO:
         return FileProblem::DeviceFailure;
+    case ELOOP:
+        return FileProblem::LinkLoop;
 #endif
     default:
         return std::nullopt;
@@ -213,6 +215,8 @@ QString fileProblemText(FileProblem problem)
         return QStringLiteral("開いているファイルが多すぎます");
     case FileProblem::DeviceFailure:
         return QStringLiteral("ディスクの読み書きに失敗しました");
+    case FileProblem::LinkLoop:
+        return QStringLiteral("シンボリックリンクが循環しています");
     }
     return {};
 }

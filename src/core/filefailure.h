@@ -20,6 +20,7 @@ enum class FileProblem {
     BadName,          // the name holds characters the file system refuses
     TooManyOpenFiles, // the system's limit of open files is reached
     DeviceFailure,    // the drive failed to read or write
+    LinkLoop,         // symbolic links that lead round in a circle name no file
 };
 
 enum class FileAction { Read, Write };

@@ -129,7 +129,12 @@ QString iniread(const ProfileText &profile, const QString &section, const QStrin
     const auto raw = scanner.find();
     if (!raw)
         return {};
-    return ansi::decode(cutToLimit(profile.ansiValue(*raw)));
+    return profileValue(profile, *raw);
+}
+
+QString profileValue(const ProfileText &profile, QByteArrayView rawValue)
+{
+    return ansi::decode(cutToLimit(profile.ansiValue(rawValue)));
 }
 
 bool settingsFileReadable(const QString &path, QString *reason)

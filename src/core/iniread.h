@@ -34,6 +34,9 @@ QString profileName(const QString &name);
 // the reader matches them.
 bool profileNameMatches(const ProfileText &profile, QByteArrayView name, const QString &wanted);
 
+// The value a lookup returns for a key line's value as written (blanks around it removed).
+QString profileValue(const ProfileText &profile, QByteArrayView rawValue);
+
 // The same lookup in a file's text already read.
 QString iniread(const ProfileText &profile, const QString &section, const QString &key);
 

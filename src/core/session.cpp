@@ -2,9 +2,7 @@
 
 namespace tavrolin {
 
-// The arrays are allocated once at their full size and never resized.
-Session::Session()
-    : DrawingPaths(kDrawingSlots), OpenCommands(kDrawingSlots), ScriptLines(kDrawingSlots)
-{}
+// The drawing arrays are allocated once at their full size and never resized.
+Session::Session() : DrawingPaths(kDrawingSlots), OpenCommands(kDrawingSlots) {}
 
 } // namespace tavrolin

@@ -25,8 +25,9 @@ struct Session
     // Entry d is the script line that opens drawing d. Entries from DrawingCount on may hold the
     // lines of an earlier, longer list; every reader stays below DrawingCount.
     std::vector<QString> OpenCommands;
-    // Entry d is drawing d's block of the generated script.
-    std::vector<QString> ScriptLines;
+    // Entry d is where drawing d's block starts in ScriptText, after the line end before it;
+    // empty when the script is. The blocks are read through generation/scriptblocks.h.
+    std::vector<qsizetype> ScriptBlocks;
     // The number of drawings in the list (a count, not the last index).
     int DrawingCount = 0;
 

@@ -5,8 +5,8 @@
 #include "core/drawingpath.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
-#include "generationview.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -34,18 +34,29 @@ constexpr std::array<LayerForm, 8> kLayerForms = {{
     {u"u", u"u", false},
 }};
 
-// The folder part of a drawing path, up to and including its last separator.
-QString folderOf(const QString &path)
+// The length of the folder part of a drawing path, up to and including its last separator.
+qsizetype folderLength(const QString &path)
 {
-    const qsizetype separator = qMax(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
-    return path.first(separator + 1);
+    return qMax(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1;
+}
+
+// Appends a positive number in decimal digits, without the allocation of QString::number.
+void appendNumber(int number, QString &text)
+{
+    std::array<char16_t, 12> digits;
+    auto first = digits.end();
+    do {
+        *--first = char16_t(u'0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    text.append(reinterpret_cast<const QChar *>(first), digits.end() - first);
 }
 
 } // namespace
 
 CommandLineBuilder::CommandLineBuilder(const Session &session, SettingsLookup &lookup,
-                                       RowLines &scrcmddata, GenerationView &view)
-    : m_session(session), m_lookup(lookup), m_scrcmddata(scrcmddata), m_view(view)
+                                       RowLines &scrcmddata)
+    : m_session(session), m_lookup(lookup), m_scrcmddata(scrcmddata)
 {}
 
 // The row's command keyword, looked up under its purpose type.
@@ -55,21 +66,17 @@ QString CommandLineBuilder::keywordOf(const GridRow &cells)
     return m_lookup.inidata;
 }
 
-CommandLineBuilder::LineForm CommandLineBuilder::rowForm(const GridRow &cells)
+RowForm CommandLineBuilder::rowForm(const GridRow &cells)
 {
     return lineForm(keywordOf(cells), cells);
 }
 
 bool CommandLineBuilder::scrmakefile(const GridRow &cells, int colum)
 {
-    const LineForm form = rowForm(cells);
-    if (!form)
+    RowForm form = rowForm(cells);
+    if (!form.makesLines())
         return false;
-    for (int drawing = 0; drawing < m_session.DrawingCount; ++drawing) {
-        scrcmd = form(drawing);
-        selectscrcmddata(colum, drawing + 1);
-        m_view.yieldToEventLoop();
-    }
+    m_scrcmddata.form(colum) = std::move(form);
     return true;
 }
 
@@ -82,7 +89,7 @@ CommandLineBuilder::FileEffect CommandLineBuilder::fileEffect(const GridRow &cel
         if (LineForm target = saveAsTargetForm(cells[PurposeName]))
             return {FileEffect::Kind::SavesAs, std::move(target)};
     }
-    if (keyword == u"dxf" && dxfForm(cells[PurposeType]))
+    if (keyword == u"dxf" && dxfForm(cells[PurposeType]).makesLines())
         return {FileEffect::Kind::SavesDxf, {}};
     return {};
 }
@@ -99,14 +106,7 @@ QString CommandLineBuilder::getdate()
     return m_stamp;
 }
 
-void CommandLineBuilder::selectscrcmddata(int colum, int filecount1)
-{
-    if (colum >= 0 && colum < kGridRows && filecount1 >= 0 && filecount1 < Session::kDrawingSlots)
-        m_scrcmddata.at(colum, filecount1) = scrcmd;
-}
-
-CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword,
-                                                          const GridRow &cells)
+RowForm CommandLineBuilder::lineForm(const QString &keyword, const GridRow &cells)
 {
     const QString &subjectName = cells[SubjectName];
     const QString &purposeName = cells[PurposeName];
@@ -117,16 +117,14 @@ CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword
         if (layer.withPurposeName)
             line += purposeName + u' ';
         line += subjectName + u' ';
-        return [line](int) { return line; };
+        return RowForm::fixed(line);
     }
-    if (keyword == u"m") {
-        const QString line = u"-layer m "_s + purposeName + u' ';
-        return [line](int) { return line; };
-    }
+    if (keyword == u"m")
+        return RowForm::fixed(u"-layer m "_s + purposeName + u' ');
     if (keyword == u"qsave")
-        return [](int) { return QStringLiteral(".qsave "); };
+        return RowForm::fixed(QStringLiteral(".qsave "));
     if (keyword == u"asdwg")
-        return [](int) { return QStringLiteral(".qsave  "); };
+        return RowForm::fixed(QStringLiteral(".qsave  "));
     if (keyword == u"saveas")
         return saveAsForm(purposeName);
     if (keyword == u"zoom")
@@ -136,54 +134,76 @@ CommandLineBuilder::LineForm CommandLineBuilder::lineForm(const QString &keyword
     return {};
 }
 
-CommandLineBuilder::LineForm CommandLineBuilder::saveAsForm(const QString &purposeName)
+std::optional<CommandLineBuilder::SaveAsNames>
+CommandLineBuilder::saveAsNames(const QString &purposeName)
 {
-    LineForm target = saveAsTargetForm(purposeName);
-    if (!target)
-        return {};
-    return [target](int drawing) { return u".saveas  "_s + scriptPath(target(drawing)); };
+    if (purposeName == catalogue::kDatedNames)
+        return SaveAsNames::Dated;
+    if (purposeName == catalogue::kNumberedNames)
+        return SaveAsNames::Numbered;
+    return std::nullopt;
 }
 
-// The new drawing's path, in the folder of the drawing the block opened.
+// ".saveas  " and the new drawing's path, in double quotes when it holds a blank.
+RowForm CommandLineBuilder::saveAsForm(const QString &purposeName)
+{
+    const std::optional<SaveAsNames> names = saveAsNames(purposeName);
+    if (!names)
+        return {};
+    return RowForm::perDrawing([this, names = *names](int drawing, QString &text) {
+        text += u".saveas  ";
+        const qsizetype start = text.size();
+        appendSaveAsTarget(drawing, names, text);
+        if (needsScriptQuotes(QStringView(text).sliced(start))) {
+            text.insert(start, u'"');
+            text += u'"';
+        }
+    });
+}
+
 CommandLineBuilder::LineForm CommandLineBuilder::saveAsTargetForm(const QString &purposeName)
 {
-    if (purposeName == catalogue::kDatedNames) {
-        return [this](int drawing) {
-            return saveAsTarget(drawing, getdate() + u'-' + QString::number(drawing + 1));
-        };
-    }
-    if (purposeName == catalogue::kNumberedNames)
-        return [this](int drawing) { return saveAsTarget(drawing, QString::number(drawing + 1)); };
-    return {};
+    const std::optional<SaveAsNames> names = saveAsNames(purposeName);
+    if (!names)
+        return {};
+    return [this, names = *names](int drawing) {
+        QString target;
+        appendSaveAsTarget(drawing, names, target);
+        return target;
+    };
 }
 
-QString CommandLineBuilder::saveAsTarget(int drawing, const QString &name)
+// The new drawing's path, in the folder of the drawing the block opened: its number from 1,
+// after today's date for dated names.
+void CommandLineBuilder::appendSaveAsTarget(int drawing, SaveAsNames names, QString &text)
 {
-    savefolder = folderOf(m_session.DrawingPaths[drawing]);
-    return savefolder + name + u".dwg"_s;
+    const QString &path = m_session.DrawingPaths[drawing];
+    text += QStringView(path).first(folderLength(path));
+    if (names == SaveAsNames::Dated) {
+        text += getdate();
+        text += u'-';
+    }
+    appendNumber(drawing + 1, text);
+    text += u".dwg";
 }
 
-CommandLineBuilder::LineForm CommandLineBuilder::zoomForm(const QString &purposeName,
-                                                          const QString &action) const
+RowForm CommandLineBuilder::zoomForm(const QString &purposeName, const QString &action) const
 {
     if (purposeName == catalogue::kZoomExtents)
-        return [](int) { return QStringLiteral(".zoom e"); };
-    if (purposeName == catalogue::kZoomScale) {
-        const QString line = u".zoom s "_s + action;
-        return [line](int) { return line; };
-    }
+        return RowForm::fixed(QStringLiteral(".zoom e"));
+    if (purposeName == catalogue::kZoomScale)
+        return RowForm::fixed(u".zoom s "_s + action);
     return {};
 }
 
 // The DXF save command is the text of key "type2" of the purpose type, followed by two blanks.
-CommandLineBuilder::LineForm CommandLineBuilder::dxfForm(const QString &purposeType)
+RowForm CommandLineBuilder::dxfForm(const QString &purposeType)
 {
     if (std::find(catalogue::kDxfPurposeTypes.begin(), catalogue::kDxfPurposeTypes.end(),
                   purposeType) == catalogue::kDxfPurposeTypes.end())
         return {};
     m_lookup.inidatainput(purposeType, QStringLiteral("type2"));
-    const QString line = m_lookup.inidata + u"  "_s;
-    return [line](int) { return line; };
+    return RowForm::fixed(m_lookup.inidata + u"  "_s);
 }
 
 } // namespace tavrolin

@@ -5,33 +5,32 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace tavrolin {
 
 struct Session;
 class SettingsLookup;
-class GenerationView;
 
-// Turns one grid row into the AutoCAD command line of every drawing of the drawing list
-// (scrmakefile). The row's command keyword is read from the settings file under its purpose
+// Turns one grid row into the form of its AutoCAD command line for every drawing of the drawing
+// list (scrmakefile). The row's command keyword is read from the settings file under its purpose
 // type and picks the line form; the cell texts go into the line as they stand, each whole, the
 // action cut to its first 20 characters as the last value of a settings list is. In a script
 // each blank and each line end is an Enter, so the blanks of every form are exact.
 class CommandLineBuilder
 {
 public:
-    // Makes the line of drawing d (0 to DrawingCount - 1).
+    // Makes the text of drawing d (0 to DrawingCount - 1).
     using LineForm = std::function<QString(int drawing)>;
 
-    CommandLineBuilder(const Session &session, SettingsLookup &lookup, RowLines &scrcmddata,
-                       GenerationView &view);
+    CommandLineBuilder(const Session &session, SettingsLookup &lookup, RowLines &scrcmddata);
 
-    // The line form of a row of these five cell texts, or an empty function when the row's
+    // The line form of a row of these five cell texts; one that makes no line when the row's
     // keyword has no form (an unknown keyword, or a save-as, zoom or DXF row whose purpose the
-    // form does not know): such a row makes no line.
-    LineForm rowForm(const GridRow &cells);
+    // form does not know).
+    RowForm rowForm(const GridRow &cells);
 
-    // Builds row `colum`'s line for every drawing from its five cell texts. Returns false,
+    // Stores the line form of row `colum` (0 to 11) from its five cell texts. Returns false,
     // storing nothing, when the row makes no line.
     bool scrmakefile(const GridRow &cells, int colum);
 
@@ -54,26 +53,22 @@ public:
     // It is taken anew for every drawing's line, so a run across midnight changes the date.
     QString getdate();
 
-    // Stores scrcmd as entry `filecount1` of row `colum`; a row outside 0 to 11 stores nothing.
-    void selectscrcmddata(int colum, int filecount1);
-
-    // The line just built, and the folder of the drawing it was built for (save-as forms).
-    QString scrcmd;
-    QString savefolder;
-
 private:
+    // How save-as rows name the new drawings: by date and number, or by number alone.
+    enum class SaveAsNames { Dated, Numbered };
+
     QString keywordOf(const GridRow &cells);
-    LineForm lineForm(const QString &keyword, const GridRow &cells);
-    LineForm saveAsForm(const QString &purposeName);
+    RowForm lineForm(const QString &keyword, const GridRow &cells);
+    static std::optional<SaveAsNames> saveAsNames(const QString &purposeName);
+    RowForm saveAsForm(const QString &purposeName);
     LineForm saveAsTargetForm(const QString &purposeName);
-    LineForm zoomForm(const QString &purposeName, const QString &action) const;
-    LineForm dxfForm(const QString &purposeType);
-    QString saveAsTarget(int drawing, const QString &name);
+    void appendSaveAsTarget(int drawing, SaveAsNames names, QString &text);
+    RowForm zoomForm(const QString &purposeName, const QString &action) const;
+    RowForm dxfForm(const QString &purposeType);
 
     const Session &m_session;
     SettingsLookup &m_lookup;
     RowLines &m_scrcmddata;
-    GenerationView &m_view;
 
     // The last stamp and the span of clock time, in milliseconds since the epoch, in which it
     // holds: the local day it was taken on. Reading the clock's milliseconds is cheap; working

@@ -1,5 +1,6 @@
 #include "gridtextfile.h"
 
+#include "core/byteordermark.h"
 #include "core/drawingpath.h"
 #include "core/filefailure.h"
 #include "core/inputfile.h"
@@ -97,7 +98,7 @@ bool writeGridTextFile(const QString &path, const GridTexts &grid, QString *erro
 {
     QByteArray bytes;
     QString reason;
-    if (gridLines(grid, &bytes, &reason) && writeOutputFile(path, bytes, &reason))
+    if (gridLines(grid, &bytes, &reason) && writeOutputFile(path, utf8FileBytes(bytes), &reason))
         return true;
     *error =
         QStringLiteral("グリッドファイル %1 を保存できません: %2").arg(messagePath(path), reason);

@@ -4,13 +4,11 @@
 #include "generationview.h"
 #include "rowlines.h"
 
-using namespace Qt::StringLiterals;
-
 namespace tavrolin {
 
 namespace {
 
-const QString kLineEnd = QStringLiteral("\r\n");
+constexpr QStringView kLineEnd = u"\r\n";
 
 } // namespace
 
@@ -18,13 +16,18 @@ ScriptAssembly::ScriptAssembly(Session &session, const RowLines &scrcmddata, Gen
     : m_session(session), m_scrcmddata(scrcmddata), m_view(view)
 {}
 
-void ScriptAssembly::makeallscr(const QList<int> &rows)
+void ScriptAssembly::makeallscr(const QList<int> &rows, qint64 size)
 {
     m_view.setPageEnabled(false);
-    m_session.ScriptText.clear();
+    QString &text = m_session.ScriptText;
+    text = QString();
+    m_session.ScriptBlocks.clear();
     if (!rows.isEmpty()) {
+        text.reserve(size);
+        m_session.ScriptBlocks.reserve(size_t(m_session.DrawingCount));
         for (drawingno = 0; drawingno < m_session.DrawingCount; ++drawingno) {
-            assembleDrawing(rows);
+            m_session.ScriptBlocks.push_back(text.size() + kLineEnd.size());
+            appendBlock(drawingno, rows, text);
             m_view.progprocess(drawingno, m_session.DrawingCount);
             m_view.yieldToEventLoop();
         }
@@ -32,37 +35,52 @@ void ScriptAssembly::makeallscr(const QList<int> &rows)
     m_view.setPageEnabled(true);
 }
 
+void ScriptAssembly::assemble(const QList<int> &rows, const BlockSink &take) const
+{
+    if (rows.isEmpty())
+        return;
+    QString block;
+    for (int d = 0; d < m_session.DrawingCount; ++d) {
+        block.truncate(0); // keeps the room of the longest block so far
+        appendBlock(d, rows, block);
+        take(block);
+    }
+}
+
+// Lines that are the same for every drawing are counted once; the others are made, into one
+// reused text.
 qint64 ScriptAssembly::scriptSize(const QList<int> &rows) const
 {
     if (rows.isEmpty())
         return 0;
+    const int count = m_session.DrawingCount;
     qint64 size = 0;
-    for (int d = 0; d < m_session.DrawingCount; ++d) {
+    for (int d = 0; d < count; ++d)
         size += kLineEnd.size() + m_session.OpenCommands[d].size();
-        for (const int row : rows)
-            size += kLineEnd.size() + m_scrcmddata.at(row, d + 1).size();
+    QString line;
+    for (const int row : rows) {
+        const RowForm &form = m_scrcmddata.form(row);
+        if (form.isFixed()) {
+            size += qint64(count) * (kLineEnd.size() + form.fixedLine().size());
+            continue;
+        }
+        for (int d = 0; d < count; ++d) {
+            line.truncate(0);
+            form.appendLine(d, line);
+            size += kLineEnd.size() + line.size();
+        }
     }
     return size;
 }
 
-void ScriptAssembly::assembleDrawing(const QList<int> &rows)
+void ScriptAssembly::appendBlock(int drawing, const QList<int> &rows, QString &text) const
 {
-    const int d = drawingno;
-    QString block = m_session.OpenCommands[d];
-    for (const int row : rows)
-        block += kLineEnd + m_scrcmddata.at(row, d + 1);
-    m_session.ScriptText += kLineEnd;
-    m_session.ScriptText += block;
-    m_session.ScriptLines[d] = std::move(block);
-}
-
-QString linesAfterOpening(const Session &session, int drawing)
-{
-    if (session.ScriptText.isEmpty())
-        return {};
-    const QString &block = session.ScriptLines[drawing];
-    const qsizetype start = session.OpenCommands[drawing].size() + kLineEnd.size();
-    return start < block.size() ? block.sliced(start) : QString();
+    text += kLineEnd;
+    text += m_session.OpenCommands[drawing];
+    for (const int row : rows) {
+        text += kLineEnd;
+        m_scrcmddata.form(row).appendLine(drawing, text);
+    }
 }
 
 } // namespace tavrolin

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QList>
-#include <QString>
+#include <QStringView>
 #include <QtGlobal>
+#include <functional>
 
 namespace tavrolin {
 
@@ -10,34 +11,35 @@ struct Session;
 class RowLines;
 class GenerationView;
 
-// Joins the stored row lines into the script (makeallscr): one block per drawing, its open line
-// and then the line of each given grid row in order, every line preceded by CR LF.
+// Joins the row lines into the script (makeallscr): one block per drawing, its open line and
+// then the line of each given grid row in order, every line preceded by CR LF. Without rows
+// there is nothing to run on any drawing, and the script is empty.
 class ScriptAssembly
 {
 public:
     ScriptAssembly(Session &session, const RowLines &scrcmddata, GenerationView &view);
 
-    // Builds ScriptText from the lines of `rows`. Without rows there is nothing to run on any
-    // drawing, and the script stays empty.
-    void makeallscr(const QList<int> &rows);
+    // Builds ScriptText from the lines of `rows` in one allocation of `size` characters, what
+    // scriptSize(rows) gives, and notes where each drawing's block starts.
+    void makeallscr(const QList<int> &rows, qint64 size);
 
-    // The number of characters makeallscr(rows) would put in ScriptText.
+    // Hands the same text, drawing by drawing, to `take` without keeping it: a block (with the
+    // line end before it) is valid only during the call.
+    using BlockSink = std::function<void(QStringView block)>;
+    void assemble(const QList<int> &rows, const BlockSink &take) const;
+
+    // The number of characters makeallscr(rows) puts in ScriptText.
     qint64 scriptSize(const QList<int> &rows) const;
 
     // The drawing being assembled; the progress display shows it.
     int drawingno = 0;
 
 private:
-    void assembleDrawing(const QList<int> &rows);
+    void appendBlock(int drawing, const QList<int> &rows, QString &text) const;
 
     Session &m_session;
     const RowLines &m_scrcmddata;
     GenerationView &m_view;
 };
-
-// Drawing d's lines of the generated script without the line that opens it, joined by CR LF as
-// the script joins them: what a program that opens the drawing by other means runs on it. Empty
-// when no script was generated.
-QString linesAfterOpening(const Session &session, int drawing);
 
 } // namespace tavrolin

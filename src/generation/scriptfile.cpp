@@ -32,13 +32,21 @@ QStringList linesOf(const QString &text, const QList<int> &numbers)
 
 QString scriptFileText(const QString &scriptText, const QString &commentText)
 {
-    return QStringLiteral(".filedia 0") + scriptText + QStringLiteral("\r\n.filedia 1 \r\n") +
-           commentText;
+    QString text;
+    text.reserve(kScriptFileStart.size() + scriptText.size() + kScriptFileFrame.size() +
+                 commentText.size());
+    text += kScriptFileStart;
+    text += scriptText;
+    text += kScriptFileFrame;
+    text += commentText;
+    return text;
 }
 
 QByteArray scriptFileBytes(const QString &text)
 {
-    return ansi::encode(text) + QByteArrayLiteral("\r\n");
+    QByteArray bytes = ansi::encode(text);
+    bytes.append(kScriptFileEnd);
+    return bytes;
 }
 
 bool writeScriptFile(const QString &path, const QString &text, QString *error)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace tavrolin {
 
@@ -9,6 +11,13 @@ namespace tavrolin {
 // CR LF, ".filedia 1 ", CR LF and the comment block. The first and the frame line switch
 // AutoCAD's file dialogs off for the run and on again after it.
 QString scriptFileText(const QString &scriptText, const QString &commentText);
+
+// The texts around the generated script in a script file: the first line, and the frame line
+// with the line ends around it.
+inline constexpr QStringView kScriptFileStart = u".filedia 0";
+inline constexpr QStringView kScriptFileFrame = u"\r\n.filedia 1 \r\n";
+// The bytes after the encoded text.
+inline constexpr QByteArrayView kScriptFileEnd = "\r\n";
 
 // The bytes of a script file: the text in the ANSI code page, then one CR LF, no byte-order mark.
 QByteArray scriptFileBytes(const QString &text);

@@ -28,8 +28,8 @@ QString summaryField(const QString &text)
 
 ScriptGenerator::ScriptGenerator(Session &session, SettingsLookup &lookup, const GridTexts &grid,
                                  GenerationView &view)
-    : builder(session, lookup, scrcmddata, view), assembly(session, scrcmddata, view),
-      m_session(session), m_grid(grid), m_view(view)
+    : builder(session, lookup, scrcmddata), assembly(session, scrcmddata, view), m_session(session),
+      m_grid(grid)
 {}
 
 bool ScriptGenerator::rowZeroDescribed() const
@@ -69,26 +69,24 @@ QString ScriptGenerator::rowSummary(const GridTexts &grid, int row)
     return summary;
 }
 
-// The pass lets the event loop run while it builds the lines of many drawings, so the page is
-// disabled meanwhile: no cell may change under it. The summaries of the reached rows are joined
-// by "," as the fields of a row are, so the number of rows counts as well.
+// The pass only takes each reached row's line form; the lines themselves are made by the
+// assembly. The summaries of the reached rows are joined by "," as the fields of a row are, so
+// the number of rows counts as well.
 void ScriptGenerator::scrcodemakesum()
 {
-    m_view.setPageEnabled(false);
     m_scriptRows.clear();
     QStringList summaries;
     const int reached = reachedRows(m_grid);
     for (int row = 0; row < reached; ++row) {
         summariseRow(row);
-        summaries.append(scrcmddata.at(row, 0));
+        summaries.append(scrcmddata.summary(row));
     }
-    m_view.setPageEnabled(true);
     m_session.GridSummary = summaries.join(u',');
 }
 
 void ScriptGenerator::summariseRow(int row)
 {
-    scrcmddata.at(row, 0) = rowSummary(m_grid, row);
+    scrcmddata.summary(row) = rowSummary(m_grid, row);
     if (builder.scrmakefile(m_grid.rowTexts(row), row))
         m_scriptRows.append(row);
 }
@@ -121,11 +119,20 @@ ScriptGenerator::Outcome ScriptGenerator::generateIfChanged()
     scrcodemakesum();
     if (!m_session.GridSummary.isEmpty() && m_session.GridSummary == m_session.PreviousGridSummary)
         return Outcome::Unchanged;
+    const qint64 size = assembly.scriptSize(m_scriptRows);
+    if (size > kScriptSizeLimit)
+        return Outcome::TooLarge;
+    assembly.makeallscr(m_scriptRows, size);
+    m_session.PreviousGridSummary = m_session.GridSummary;
+    return Outcome::Rebuilt;
+}
+
+ScriptGenerator::Outcome ScriptGenerator::generateInto(const ScriptAssembly::BlockSink &take)
+{
+    scrcodemakesum();
     if (assembly.scriptSize(m_scriptRows) > kScriptSizeLimit)
         return Outcome::TooLarge;
-    m_session.ScriptText.clear();
-    assembly.makeallscr(m_scriptRows);
-    m_session.PreviousGridSummary = m_session.GridSummary;
+    assembly.assemble(m_scriptRows, take);
     return Outcome::Rebuilt;
 }
 

@@ -40,13 +40,13 @@ public:
     // "N段目から下は使われません。", rows counted from 1 as the user counts them.
     static QString unusedRowsMessage(int row);
 
-    // Stores the summary of each reached row, rebuilds those rows' lines, and sets GridSummary
-    // to their summaries joined.
+    // Stores the summary and the line form of each reached row, and sets GridSummary to their
+    // summaries joined.
     void scrcodemakesum();
 
     // The longest script, in characters, that generation builds: far above a real job (50 000
-    // drawings of thirteen 400-character lines), while the script and its copies (block lines,
-    // script file text, its bytes) still fit in memory.
+    // drawings of thirteen 400-character lines), while the script and its copies (script file
+    // text, its bytes) still fit in memory.
     static constexpr qint64 kScriptSizeLimit = qint64(256) * 1024 * 1024;
 
     enum class Outcome {
@@ -58,6 +58,11 @@ public:
     // Runs the summary pass and, when GridSummary differs from PreviousGridSummary, works out
     // the size of the script, then rebuilds ScriptText and remembers the summary when it fits.
     Outcome generateIfChanged();
+
+    // Runs the summary pass and hands the script's blocks to `take` as they are made, building
+    // neither ScriptText nor its block starts and remembering nothing: the script command
+    // encodes the blocks as they come. TooLarge as for generateIfChanged, before any block.
+    Outcome generateInto(const ScriptAssembly::BlockSink &take);
 
     // The refusal of a script that would be too large, with its size.
     QString tooLargeMessage() const;
@@ -79,7 +84,6 @@ private:
 
     Session &m_session;
     const GridTexts &m_grid;
-    GenerationView &m_view;
     // The rows of the last pass that made lines, in order: the rows of the script.
     QList<int> m_scriptRows;
 };

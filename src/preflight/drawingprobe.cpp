@@ -100,8 +100,14 @@ std::optional<DrawingProbe::Facts> fromHead(const QByteArray &head, bool whole)
     if (DrawingSignature::isDwg(head))
         return DrawingProbe::Facts{
             State::Dwg, {}, head.first(DrawingSignature::VersionMarkSize), false};
+    // A binary DXF file tells its version in its first bytes or not at all: what a longer file
+    // holds further on is never read, so a file tells the same read whole or by its head.
     if (DrawingSignature::isBinaryDxf(head))
-        return DrawingProbe::Facts{State::Dxf, {}, binaryDxfMark(head), false};
+        return DrawingProbe::Facts{
+            State::Dxf,
+            {},
+            binaryDxfMark(QByteArrayView(head).first(qMin(head.size(), kHeadSize))),
+            false};
     QBuffer lines;
     lines.setData(whole ? head : head.first(head.lastIndexOf('\n') + 1));
     lines.open(QIODevice::ReadOnly);

@@ -1,7 +1,7 @@
 #include "runsetup.h"
 
 #include "core/session.h"
-#include "generation/scriptassembly.h"
+#include "generation/scriptblocks.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,7 +30,7 @@ void RunSetup::takeScript(const Session &session)
     scripts.reserve(session.DrawingCount);
     for (int drawing = 0; drawing < session.DrawingCount; ++drawing) {
         drawings.append(session.DrawingPaths[drawing]);
-        scripts.append(linesAfterOpening(session, drawing));
+        scripts.append(drawingCommands(session, drawing));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "storagecheck.h"
 #include "structurecheck.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace tavrolin {
@@ -19,9 +20,12 @@ SettingsFindings checkSettings(const SettingsFile &file)
     SettingsFindings all = checkStorage(file) + checkStructure(file, vocabulary) +
                            checkCascade(file, vocabulary) + checkLists(file, vocabulary);
     SettingsFindings findings;
+    QSet<SettingsFinding> seen;
     for (const SettingsFinding &finding : std::as_const(all)) {
-        if (!findings.contains(finding))
+        if (!seen.contains(finding)) {
+            seen.insert(finding);
             findings.append(finding);
+        }
     }
     std::stable_sort(
         findings.begin(), findings.end(),

@@ -53,8 +53,9 @@ SettingsFile SettingsFile::fromBytes(const QByteArray &bytes)
 void SettingsFile::addLine(const ProfileText::Line &line)
 {
     if (const auto header = m_text.sectionName(line.text)) {
-        Section section{m_text.decode(*header), header->toByteArray(), line.number, {}, true};
+        Section section{m_text.decode(*header), header->toByteArray(), line.number, {}, true, {}};
         section.isFirstOfName = this->section(section.name) == nullptr;
+        m_sectionsByName[foldedName(section.name)].append(m_sections.size());
         m_sections.append(section);
         return;
     }
@@ -62,7 +63,40 @@ void SettingsFile::addLine(const ProfileText::Line &line)
     const Key key{m_text.decode(keyLine.key), keyLine.key.toByteArray(), line.number,
                   keyLine.value.has_value(),
                   keyLine.value.value_or(QByteArrayView()).toByteArray()};
-    (m_sections.isEmpty() ? m_looseKeys : m_sections.last().keys).append(key);
+    if (m_sections.isEmpty()) {
+        m_looseKeys.append(key);
+        return;
+    }
+    Section &section = m_sections.last();
+    section.keysByName[foldedName(key.name)].append(section.keys.size());
+    section.keys.append(key);
+}
+
+QString SettingsFile::foldedName(const QString &name)
+{
+    QString folded;
+    folded.reserve(name.size());
+    for (const char32_t c : name.toUcs4())
+        folded += QStringView(QChar::fromUcs4(QChar::toCaseFolded(c)));
+    return folded;
+}
+
+template <typename Entries>
+qsizetype SettingsFile::firstNamed(const Entries &entries,
+                                   const QHash<QString, QList<qsizetype>> &byName,
+                                   const QString &wanted) const
+{
+    const QString looked = profileName(wanted);
+    if (looked.isEmpty())
+        return -1;
+    const auto candidates = byName.constFind(foldedName(looked));
+    if (candidates == byName.cend())
+        return -1;
+    for (const qsizetype index : *candidates) {
+        if (isNamed(entries[index].nameBytes, wanted))
+            return index;
+    }
+    return -1;
 }
 
 bool SettingsFile::isNamed(const QByteArray &nameBytes, const QString &wanted) const
@@ -78,11 +112,13 @@ bool SettingsFile::sameLookup(const QString &a, const QString &b)
 
 const SettingsFile::Section *SettingsFile::section(const QString &name) const
 {
-    for (const Section &section : m_sections) {
-        if (isNamed(section.nameBytes, name))
-            return &section;
-    }
-    return nullptr;
+    const qsizetype index = firstNamed(m_sections, m_sectionsByName, name);
+    return index < 0 ? nullptr : &m_sections[index];
+}
+
+qsizetype SettingsFile::firstKey(const Section &section, const QString &name) const
+{
+    return firstNamed(section.keys, section.keysByName, name);
 }
 
 const SettingsFile::Key *SettingsFile::key(const QString &sectionName, const QString &keyName) const
@@ -90,18 +126,16 @@ const SettingsFile::Key *SettingsFile::key(const QString &sectionName, const QSt
     const Section *found = section(sectionName);
     if (!found)
         return nullptr;
-    for (const Key &key : found->keys) {
-        if (isNamed(key.nameBytes, keyName))
-            return &key;
-    }
-    return nullptr;
+    const qsizetype index = firstKey(*found, keyName);
+    return index < 0 ? nullptr : &found->keys[index];
 }
 
+// The value of the key line that the reader's own scan stops at.
 QString SettingsFile::value(const QString &section, const QString &key) const
 {
-    return iniread(m_text, section, key);
+    const Key *found = this->key(section, key);
+    return found ? profileValue(m_text, found->rawValue) : QString();
 }
-
 int SettingsFile::lineOf(const QString &sectionName, const QString &keyName) const
 {
     if (const Key *found = key(sectionName, keyName))

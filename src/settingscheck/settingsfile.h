@@ -2,6 +2,7 @@
 
 #include "core/profiletext.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -32,6 +33,8 @@ public:
         int line = 0;
         QList<Key> keys;
         bool isFirstOfName = true; // a later section of the same name is never read
+        // The keys by their folded names (see SettingsFile::foldedName), each name's in order.
+        QHash<QString, QList<qsizetype>> keysByName;
     };
 
     // Reads the file once. Nothing, and the reason in *error, when it cannot be read.
@@ -52,6 +55,8 @@ public:
     const Section *section(const QString &name) const;
     // The key line whose value the reader returns, or nullptr.
     const Key *key(const QString &section, const QString &key) const;
+    // The index of the section's first key line that a lookup of `name` finds, or -1.
+    qsizetype firstKey(const Section &section, const QString &name) const;
     // The value a lookup returns: the empty text for a missing section or key.
     QString value(const QString &section, const QString &key) const;
     // The line to name for a finding about a key: the key's line, else its section's header
@@ -62,13 +67,22 @@ public:
     bool isNamed(const QByteArray &nameBytes, const QString &wanted) const;
     // True when two names looked up find the same section or key.
     static bool sameLookup(const QString &a, const QString &b);
+    // A name with each character case-folded as the reader's comparison folds it: names that
+    // match have the same folded name, so lookups go to the few entries that may match.
+    static QString foldedName(const QString &name);
 
 private:
     void addLine(const ProfileText::Line &line);
+    // The first of the indexes (of entries with names as written) that `isNamed(wanted)`;
+    // -1 when none is.
+    template <typename Entries>
+    qsizetype firstNamed(const Entries &entries, const QHash<QString, QList<qsizetype>> &byName,
+                         const QString &wanted) const;
 
     ProfileText m_text;
     bool m_utf8MarkBeforeOtherText = false;
     QList<Section> m_sections;
+    QHash<QString, QList<qsizetype>> m_sectionsByName;
     QList<Key> m_looseKeys;
 };
 

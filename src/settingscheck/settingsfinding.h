@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
 
@@ -32,6 +33,11 @@ struct SettingsFinding
 
     bool operator==(const SettingsFinding &) const = default;
 };
+
+inline size_t qHash(const SettingsFinding &finding, size_t seed = 0)
+{
+    return qHashMulti(seed, finding.line, finding.section, finding.key, finding.message);
+}
 
 using SettingsFindings = QList<SettingsFinding>;
 

@@ -1,5 +1,6 @@
 #include "settingsvocabulary.h"
 
+#include "core/iniread.h"
 #include "core/settingslookup.h"
 
 using namespace Qt::StringLiterals;
@@ -23,11 +24,26 @@ SettingsVocabulary::SettingsVocabulary(const SettingsFile &file) : m_file(file)
     read(u"aplicationname"_s, u"name"_s, ListRole::WindowTitles);
 }
 
+QString SettingsVocabulary::lookupKey(const QString &section, const QString &key)
+{
+    return SettingsFile::foldedName(profileName(section)) + u'\n' + key;
+}
+
+const QList<qsizetype> *SettingsVocabulary::candidates(const QString &section,
+                                                       const QString &key) const
+{
+    const auto found = m_listsByLookup.constFind(lookupKey(section, key));
+    return found == m_listsByLookup.cend() ? nullptr : &*found;
+}
+
 const VocabularyList *SettingsVocabulary::list(const QString &section, const QString &key) const
 {
-    for (const VocabularyList &list : m_lists) {
-        if (SettingsFile::sameLookup(list.section, section) && list.key == key)
-            return &list;
+    if (const QList<qsizetype> *indexes = candidates(section, key)) {
+        for (const qsizetype index : *indexes) {
+            const VocabularyList &list = m_lists[index];
+            if (SettingsFile::sameLookup(list.section, section) && list.key == key)
+                return &list;
+        }
     }
     return nullptr;
 }
@@ -45,10 +61,15 @@ void SettingsVocabulary::read(const QString &section, const QString &key, ListRo
     if (!found)
         return;
     m_reached.insert(found);
-    for (const VocabularyList &list : std::as_const(m_lists)) {
-        if (list.role == role && SettingsFile::sameLookup(list.section, section) && list.key == key)
-            return;
+    if (const QList<qsizetype> *indexes = candidates(section, key)) {
+        for (const qsizetype index : *indexes) {
+            const VocabularyList &list = m_lists[index];
+            if (list.role == role && SettingsFile::sameLookup(list.section, section) &&
+                list.key == key)
+                return;
+        }
     }
+    m_listsByLookup[lookupKey(section, key)].append(m_lists.size());
     m_lists.append({section, key, role, ListValues::split(m_file.value(section, key))});
     follow(m_lists.last());
 }

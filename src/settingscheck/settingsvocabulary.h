@@ -2,6 +2,7 @@
 
 #include "settingsfile.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -70,9 +71,13 @@ public:
 private:
     void read(const QString &section, const QString &key, ListRole role);
     void follow(const VocabularyList &list);
+    // The indexes of the lists read under a section and key that may be the same lookup.
+    const QList<qsizetype> *candidates(const QString &section, const QString &key) const;
+    static QString lookupKey(const QString &section, const QString &key);
 
     const SettingsFile &m_file;
     QList<VocabularyList> m_lists;
+    QHash<QString, QList<qsizetype>> m_listsByLookup;
     QList<SectionReference> m_references;
     QSet<const SettingsFile::Section *> m_reached;
 };

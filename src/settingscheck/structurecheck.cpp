@@ -62,14 +62,10 @@ void checkKeys(const SettingsFile &file, const SettingsFile::Section &section, b
             findings->append({key.line, section.name, {}, misshapen});
             continue;
         }
-        for (qsizetype j = 0; j < i; ++j) {
-            if (file.isNamed(section.keys[j].nameBytes, key.name)) {
-                findings->append({key.line, section.name, key.name,
-                                  u"同じキーが %1 行目にあります。後の方は読まれません。"_s.arg(
-                                      section.keys[j].line)});
-                break;
-            }
-        }
+        if (const qsizetype first = file.firstKey(section, key.name); first >= 0 && first < i)
+            findings->append({key.line, section.name, key.name,
+                              u"同じキーが %1 行目にあります。後の方は読まれません。"_s.arg(
+                                  section.keys[first].line)});
         if (read)
             checkLookedUp(file, section, key, findings);
     }

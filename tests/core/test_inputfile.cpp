@@ -81,6 +81,11 @@ void TestInputFile::lines_data()
     QTest::newRow("UTF-8 without a mark") << QByteArray("\xE5\x9B\xB3\n") << QStringList{u"図"_s};
     QTest::newRow("UTF-16 behind a mark")
         << QByteArray("\xFF\xFE\xF3\x56\r\0\n\0a\0", 10) << QStringList{u"図"_s, u"a"_s};
+    QTest::newRow("UTF-16 with halves of surrogate pairs alone")
+        << QByteArray("\xFF\xFE\x00\xD8x\0\n\0\x00\xDC\x3D\xD8\x00\xDE", 14)
+        << QStringList{u"\uFFFDx"_s, u"\uFFFD\U0001F600"_s};
+    QTest::newRow("a U+FEFF after the mark is text")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\n") << QStringList{u"\uFEFFx"_s};
     QTest::newRow("code page 932")
         << QByteArray("ok\n\x90\x7d\x96\xca\n") << QStringList{u"ok"_s, u"図面"_s};
     QTest::newRow("not UTF-8 throughout")

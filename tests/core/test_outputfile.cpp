@@ -1,3 +1,4 @@
+#include "core/filefailure.h"
 #include "core/outputfile.h"
 #include "support/filesizelimit.h"
 #include "support/testfiles.h"
@@ -17,6 +18,8 @@ class TestOutputFile : public QObject
 private slots:
     void write_data();
     void write();
+    void symbolicLinks_data();
+    void symbolicLinks();
 
 private:
     QTemporaryDir m_dir;
@@ -76,6 +79,37 @@ void TestOutputFile::write()
     for (const QString &name : QDir(m_dir.path()).entryList(QDir::Files))
         QVERIFY2(QStringList({u"new"_s, u"existing"_s, u"limited"_s}).contains(name),
                  qPrintable(name));
+}
+
+// A link is written through to the file it names, as a shell's redirection does; a link that
+// leads round in a circle names no file: refused, and the link stays as it was.
+void TestOutputFile::symbolicLinks_data()
+{
+    QTest::addColumn<QString>("linkTarget");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("to a file not yet there") << u"target"_s << true;
+    QTest::newRow("round in a circle") << u"link"_s << false;
+    QTest::newRow("round in a circle of two") << u"other"_s << false;
+}
+
+void TestOutputFile::symbolicLinks()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, linkTarget);
+    QFETCH(bool, written);
+    const QTemporaryDir dir;
+    const QString link = dir.filePath(u"link"_s);
+    QVERIFY(QFile::link(linkTarget, link));
+    QVERIFY(QFile::link(u"link"_s, dir.filePath(u"other"_s)));
+    QString reason;
+    QCOMPARE(writeOutputFile(link, "bytes", &reason), written);
+    QCOMPARE(reason, written ? QString() : fileProblemText(FileProblem::LinkLoop));
+    QVERIFY(QFileInfo(link).isSymLink());
+    if (written)
+        QCOMPARE(test::readBytes(dir.filePath(u"target"_s)), QByteArray("bytes"));
+#else
+    QSKIP("Symbolic links are made by users on Unix only.");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestOutputFile)

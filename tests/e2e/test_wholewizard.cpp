@@ -138,7 +138,7 @@ void TestWholeWizard::fromWelcomeToSavedScript()
 
     m_bench->wizard.start();
     QVERIFY(m_bench->isShown(PageId::Welcome));
-    QVERIFY(m_bench->wizard.loaded(PageId::Grid)); // loaded hidden at start
+    QTRY_VERIFY(m_bench->wizard.loaded(PageId::Grid)); // loaded hidden once the start is painted
     click(PageId::Welcome, "cmdnext");
     QVERIFY(m_driver->dropDrawings(drawings));
     saveWithCtrlS(PageId::Drawings, m_files.filePath(u"drawings.txt"_s));

@@ -88,6 +88,28 @@ def dxf(thumbnail=None, line_end=b"\r\n", digits_per_line=254):
     return dxf_groups(groups + [(0, b"EOF")], line_end)
 
 
+def dwg_one_picture_everywhere(picture, count=255):
+    """A DWG whose preview directory points all its entries at one PNG."""
+    address = 0x80
+    header = bytearray(b"AC1018".ljust(address, b"\0"))
+    struct.pack_into("<I", header, 0x0D, address)
+    start = address + 21 + 9 * count
+    directory = struct.pack("<BII", 6, start, len(picture)) * count
+    block = struct.pack("<IB", 1 + len(directory) + len(picture), count) + directory + picture
+    return bytes(header) + DWG_START + block + DWG_END
+
+
+def truncated_large_png(side=4096):
+    """The start of a PNG of side x side pixels whose pixel data is cut off: a reader that
+    trusts the header inflates the full size before it finds the end."""
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body)))
+    header = struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0)
+    pixels = zlib.compress(bytes(side * (side * 3 + 1)), 9)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", pixels[:-64])
+
+
 def dwg_preview_parts(drawing):
     """The header and preview block of a DWG of release 13 or later, moved to the start."""
     if len(drawing) < 0x80 or not drawing.startswith(b"AC10") or drawing[:6] < b"AC1012":
@@ -155,8 +177,9 @@ def settings_check_seeds(small):
     seeds = [shipped, cp932(broken), broken.encode(), b"\xef\xbb\xbf" + broken.encode(),
              b"\xff\xfe" + "[shugo]\r\nname=😀\r\n".encode("utf-16-le"),
              # a lead byte before '=': a key name that no lookup can find
-             b"[shugo]\r\nname=s\r\n[s]\r\nname=a\r\nn\x8f=1\r\nn\x8f=2\r\n"]
-    return seeds if small else seeds + [shipped * 20]
+             b"[shugo]\r\nname=s\r\n[s]\r\nname=a\r\nn\x8f=1\r\nn\x8f=2\r\n",
+             settings_check_many_sections(200)]
+    return seeds if small else seeds + [shipped * 20, settings_check_many_sections(20000)]
 
 
 def cp932_seeds(small):
@@ -187,6 +210,7 @@ def preview_seeds(small, drawings):
         dxf(),
         LARGE_DXF + dxf(dib(12, 6)),
         b"AutoCAD Binary DXF\r\n\x1a\0",
+        dwg_one_picture_everywhere(truncated_large_png()),
     ]
     for drawing in sorted(drawings.glob("*.dwg")) + sorted(drawings.glob("*.dxf")):
         content = drawing.read_bytes()
@@ -248,6 +272,36 @@ def script_seeds(small):
     return seeds
 
 
+def settings_check_many_sections(count):
+    """Sections that each name the next: the check of each must not look through all."""
+    lines = ["[shugo]", "name=s0"]
+    for i in range(count):
+        lines += ["[s%d]" % i, "name=s%d" % (i + 1), "type=off", "name=again"]
+    return "\r\n".join(lines).encode()
+
+
+def grid_file_seeds(small):
+    rows = ["レイヤー\tL13\t表示しない\t終了\t終了", "図面\tすべて\t上書き保存\t終了",
+            "\ufeff図面\tすべて\tズーム\tオブジェクト範囲で\t終了"]
+    return [rows[0].encode() + b"\n", "\r\n".join(rows[:2]).encode(),
+            b"\xef\xbb\xbf" + "\n".join(rows).encode() + b"\n",
+            cp932("\n".join(rows[:2]) + "\n"), b"\t\t\t\tx\n" * 12]
+
+
+def drawing_list_seeds(small):
+    paths = ["C:\\a\\p1.dwg", "plan\\二階.dxf", "/home/cad/x.DWG", "\ufeffb.dwg"]
+    return ["\n".join(paths[:3]).encode(), b"\xef\xbb\xbf" + "\r\n".join(paths).encode(),
+            cp932("\r\n".join(paths[:3]) + "\r\n"), b"\n \n\t\na.dwg\n"]
+
+
+def preflight_seeds(small):
+    return [b"AC1015" + bytes(200), b"AC1032" + bytes(0x80), b"AC1009",
+            dxf(), dxf(line_end=b"\n"),
+            b"999\r\nx\r\n" * 700 + dxf(),
+            b"AutoCAD Binary DXF\r\n\x1a\0" + b"\0\0SECTION\0\2HEADER\0\x09$ACADVER\0\1AC1015\0",
+            b"not a drawing"]
+
+
 def write(folder, seeds):
     folder.mkdir(parents=True, exist_ok=True)
     for seed in seeds:
@@ -271,6 +325,9 @@ def main():
     write(options.out / "fuzz_clip", clip_seeds(options.small))
     write(options.out / "fuzz_scriptcommand", script_seeds(options.small))
     write(options.out / "fuzz_settingscheck", settings_check_seeds(options.small))
+    write(options.out / "fuzz_gridfile", grid_file_seeds(options.small))
+    write(options.out / "fuzz_drawinglist", drawing_list_seeds(options.small))
+    write(options.out / "fuzz_preflight", preflight_seeds(options.small))
 
 
 if __name__ == "__main__":

@@ -2,7 +2,6 @@
 #include "core/session.h"
 #include "core/settingslookup.h"
 #include "generation/commandlinebuilder.h"
-#include "generation/generationview.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -67,19 +66,17 @@ private slots:
     void pathsWithBlanksAreQuoted();
     void rowsWithoutAFormKeepTheirLines_data();
     void rowsWithoutAFormKeepTheirLines();
-    void noDrawingsNoLines();
     void commaStaysInItsCell();
     void dateStampIsTwoDigitYearMonthDay();
-    void selectscrcmddataStoresOnlyInsideTheGrid();
 
 private:
     bool build(const QString &summary, int row = 0);
+    QString lineOf(int row, int drawing) const { return m_lines->form(row).line(drawing); }
 
     QTemporaryDir m_dir;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<SettingsLookup> m_lookup;
     std::unique_ptr<RowLines> m_lines;
-    GenerationView m_view;
     std::unique_ptr<CommandLineBuilder> m_builder;
 };
 
@@ -97,7 +94,7 @@ void TestCommandLineBuilder::init()
         m_session->DrawingPaths[m_session->DrawingCount++] = path;
     m_lookup = std::make_unique<SettingsLookup>(m_dir.filePath(u"tavrolin.ini"_s));
     m_lines = std::make_unique<RowLines>();
-    m_builder = std::make_unique<CommandLineBuilder>(*m_session, *m_lookup, *m_lines, m_view);
+    m_builder = std::make_unique<CommandLineBuilder>(*m_session, *m_lookup, *m_lines);
 }
 
 // Builds a row from its five cell texts, written as they are joined by commas.
@@ -147,21 +144,19 @@ void TestCommandLineBuilder::lineForms()
     QFETCH(QString, line);
     QVERIFY(build(summary, 5));
     for (int d = 0; d < m_session->DrawingCount; ++d)
-        QCOMPARE(m_lines->at(5, d + 1), line);
-    QVERIFY(m_lines->at(5, m_session->DrawingCount + 1).isEmpty());
+        QCOMPARE(lineOf(5, d), line);
 }
 
 void TestCommandLineBuilder::saveAsNamesFollowEachDrawing()
 {
     build(u"図面,すべて,名前を付けて保存,日付-1～xの形式,終了"_s);
-    QCOMPARE(m_lines->at(0, 1), u".saveas  C:\\a\\011231-1.dwg"_s);
-    QCOMPARE(m_lines->at(0, 2), u".saveas  C:\\w\\011231-2.dwg"_s);
-    QCOMPARE(m_lines->at(0, 3), u".saveas  D:\\x\\plan\\011231-3.dwg"_s);
-    QCOMPARE(m_builder->savefolder, u"D:\\x\\plan\\"_s);
+    QCOMPARE(lineOf(0, 0), u".saveas  C:\\a\\011231-1.dwg"_s);
+    QCOMPARE(lineOf(0, 1), u".saveas  C:\\w\\011231-2.dwg"_s);
+    QCOMPARE(lineOf(0, 2), u".saveas  D:\\x\\plan\\011231-3.dwg"_s);
 
     build(u"図面,すべて,名前を付けて保存,1～xの形式,終了"_s, 1);
-    QCOMPARE(m_lines->at(1, 1), u".saveas  C:\\a\\1.dwg"_s);
-    QCOMPARE(m_lines->at(1, 3), u".saveas  D:\\x\\plan\\3.dwg"_s);
+    QCOMPARE(lineOf(1, 0), u".saveas  C:\\a\\1.dwg"_s);
+    QCOMPARE(lineOf(1, 2), u".saveas  D:\\x\\plan\\3.dwg"_s);
 }
 
 // A blank in a script is an Enter, so paths with blanks go in double quotes.
@@ -169,8 +164,8 @@ void TestCommandLineBuilder::pathsWithBlanksAreQuoted()
 {
     m_session->DrawingPaths[1] = u"C:\\My Drawings\\b.dwg"_s;
     build(u"図面,すべて,名前を付けて保存,日付-1～xの形式,終了"_s);
-    QCOMPARE(m_lines->at(0, 2), u".saveas  \"C:\\My Drawings\\011231-2.dwg\""_s);
-    QCOMPARE(m_lines->at(0, 1), u".saveas  C:\\a\\011231-1.dwg"_s);
+    QCOMPARE(lineOf(0, 1), u".saveas  \"C:\\My Drawings\\011231-2.dwg\""_s);
+    QCOMPARE(lineOf(0, 0), u".saveas  C:\\a\\011231-1.dwg"_s);
 }
 
 void TestCommandLineBuilder::rowsWithoutAFormKeepTheirLines_data()
@@ -186,18 +181,9 @@ void TestCommandLineBuilder::rowsWithoutAFormKeepTheirLines_data()
 void TestCommandLineBuilder::rowsWithoutAFormKeepTheirLines()
 {
     QFETCH(QString, summary);
-    m_lines->at(2, 1) = u"earlier"_s;
+    m_lines->form(2) = RowForm::fixed(u"earlier"_s);
     QVERIFY(!build(summary, 2));
-    QCOMPARE(m_lines->at(2, 1), u"earlier"_s);
-    QVERIFY(m_lines->at(2, 2).isEmpty());
-}
-
-void TestCommandLineBuilder::noDrawingsNoLines()
-{
-    m_session->DrawingCount = 0;
-    m_lines->at(0, 1) = u"earlier"_s;
-    QVERIFY(build(u"図面,すべて,上書き保存,終了,終了"_s));
-    QCOMPARE(m_lines->at(0, 1), u"earlier"_s);
+    QCOMPARE(lineOf(2, 1), u"earlier"_s);
 }
 
 // A comma typed into a cell stays in its cell: a list of layer names, as -LAYER takes it.
@@ -205,7 +191,7 @@ void TestCommandLineBuilder::commaStaysInItsCell()
 {
     QVERIFY(m_builder->scrmakefile({u"レイヤー"_s, u"L13,X"_s, u"色を変える"_s, u"緑"_s, u"終了"_s},
                                    0));
-    QCOMPARE(m_lines->at(0, 1), u"-layer c 緑 L13,X "_s);
+    QCOMPARE(lineOf(0, 0), u"-layer c 緑 L13,X "_s);
 }
 
 void TestCommandLineBuilder::dateStampIsTwoDigitYearMonthDay()
@@ -218,17 +204,6 @@ void TestCommandLineBuilder::dateStampIsTwoDigitYearMonthDay()
     setClock(std::make_unique<FixedClock>(QDateTime(QDate(1999, 3, 4), QTime(12, 0))));
     QCOMPARE(m_builder->getdate(), u"990304"_s);
     setClock(std::make_unique<FixedClock>(QDateTime(QDate(2001, 12, 31), QTime(15, 0, 16))));
-}
-
-void TestCommandLineBuilder::selectscrcmddataStoresOnlyInsideTheGrid()
-{
-    m_builder->scrcmd = u"line"_s;
-    m_builder->selectscrcmddata(11, 50000);
-    QCOMPARE(m_lines->at(11, 50000), u"line"_s);
-    m_builder->selectscrcmddata(12, 1);
-    m_builder->selectscrcmddata(-1, 1);
-    m_builder->selectscrcmddata(0, 50001);
-    QVERIFY(m_lines->at(0, 1).isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestCommandLineBuilder)

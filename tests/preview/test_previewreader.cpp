@@ -94,6 +94,7 @@ private slots:
     void samplesAreAllListed();
     void unreadableFiles_data();
     void unreadableFiles();
+    void readingStopsWhenAsked();
 };
 
 void TestPreviewReader::preview_data()
@@ -125,8 +126,6 @@ void TestPreviewReader::preview_data()
         << Builder::dwg({{BitmapCode, Builder::dib(large)}, {PngCode, pngWide}}) << wide;
     QTest::newRow("DWG largest bitmap")
         << Builder::dwg({{BitmapCode, dibTall}, {BitmapCode, dibWide}}, "AC1021") << wide;
-    QTest::newRow("DWG damaged PNG, then bitmap")
-        << Builder::dwg({{PngCode, pngWide.left(30)}, {BitmapCode, dibTall}}) << tall;
     QTest::newRow("DWG metafile ignored")
         << Builder::dwg({{MetafileCode, QByteArray(500, 'w')}, {BitmapCode, dibTall}}) << tall;
     QTest::newRow("DWG top-down bitmap")
@@ -248,6 +247,14 @@ void TestPreviewReader::noPreview_data()
         << withU32(dwg, entry + 4, 0xFFFFFFFF) << "大きすぎます";
     QTest::newRow("DWG PNG entry that is no PNG")
         << Builder::dwg({{PngCode, "x"}}) << "PNG ではありません";
+    // Only the best picture is read: a directory may point every entry at one damaged picture.
+    QTest::newRow("DWG damaged PNG, then bitmap")
+        << Builder::dwg({{PngCode, png.left(30)}, {BitmapCode, dib}}) << "画像の大きさを読めません";
+    QImage manyPixels(2048, int(MaxPreviewPixels / 2048) + 1, QImage::Format_Mono);
+    manyPixels.fill(0);
+    QTest::newRow("DWG PNG of more pixels than a preview holds")
+        << Builder::dwg({{PngCode, Builder::png(manyPixels)}})
+        << "2048 x 1025 ピクセルはありえません";
     QTest::newRow("DWG PNG wider than the limit")
         << Builder::dwg({{PngCode, widePng}}) << "4097 x 2 ピクセルはありえません";
     QTest::newRow("DWG bitmap claims 100000 x 100000")
@@ -415,6 +422,21 @@ void TestPreviewReader::unreadableFiles()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("plans")));
     QCOMPARE(DrawingPreviewReader::readFile(dir.filePath(path)).error, reason);
+}
+
+// Once asked to stop, a read ends at its next read of the file, without a picture.
+void TestPreviewReader::readingStopsWhenAsked()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.dxf"));
+    QFile file(path);
+    const QByteArray drawing = Builder::dxf(Builder::dib(Builder::quadrantImage(12, 6)));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(drawing) == drawing.size());
+    file.close();
+    std::atomic_bool stop{false};
+    QVERIFY(DrawingPreviewReader::readFile(path, stop).hasImage());
+    stop = true;
+    QVERIFY(!DrawingPreviewReader::readFile(path, stop).hasImage());
 }
 
 QTEST_GUILESS_MAIN(TestPreviewReader)

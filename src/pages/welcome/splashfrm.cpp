@@ -6,11 +6,13 @@
 #include "labelreveal.h"
 #include "pages/wizard/pagefactories.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 
 namespace tavrolin {
 
@@ -117,9 +119,19 @@ void splashfrm::load()
 {
     // A missing or unreadable icon leaves the windows without one; the page opens all the same.
     frmtitleset();
-    m_context.navigator.load(PageId::Grid);
     loadPicture();
     startReveal();
+}
+
+// The grid page (its twelve rows of lists, the check of the settings file) takes longer to build
+// than the rest of the start: it is built when the first frame is on the screen.
+bool splashfrm::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_gridRequested) {
+        m_gridRequested = true;
+        QTimer::singleShot(0, this, [this] { m_context.navigator.load(PageId::Grid); });
+    }
+    return PageWindow::event(event);
 }
 
 // A missing or unreadable picture leaves Image1 empty.

@@ -12,14 +12,18 @@ namespace tavrolin {
 class LabelReveal;
 
 // The welcome page, the program's start window: a picture and headlines that reveal themselves
-// from left to right, the About box and the help browser, and the way into the wizard. Its load
-// also loads the command grid page, hidden, so that page is ready when the user reaches it.
+// from left to right, the About box and the help browser, and the way into the wizard. Once its
+// first frame is painted it loads the command grid page, hidden, so that page is ready when the
+// user reaches it and the window does not wait for it.
 class splashfrm : public PageWindow
 {
     Q_OBJECT
 
 public:
     explicit splashfrm(const PageContext &context);
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();
@@ -39,6 +43,7 @@ private:
     QLabel *m_label7 = nullptr;
     QLabel *m_label8 = nullptr;
     LabelReveal *m_timer1 = nullptr;
+    bool m_gridRequested = false;
 };
 
 } // namespace tavrolin

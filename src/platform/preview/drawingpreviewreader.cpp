@@ -4,14 +4,20 @@
 #include "drawingsignature.h"
 #include "dwgpreviewreader.h"
 #include "dxfthumbnailreader.h"
+#include "stoppablefile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 
 namespace tavrolin {
 
 PreviewResult DrawingPreviewReader::readFile(const QString &path)
+{
+    static const std::atomic_bool never{false};
+    return readFile(path, never);
+}
+
+PreviewResult DrawingPreviewReader::readFile(const QString &path, const std::atomic_bool &stop)
 {
     if (path.isEmpty())
         return PreviewResult::failure(QStringLiteral("図面が指定されていません"));
@@ -19,7 +25,7 @@ PreviewResult DrawingPreviewReader::readFile(const QString &path)
     const QFileInfo info(path);
     if (info.exists() && !info.isDir() && !info.isFile())
         return PreviewResult::failure(fileProblemText(FileProblem::NotRegularFile));
-    QFile file(path);
+    StoppableFile file(path, stop);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return PreviewResult::failure(fileFailureReason(path, FileAction::Read));
     return read(file);

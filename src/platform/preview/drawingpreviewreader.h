@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 
 class QIODevice;
 
@@ -16,6 +17,8 @@ class DrawingPreviewReader
 {
 public:
     static PreviewResult readFile(const QString &path);
+    // The same, given up at the next read of the file once `stop` is set.
+    static PreviewResult readFile(const QString &path, const std::atomic_bool &stop);
     static PreviewResult readBytes(const QByteArray &bytes);
     // Reads from an open device that allows seeking.
     static PreviewResult read(QIODevice &device);

@@ -92,7 +92,7 @@ std::optional<QList<Entry>> readDirectory(QIODevice &device, qint64 offset, int 
     return entries;
 }
 
-// The image entries worth decoding, best first: PNG in stored order, then bitmaps largest first.
+// The image entries, best first: PNG in stored order, then bitmaps largest first.
 QList<Entry> candidates(const QList<Entry> &entries)
 {
     QList<Entry> pngs;
@@ -146,13 +146,10 @@ PreviewResult readBlock(QIODevice &device, quint32 address)
     const QList<Entry> images = candidates(*entries);
     if (images.isEmpty())
         return noImage(*entries);
-    PreviewResult result;
-    for (const Entry &entry : images) {
-        result = decodeEntry(device, entry);
-        if (result.hasImage())
-            break;
-    }
-    return result;
+    // Only the best picture is decoded: a directory may point all its entries at one damaged
+    // picture that takes long to inflate, and a drawing that stores a damaged best picture
+    // has no trustworthy preview anyway.
+    return decodeEntry(device, images.first());
 }
 
 } // namespace

@@ -21,6 +21,7 @@ PreviewCache::PreviewCache(QObject *parent) : QObject(parent), m_images(MaxCache
 
 PreviewCache::~PreviewCache()
 {
+    m_stopping = true;
     m_pool.waitForDone();
 }
 
@@ -58,7 +59,7 @@ void PreviewCache::readNext()
     const QString path = m_wanted.takeFirst();
     m_reading = path;
     m_pool.start([this, path] {
-        const QImage image = DrawingPreviewReader::readFile(path).image;
+        const QImage image = DrawingPreviewReader::readFile(path, m_stopping).image;
         QMetaObject::invokeMethod(
             this, [this, path, image] { store(path, image); }, Qt::QueuedConnection);
     });

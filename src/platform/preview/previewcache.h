@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
+#include <atomic>
 #include <optional>
 
 namespace tavrolin {
@@ -20,7 +21,8 @@ class PreviewCache : public QObject
 
 public:
     explicit PreviewCache(QObject *parent = nullptr);
-    // Waits for the read in progress to end.
+    // Stops the read in progress at its next read of the file and waits for it: a drawing is
+    // never read to its end when nobody wants its picture any more.
     ~PreviewCache() override;
 
     // The drawing's preview when it has been read (a null image when it holds none), or
@@ -43,6 +45,7 @@ private:
     void store(const QString &path, const QImage &image);
 
     QThreadPool m_pool;
+    std::atomic_bool m_stopping{false};
     QCache<QString, QImage> m_images;
     QString m_reading;    // the drawing being read, or the empty text
     QStringList m_wanted; // drawings asked for and not yet read, the latest first

@@ -43,11 +43,6 @@ std::optional<InfoHeader> parseInfoHeader(const QByteArray &bytes)
     return InfoHeader{u32(0), qint32(u32(4)), qint32(u32(8)), u16(12), u16(14), u32(16), u32(32)};
 }
 
-bool sideInRange(qint64 side)
-{
-    return side > 0 && side <= MaxPreviewSide;
-}
-
 bool isSupportedLayout(quint16 bitCount, quint32 compression)
 {
     switch (bitCount) {
@@ -90,7 +85,7 @@ QString dibProblem(const QByteArray &bytes)
     const std::optional<InfoHeader> header = parseInfoHeader(bytes);
     if (!header || header->size != InfoHeaderSize)
         return QStringLiteral("ビットマップのヘッダーがないか、未知の種類です");
-    if (!sideInRange(header->width) || !sideInRange(qAbs(header->height)))
+    if (!isPreviewSize(header->width, qAbs(header->height)))
         return QStringLiteral("ビットマップの大きさ %1 x %2 ピクセルはありえません")
             .arg(header->width)
             .arg(qAbs(header->height));
@@ -149,7 +144,7 @@ PreviewResult decodeAs(const QByteArray &bytes, const char *format)
     const QSize size(reader.size().width(), qAbs(reader.size().height()));
     if (size.isEmpty())
         return PreviewResult::failure(QStringLiteral("画像の大きさを読めません"));
-    if (!sideInRange(size.width()) || !sideInRange(size.height()))
+    if (!isPreviewSize(size.width(), size.height()))
         return PreviewResult::failure(QStringLiteral("画像の大きさ %1 x %2 ピクセルはありえません")
                                           .arg(size.width())
                                           .arg(size.height()));

@@ -79,8 +79,9 @@ QStringList TestRunWindow::listDrawings(const QStringList &names)
         const int d = session.DrawingCount++;
         session.DrawingPaths[d] = path;
         session.OpenCommands[d] = openCommand(path);
-        session.ScriptLines[d] = session.OpenCommands[d] + u"\r\n.qsave "_s;
-        session.ScriptText += u"\r\n"_s + session.ScriptLines[d];
+        session.ScriptText += u"\r\n"_s;
+        session.ScriptBlocks.push_back(session.ScriptText.size());
+        session.ScriptText += session.OpenCommands[d] + u"\r\n.qsave "_s;
     }
     m_bench->wizard.preflight().setScriptSaves(ScriptSaves{true, false, {}});
     return paths;

@@ -95,8 +95,8 @@ void TestSplashfrm::startLoadsTheGridPageHidden()
     QVERIFY(m_page->isVisible());
     QCOMPARE(m_page->windowTitle(), u"Tavrolin"_s);
     QVERIFY(!m_page->windowIcon().isNull());
+    QTRY_VERIFY(m_bench->wizard.loaded(PageId::Grid));
     PageWindow *grid = m_bench->wizard.loaded(PageId::Grid);
-    QVERIFY(grid);
     QVERIFY(!grid->isVisible());
     QVERIFY(!m_bench->wizard.loaded(PageId::Drawings));
 }
@@ -194,7 +194,7 @@ void TestSplashfrm::sideWindowsOpenBesideAndCloseOnTheirOwn()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!about && !help);
     QVERIFY(m_page->isVisible());
-    QCOMPARE(windowCollection().size(), 2); // the welcome page and the hidden grid page
+    QTRY_COMPARE(windowCollection().size(), 2); // the welcome page and the hidden grid page
     QVERIFY(m_bench->messages.shown().isEmpty());
 }
 
