@@ -6,6 +6,7 @@
 #include "core/inputfile.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -47,29 +48,47 @@ SettingsFile SettingsFile::fromBytes(const QByteArray &bytes)
     ProfileText::Line line;
     while (file.m_text.nextLine(&cursor, &line))
         file.addLine(line);
+    file.sortIndexes();
     return file;
 }
 
+// The views into the text's bytes stay valid: the bytes are never changed, and a copy of the
+// file shares them.
 void SettingsFile::addLine(const ProfileText::Line &line)
 {
     if (const auto header = m_text.sectionName(line.text)) {
-        Section section{m_text.decode(*header), header->toByteArray(), line.number, {}, true, {}};
-        section.isFirstOfName = this->section(section.name) == nullptr;
-        m_sectionsByName[foldedName(section.name)].append(m_sections.size());
-        m_sections.append(section);
+        const qsizetype position = m_sections.size();
+        m_sections.append(
+            {m_text.decode(*header), *header, line.number, {}, true, qsizetype(m_keyIndex.size())});
+        m_sectionIndex.push_back({foldedHash(m_sections.last().name), position});
         return;
     }
     const ProfileText::KeyLine keyLine = ProfileText::keyLine(line.text);
-    const Key key{m_text.decode(keyLine.key), keyLine.key.toByteArray(), line.number,
-                  keyLine.value.has_value(),
-                  keyLine.value.value_or(QByteArrayView()).toByteArray()};
+    Key key{m_text.decode(keyLine.key), keyLine.key, line.number, keyLine.value.has_value(),
+            keyLine.value.value_or(QByteArrayView())};
     if (m_sections.isEmpty()) {
-        m_looseKeys.append(key);
+        m_looseKeys.append(std::move(key));
         return;
     }
     Section &section = m_sections.last();
-    section.keysByName[foldedName(key.name)].append(section.keys.size());
-    section.keys.append(key);
+    m_keyIndex.push_back({foldedHash(key.name), section.keys.size()});
+    section.keys.append(std::move(key));
+}
+
+// Each section's keys were indexed together, so sorting each one's stretch sorts the key index
+// section by section. Then a section is the first of its name when no earlier one is found by
+// its name.
+void SettingsFile::sortIndexes()
+{
+    std::sort(m_sectionIndex.begin(), m_sectionIndex.end());
+    for (const Section &section : std::as_const(m_sections)) {
+        const auto start = m_keyIndex.begin() + section.keyIndexStart;
+        std::sort(start, start + section.keys.size());
+    }
+    for (qsizetype i = 0; i < m_sections.size(); ++i) {
+        const qsizetype first = firstNamed(m_sections, m_sectionIndex, m_sections[i].name);
+        m_sections[i].isFirstOfName = first < 0 || first >= i;
+    }
 }
 
 QString SettingsFile::foldedName(const QString &name)
@@ -81,25 +100,45 @@ QString SettingsFile::foldedName(const QString &name)
     return folded;
 }
 
+// FNV-1a over the folded characters; a surrogate pair is one character, a lone half its own.
+size_t SettingsFile::foldedHash(QStringView name)
+{
+    quint64 hash = 14695981039346656037ULL;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            ++i;
+            c = QChar::surrogateToUcs4(char16_t(c), name[i].unicode());
+        }
+        hash ^= QChar::toCaseFolded(c);
+        hash *= 1099511628211ULL;
+    }
+    return size_t(hash);
+}
+
+std::span<const SettingsFile::NameHash> SettingsFile::keyIndex(const Section &section) const
+{
+    return std::span(m_keyIndex).subspan(section.keyIndexStart, section.keys.size());
+}
+
 template <typename Entries>
-qsizetype SettingsFile::firstNamed(const Entries &entries,
-                                   const QHash<QString, QList<qsizetype>> &byName,
+qsizetype SettingsFile::firstNamed(const Entries &entries, std::span<const NameHash> index,
                                    const QString &wanted) const
 {
     const QString looked = profileName(wanted);
     if (looked.isEmpty())
         return -1;
-    const auto candidates = byName.constFind(foldedName(looked));
-    if (candidates == byName.cend())
-        return -1;
-    for (const qsizetype index : *candidates) {
-        if (isNamed(entries[index].nameBytes, wanted))
-            return index;
+    const size_t hash = foldedHash(looked);
+    const auto byHash = [](const NameHash &entry, size_t value) { return entry.hash < value; };
+    for (auto entry = std::lower_bound(index.begin(), index.end(), hash, byHash);
+         entry != index.end() && entry->hash == hash; ++entry) {
+        if (profileNameIs(m_text, entries[entry->position].nameBytes, looked))
+            return entry->position;
     }
     return -1;
 }
 
-bool SettingsFile::isNamed(const QByteArray &nameBytes, const QString &wanted) const
+bool SettingsFile::isNamed(QByteArrayView nameBytes, const QString &wanted) const
 {
     return profileNameMatches(m_text, nameBytes, wanted);
 }
@@ -112,13 +151,13 @@ bool SettingsFile::sameLookup(const QString &a, const QString &b)
 
 const SettingsFile::Section *SettingsFile::section(const QString &name) const
 {
-    const qsizetype index = firstNamed(m_sections, m_sectionsByName, name);
+    const qsizetype index = firstNamed(m_sections, m_sectionIndex, name);
     return index < 0 ? nullptr : &m_sections[index];
 }
 
 qsizetype SettingsFile::firstKey(const Section &section, const QString &name) const
 {
-    return firstNamed(section.keys, section.keysByName, name);
+    return firstNamed(section.keys, keyIndex(section), name);
 }
 
 const SettingsFile::Key *SettingsFile::key(const QString &sectionName, const QString &keyName) const

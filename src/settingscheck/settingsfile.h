@@ -2,39 +2,42 @@
 
 #include "core/profiletext.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace tavrolin {
 
 // The settings file as the wizard's reader sees it, laid out for the settings check: its
 // sections and key lines in file order with their line numbers, and the values that lookups
 // give. A section or key is found as the reader finds it (letter case and blanks ignored, the
-// first of a name winning), and a value is exactly what the reader returns.
+// first of a name winning), and a value is exactly what the reader returns. Names and values as
+// written are views into text().bytes(), which the file holds unchanged; sections and keys are
+// found through sorted indexes of their folded names' hashes, one for the sections and one for
+// all keys, so a file of many small sections costs no table per section.
 class SettingsFile
 {
 public:
     struct Key
     {
         QString name;
-        QByteArray nameBytes; // as written
+        QByteArrayView nameBytes; // as written
         int line = 0;
         bool hasEquals = false;
-        QByteArray rawValue; // as written, blanks around it removed
+        QByteArrayView rawValue; // as written, blanks around it removed
         bool isComment() const { return name.startsWith(u';'); }
     };
 
     struct Section
     {
         QString name;
-        QByteArray nameBytes; // as written
+        QByteArrayView nameBytes; // as written
         int line = 0;
         QList<Key> keys;
-        bool isFirstOfName = true; // a later section of the same name is never read
-        // The keys by their folded names (see SettingsFile::foldedName), each name's in order.
-        QHash<QString, QList<qsizetype>> keysByName;
+        bool isFirstOfName = true;   // a later section of the same name is never read
+        qsizetype keyIndexStart = 0; // where the section's keys start in the key index
     };
 
     // Reads the file once. Nothing, and the reason in *error, when it cannot be read.
@@ -64,7 +67,7 @@ public:
     int lineOf(const QString &section, const QString &key) const;
 
     // True when a section or key name as written is the name looked for, as the reader matches.
-    bool isNamed(const QByteArray &nameBytes, const QString &wanted) const;
+    bool isNamed(QByteArrayView nameBytes, const QString &wanted) const;
     // True when two names looked up find the same section or key.
     static bool sameLookup(const QString &a, const QString &b);
     // A name with each character case-folded as the reader's comparison folds it: names that
@@ -72,18 +75,36 @@ public:
     static QString foldedName(const QString &name);
 
 private:
+    // An entry of a name index: the hash of a name's folded form and the entry's position
+    // among the sections, or among its section's keys. Sorted by hash, then position.
+    struct NameHash
+    {
+        size_t hash = 0;
+        qsizetype position = 0;
+        auto operator<=>(const NameHash &) const = default;
+    };
+    // The hash of foldedName(name), computed without building it.
+    static size_t foldedHash(QStringView name);
+
     void addLine(const ProfileText::Line &line);
-    // The first of the indexes (of entries with names as written) that `isNamed(wanted)`;
-    // -1 when none is.
+    void sortIndexes();
+    // The first position, in an index over entries with names as written, whose entry
+    // `isNamed(wanted)`; -1 when none is.
     template <typename Entries>
-    qsizetype firstNamed(const Entries &entries, const QHash<QString, QList<qsizetype>> &byName,
+    qsizetype firstNamed(const Entries &entries, std::span<const NameHash> index,
                          const QString &wanted) const;
+    std::span<const NameHash> keyIndex(const Section &section) const;
 
     ProfileText m_text;
     bool m_utf8MarkBeforeOtherText = false;
     QList<Section> m_sections;
-    QHash<QString, QList<qsizetype>> m_sectionsByName;
     QList<Key> m_looseKeys;
+    std::vector<NameHash> m_sectionIndex;
+    std::vector<NameHash> m_keyIndex;
 };
 
 } // namespace tavrolin
+
+// Moved, not copied, when a file's lists grow.
+Q_DECLARE_TYPEINFO(tavrolin::SettingsFile::Key, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(tavrolin::SettingsFile::Section, Q_RELOCATABLE_TYPE);
