@@ -1,6 +1,7 @@
-// The settings check on arbitrary settings files. The input is the file's bytes. The check's view
-// of the file must be the reader's: the key line it names as the one read holds the value that a
-// lookup gives; its findings come in line order, each once, on lines of the file.
+// The settings check on arbitrary settings files. The input is the file's bytes, given to the
+// check as read from a file (fuzz_settings reads files). The check's view of the file must be the
+// reader's: the key line it names as the one read holds the value that a lookup gives; its
+// findings come in line order, each once, on lines of the file.
 
 #include "core/ansicodec.h"
 #include "core/iniread.h"
@@ -56,14 +57,10 @@ void checkView(const SettingsFile &file)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString path = fuzz::scratchFile("tavrolin.ini");
-    fuzz::writeFile(path, bytes);
-    QString error;
-    const std::optional<SettingsFile> file = SettingsFile::open(path, &error);
-    FUZZ_CHECK(file.has_value());
-    checkView(*file);
+    const SettingsFile file = SettingsFile::fromBytes(bytes);
+    checkView(file);
 
-    const SettingsFindings findings = checkSettings(*file);
+    const SettingsFindings findings = checkSettings(file);
     const int lines = lineCount(bytes);
     QSet<SettingsFinding> seen;
     for (qsizetype i = 0; i < findings.size(); ++i) {
