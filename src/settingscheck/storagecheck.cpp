@@ -3,6 +3,8 @@
 #include "core/ansicodec.h"
 #include "settingsfile.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace tavrolin {
@@ -34,13 +36,19 @@ bool holdsStrayBytes(QByteArrayView line)
     return false;
 }
 
-// The distinct characters of the line that the code page cannot write, the first few of them.
-QString unwritableText(const QString &line)
+// The distinct characters of the UTF-8 line that the code page cannot write, the first few of
+// them. Every code page writes ASCII, so a line of it is not decoded at all.
+QString unwritableText(QByteArrayView line)
 {
     QString found;
+    if (std::all_of(line.begin(), line.end(), [](char c) { return uchar(c) < 0x80; }))
+        return found;
+    const QString text = QString::fromUtf8(line); // any surrogate in it is half of a pair
     int count = 0;
-    for (const char32_t code : line.toUcs4()) {
-        const QString c = QString::fromUcs4(&code, 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView c = QStringView(text).sliced(i, width);
+        i += width - 1;
         if (found.contains(c) || ansi::canEncode(c))
             continue;
         found += c;
@@ -90,7 +98,7 @@ SettingsFindings checkStorage(const SettingsFile &file)
                                  u"「・」として読まれます。"_s});
             continue;
         }
-        const QString unwritable = unwritableText(QString::fromUtf8(line.text));
+        const QString unwritable = unwritableText(line.text);
         if (!unwritable.isEmpty())
             findings.append({line.number,
                              {},
