@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../.."
 source .ci/sanitizerbuild.sh
 sanitized_build build-fuzz -O1
 cmake --build build-fuzz -j"$(nproc)" --target fuzz
-seconds=${TAVROLIN_FUZZ_SECONDS:-30}
+seconds=${TAVROLIN_FUZZ_SECONDS:-20}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0

@@ -1,5 +1,6 @@
 #include "consolerun.h"
 
+#include "core/filefailure.h"
 #include "drawingjob.h"
 #include "preflight/preflightcheck.h"
 
@@ -49,8 +50,7 @@ bool ConsoleRun::start(QString *error)
     if (!m_results.open(m_setup.resultsPath, error))
         return false;
     if (!QDir().mkpath(m_setup.logsFolder)) {
-        *error =
-            u"ログのフォルダー %1 を作れません"_s.arg(QDir::toNativeSeparators(m_setup.logsFolder));
+        *error = u"ログのフォルダー %1 を作れません"_s.arg(messagePath(m_setup.logsFolder));
         return false;
     }
     m_plan.assign(m_setup.drawings.size(), Plan::Run);

@@ -37,7 +37,7 @@ bool writeDrawingScript(const QString &path, const QString &text, QString *error
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
         return true;
     *error = u"スクリプトファイル %1 を書き込めません: %2"_s.arg(
-        QDir::toNativeSeparators(path), fileFailureReason(path, FileAction::Write));
+        messagePath(path), fileFailureReason(path, FileAction::Write));
     return false;
 }
 

@@ -2,8 +2,6 @@
 
 #include "core/filefailure.h"
 
-#include <QDir>
-
 using namespace Qt::StringLiterals;
 
 namespace tavrolin {
@@ -22,7 +20,7 @@ bool DrawingLog::open(const QString &path, const QString &command, QString *erro
 {
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = u"ログ %1 を書き込めません: %2"_s.arg(QDir::toNativeSeparators(path),
+        *error = u"ログ %1 を書き込めません: %2"_s.arg(messagePath(path),
                                                        fileFailureReason(path, FileAction::Write));
         return false;
     }

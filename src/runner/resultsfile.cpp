@@ -41,7 +41,7 @@ bool ResultsFile::open(const QString &path, QString *error)
     QDir().mkpath(QFileInfo(path).path());
     if (!m_file.open(QIODevice::Append | QIODevice::Unbuffered)) {
         *error = u"結果ファイル %1 に書き込めません: %2"_s.arg(
-            QDir::toNativeSeparators(path), fileFailureReason(path, FileAction::Write));
+            messagePath(path), fileFailureReason(path, FileAction::Write));
         return false;
     }
     // A line cut short by an earlier program's end is ended, so the next line stands alone.
@@ -58,8 +58,7 @@ bool ResultsFile::readPrevious(QString *error)
     QStringList lines;
     QString reason;
     if (!readTextLines(m_file.fileName(), &lines, &reason)) {
-        *error = u"結果ファイル %1 を読めません: %2"_s.arg(
-            QDir::toNativeSeparators(m_file.fileName()), reason);
+        *error = u"結果ファイル %1 を読めません: %2"_s.arg(messagePath(m_file.fileName()), reason);
         return false;
     }
     for (const QString &line : std::as_const(lines)) {
@@ -92,7 +91,7 @@ bool ResultsFile::append(const QString &drawing, const DrawingResult &result, QS
     const QByteArray bytes = line(drawing, result).toUtf8();
     if (m_file.write(bytes) != bytes.size()) {
         *error = u"結果ファイル %1 に書き込めません: %2"_s.arg(
-            QDir::toNativeSeparators(m_file.fileName()),
+            messagePath(m_file.fileName()),
             fileFailureReason(m_file.fileName(), FileAction::Write));
         return false;
     }

@@ -1,5 +1,6 @@
 #include "core/ansicodec.h"
 #include "core/filefailure.h"
+#include "support/printedtext.h"
 #include "support/testfiles.h"
 
 #include <QProcess>
@@ -8,17 +9,6 @@
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// What the program printed for a person, as it reads it back: messages into a pipe are in the
-// system's 8-bit encoding (code page 932 on a Japanese Windows) with that system's line ends.
-QString printedText(const QByteArray &bytes)
-{
-    return QString::fromLocal8Bit(bytes).remove(u'\r');
-}
-
-} // namespace
 
 // Runs the built program's headless "check" command: its exit status and what it prints.
 class TestCheckCommand : public QObject
@@ -82,8 +72,8 @@ void TestCheckCommand::statusAndOutput()
     process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
                   QStringList{u"check"_s} + arguments);
     QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(printedText(process.readAllStandardOutput()), out);
-    QCOMPARE(printedText(process.readAllStandardError()),
+    QCOMPARE(test::printedText(process.readAllStandardOutput()), out);
+    QCOMPARE(test::printedText(process.readAllStandardError()),
              QDir::toNativeSeparators(err.replace(u"%1"_s, dir.path()))
                  .replace(u"%2"_s, test::programFileName()));
     QCOMPARE(process.exitCode(), status);

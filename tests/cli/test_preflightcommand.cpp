@@ -1,4 +1,5 @@
 #include "support/checkeddrawings.h"
+#include "support/printedtext.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -50,13 +51,6 @@ const QString kTargetExists =
 const QString kTargetInList =
     u"target-in-list\t%1/r12.dxf\t名前を付けて保存すると、リストの 10 番目"
     u"の図面 011231-9.dwg を上書きします\n"_s;
-
-// What the program printed, as a person reads it: in the system's 8-bit encoding with that
-// system's line ends.
-QString printedText(const QByteArray &bytes)
-{
-    return QString::fromLocal8Bit(bytes).remove(u'\r');
-}
 
 } // namespace
 
@@ -135,12 +129,12 @@ void TestPreflightCommand::statusAndOutput()
     process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
                   QStringList{u"preflight"_s} + arguments);
     QVERIFY(process.waitForFinished(60000));
-    const QString printed = printedText(process.readAllStandardOutput());
+    const QString printed = test::printedText(process.readAllStandardOutput());
     if (whole)
         QCOMPARE(printed, out);
     else
         QVERIFY2(printed.contains(out), qPrintable(printed));
-    QCOMPARE(printedText(process.readAllStandardError()), err);
+    QCOMPARE(test::printedText(process.readAllStandardError()), err);
     QCOMPARE(process.exitCode(), status);
 }
 

@@ -1,4 +1,5 @@
 #include "support/drawingfiles.h"
+#include "support/printedtext.h"
 #include "support/processes.h"
 
 #include <QElapsedTimer>
@@ -46,11 +47,6 @@ Results readResults(const QString &path)
         ++results.lines;
     }
     return results;
-}
-
-QString printed(const QByteArray &bytes)
-{
-    return QString::fromLocal8Bit(bytes).remove(u'\r');
 }
 
 } // namespace
@@ -119,7 +115,7 @@ int TestRunCommand::run(const QString &folder, const QStringList &arguments,
     if (!process.waitForFinished(120000))
         return -1;
     if (errors)
-        *errors = printed(process.readAllStandardError());
+        *errors = test::printedText(process.readAllStandardError());
     return process.exitCode();
 }
 
@@ -301,7 +297,8 @@ void TestRunCommand::refusals()
     process.start(QStringLiteral(TAVROLIN_PROGRAM_DIR "/tavrolin"),
                   QStringList{u"run"_s} + arguments.replaceInStrings(u"%1"_s, m_dir.path()));
     QVERIFY(process.waitForFinished(60000));
-    QVERIFY2(printed(process.readAllStandardError()).contains(message), qPrintable(message));
+    QVERIFY2(test::printedText(process.readAllStandardError()).contains(message),
+             qPrintable(message));
     QCOMPARE(process.exitCode(), 2);
 }
 
