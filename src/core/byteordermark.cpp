@@ -30,6 +30,19 @@ QString withoutLoneSurrogates(QString text)
     return text;
 }
 
+// The lines of a text: each ends in LF or CR LF, the last one's line end is optional.
+QStringList linesOf(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the line end of the last line, or an empty text
+    for (QString &line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
 } // namespace
 
 std::optional<ByteOrderMark> byteOrderMark(QByteArrayView bytes)
@@ -70,6 +83,29 @@ QString decodeTextFile(QByteArrayView bytes)
     // After the mark, a U+FEFF is the text's own character.
     QStringDecoder decoder(storage.encoding, QStringConverter::Flag::ConvertInitialBom);
     return withoutLoneSurrogates(decoder.decode(bytes.sliced(storage.markSize)));
+}
+
+QStringList decodeTextLines(QByteArrayView bytes)
+{
+    const TextStorage storage = textStorage(bytes);
+    if (storage.kind == TextStorage::Kind::Utf16Mark)
+        return linesOf(decodeTextFile(bytes));
+    // Each line decoded on its own, as the whole text would decode it: a U+FEFF at a line's
+    // start is the text's own character, and a sequence cut by the line end is no character.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                    QStringConverter::Flag::Stateless);
+    QStringList lines;
+    QByteArrayView rest = bytes.sliced(storage.markSize);
+    while (!rest.isEmpty()) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.append(storage.kind == TextStorage::Kind::Ansi ? ansi::decode(line)
+                                                             : QString(utf8.decode(line)));
+    }
+    return lines;
 }
 
 } // namespace tavrolin

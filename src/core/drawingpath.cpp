@@ -6,6 +6,17 @@ using namespace Qt::StringLiterals;
 
 namespace tavrolin {
 
+namespace {
+
+// The control characters (Unicode's category Cc): C0, DEL and C1. Compared directly, since a
+// drawing list's every path is looked at.
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+}
+
+} // namespace
+
 bool isDrawingPath(const QString &path)
 {
     return path.endsWith(u".dwg", Qt::CaseInsensitive) ||
@@ -14,8 +25,7 @@ bool isDrawingPath(const QString &path)
 
 bool holdsControlCharacter(const QString &text)
 {
-    return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
+    return std::any_of(text.begin(), text.end(), isControl);
 }
 
 bool isScriptSafePath(const QString &path)
@@ -35,7 +45,7 @@ QString visibleControls(const QString &text)
     QString visible;
     visible.reserve(text.size());
     for (const QChar c : text) {
-        if (c.category() != QChar::Other_Control)
+        if (!isControl(c))
             visible += c;
         else if (c == u'\n')
             visible += u"<LF>"_s;
@@ -51,7 +61,7 @@ QString visibleControls(const QString &text)
 
 bool needsScriptQuotes(QStringView path)
 {
-    return path.contains(u' ');
+    return std::find(path.utf16(), path.utf16() + path.size(), u' ') != path.utf16() + path.size();
 }
 
 QString scriptPath(const QString &path)
@@ -61,9 +71,20 @@ QString scriptPath(const QString &path)
     return QChar(u'"') + path + u'"';
 }
 
+// Made in one allocation of its exact size: a list of 50 000 drawings keeps 50 000 of them.
 QString openCommand(const QString &path)
 {
-    return u".open "_s + scriptPath(path);
+    constexpr QStringView kOpen = u".open ";
+    const bool quoted = needsScriptQuotes(path);
+    QString line;
+    line.reserve(kOpen.size() + path.size() + (quoted ? 2 : 0));
+    line += kOpen;
+    if (quoted)
+        line += u'"';
+    line += path;
+    if (quoted)
+        line += u'"';
+    return line;
 }
 
 } // namespace tavrolin

@@ -23,11 +23,12 @@ void ScriptAssembly::makeallscr(const QList<int> &rows, qint64 size)
     text = QString();
     m_session.ScriptBlocks.clear();
     if (!rows.isEmpty()) {
+        const QList<Piece> pieces = piecesOf(rows);
         text.reserve(size);
         m_session.ScriptBlocks.reserve(size_t(m_session.DrawingCount));
         for (drawingno = 0; drawingno < m_session.DrawingCount; ++drawingno) {
             m_session.ScriptBlocks.push_back(text.size() + kLineEnd.size());
-            appendBlock(drawingno, rows, text);
+            appendBlock(drawingno, pieces, text);
             m_view.progprocess(drawingno, m_session.DrawingCount);
             m_view.yieldToEventLoop();
         }
@@ -39,10 +40,11 @@ void ScriptAssembly::assemble(const QList<int> &rows, const BlockSink &take) con
 {
     if (rows.isEmpty())
         return;
+    const QList<Piece> pieces = piecesOf(rows);
     QString block;
     for (int d = 0; d < m_session.DrawingCount; ++d) {
         block.truncate(0); // keeps the room of the longest block so far
-        appendBlock(d, rows, block);
+        appendBlock(d, pieces, block);
         take(block);
     }
 }
@@ -58,28 +60,48 @@ qint64 ScriptAssembly::scriptSize(const QList<int> &rows) const
     for (int d = 0; d < count; ++d)
         size += kLineEnd.size() + m_session.OpenCommands[d].size();
     QString line;
-    for (const int row : rows) {
-        const RowForm &form = m_scrcmddata.form(row);
-        if (form.isFixed()) {
-            size += qint64(count) * (kLineEnd.size() + form.fixedLine().size());
+    for (const Piece &piece : piecesOf(rows)) {
+        if (!piece.form) {
+            size += qint64(count) * piece.fixed.size();
             continue;
         }
         for (int d = 0; d < count; ++d) {
             line.truncate(0);
-            form.appendLine(d, line);
+            piece.form->appendLine(d, line);
             size += kLineEnd.size() + line.size();
         }
     }
     return size;
 }
 
-void ScriptAssembly::appendBlock(int drawing, const QList<int> &rows, QString &text) const
+QList<ScriptAssembly::Piece> ScriptAssembly::piecesOf(const QList<int> &rows) const
+{
+    QList<Piece> pieces;
+    for (const int row : rows) {
+        const RowForm &form = m_scrcmddata.form(row);
+        if (!form.isFixed()) {
+            pieces.append(Piece{{}, &form});
+            continue;
+        }
+        if (pieces.isEmpty() || pieces.last().form)
+            pieces.append(Piece{});
+        pieces.last().fixed += kLineEnd;
+        pieces.last().fixed += form.fixedLine();
+    }
+    return pieces;
+}
+
+void ScriptAssembly::appendBlock(int drawing, const QList<Piece> &pieces, QString &text) const
 {
     text += kLineEnd;
     text += m_session.OpenCommands[drawing];
-    for (const int row : rows) {
+    for (const Piece &piece : pieces) {
+        if (!piece.form) {
+            text += piece.fixed;
+            continue;
+        }
         text += kLineEnd;
-        m_scrcmddata.form(row).appendLine(drawing, text);
+        piece.form->appendLine(drawing, text);
     }
 }
 

@@ -8,6 +8,7 @@
 namespace tavrolin {
 
 struct Session;
+class RowForm;
 class RowLines;
 class GenerationView;
 
@@ -35,7 +36,16 @@ public:
     int drawingno = 0;
 
 private:
-    void appendBlock(int drawing, const QList<int> &rows, QString &text) const;
+    // What the rows write into every block after its open line: a run of rows whose lines are
+    // the same for every drawing is joined once, line ends included, into `fixed`; a row whose
+    // line follows the drawing keeps its `form`.
+    struct Piece
+    {
+        QString fixed;
+        const RowForm *form = nullptr;
+    };
+    QList<Piece> piecesOf(const QList<int> &rows) const;
+    void appendBlock(int drawing, const QList<Piece> &pieces, QString &text) const;
 
     Session &m_session;
     const RowLines &m_scrcmddata;
