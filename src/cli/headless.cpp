@@ -3,6 +3,7 @@
 #include "checkcommand.h"
 #include "commandline.h"
 #include "platform/console/console.h"
+#include "platform/memory/heapreuse.h"
 #include "preflightcommand.h"
 #include "previewcommand.h"
 #include "runcommand.h"
@@ -76,6 +77,7 @@ bool isHeadlessCommand(const QStringList &arguments)
 
 int runHeadlessCommand(const QStringList &arguments)
 {
+    keepFreedMemoryForReuse();
     const QString &word = arguments[1];
     for (const Subcommand &command : subcommands()) {
         if (word == command.name)

@@ -94,8 +94,9 @@ QStringList decodeTextLines(QByteArrayView bytes)
     // start is the text's own character, and a sequence cut by the line end is no character.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
                                                     QStringConverter::Flag::Stateless);
-    QStringList lines;
     QByteArrayView rest = bytes.sliced(storage.markSize);
+    QStringList lines;
+    lines.reserve(std::count(rest.begin(), rest.end(), '\n') + 1);
     while (!rest.isEmpty()) {
         const qsizetype end = rest.indexOf('\n');
         QByteArrayView line = end < 0 ? rest : rest.first(end);

@@ -36,17 +36,22 @@ void ScriptAssembly::makeallscr(const QList<int> &rows, qint64 size)
     m_view.setPageEnabled(true);
 }
 
-void ScriptAssembly::assemble(const QList<int> &rows, const BlockSink &take) const
+bool ScriptAssembly::assemble(const QList<int> &rows, qint64 limit, const BlockSink &take) const
 {
     if (rows.isEmpty())
-        return;
+        return true;
     const QList<Piece> pieces = piecesOf(rows);
     QString block;
+    qint64 size = 0;
     for (int d = 0; d < m_session.DrawingCount; ++d) {
         block.truncate(0); // keeps the room of the longest block so far
         appendBlock(d, pieces, block);
+        size += block.size();
+        if (size > limit)
+            return false;
         take(block);
     }
+    return true;
 }
 
 // Lines that are the same for every drawing are counted once; the others are made, into one

@@ -25,9 +25,10 @@ public:
     void makeallscr(const QList<int> &rows, qint64 size);
 
     // Hands the same text, drawing by drawing, to `take` without keeping it: a block (with the
-    // line end before it) is valid only during the call.
+    // line end before it) is valid only during the call. Stops, returning false, instead of
+    // handing on the block that would take the text past `limit` characters.
     using BlockSink = std::function<void(QStringView block)>;
-    void assemble(const QList<int> &rows, const BlockSink &take) const;
+    bool assemble(const QList<int> &rows, qint64 limit, const BlockSink &take) const;
 
     // The number of characters makeallscr(rows) puts in ScriptText.
     qint64 scriptSize(const QList<int> &rows) const;
