@@ -3,7 +3,7 @@
 #include "checkcommand.h"
 #include "commandline.h"
 #include "platform/console/console.h"
-#include "platform/memory/heapreuse.h"
+#include "platform/memory/batchheap.h"
 #include "preflightcommand.h"
 #include "previewcommand.h"
 #include "runcommand.h"
@@ -77,7 +77,7 @@ bool isHeadlessCommand(const QStringList &arguments)
 
 int runHeadlessCommand(const QStringList &arguments)
 {
-    keepFreedMemoryForReuse();
+    prepareHeapForBatchWork();
     const QString &word = arguments[1];
     for (const Subcommand &command : subcommands()) {
         if (word == command.name)
