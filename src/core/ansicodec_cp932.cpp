@@ -1,7 +1,6 @@
 #include "ansicodec.h"
 #include "cp932table.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -139,8 +138,7 @@ bool isLeadByte(unsigned char byte)
 // A text in ASCII, as most paths and keywords are, is widened as a whole.
 QString decode(QByteArrayView bytes)
 {
-    if (std::all_of(bytes.begin(), bytes.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     QString text;
     text.resize(bytes.size());

@@ -9,12 +9,6 @@ namespace tavrolin {
 
 namespace {
 
-bool holdsNonAscii(QByteArrayView bytes)
-{
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 // UTF-16 bytes may hold a half of a surrogate pair alone, which is no character: it becomes
 // U+FFFD, as a byte that is no UTF-8 would, so the text is written back as it was read.
 QString withoutLoneSurrogates(QString text)
@@ -70,7 +64,7 @@ TextStorage textStorage(QByteArrayView bytes)
             mark->encoding == QStringConverter::Utf8 ? Kind::Utf8Mark : Kind::Utf16Mark;
         return {kind, mark->encoding, mark->size};
     }
-    if (holdsNonAscii(bytes) && bytes.isValidUtf8())
+    if (!ansi::isAscii(bytes) && bytes.isValidUtf8())
         return {Kind::Utf8, QStringConverter::Utf8, 0};
     return {};
 }
