@@ -1,5 +1,6 @@
 #include "ansicodec.h"
 #include "cp932table.h"
+#include "largetext.h"
 
 #include <array>
 #include <cstring>
@@ -182,7 +183,7 @@ void appendEncoded(QStringView text, QByteArray &bytes, qsizetype *unrepresentab
     // piece by piece must not be moved for every piece.
     const qsizetype room = start + text.size() * 2;
     if (bytes.capacity() < room)
-        bytes.reserve(qMax(room, bytes.capacity() * 2));
+        reserveLargeText(bytes, qMax(room, bytes.capacity() * 2));
     bytes.resize(room);
     char *out = bytes.data() + start;
     const char16_t *in = text.utf16();

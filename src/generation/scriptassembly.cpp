@@ -1,5 +1,6 @@
 #include "scriptassembly.h"
 
+#include "core/largetext.h"
 #include "core/session.h"
 #include "generationview.h"
 #include "rowlines.h"
@@ -37,7 +38,7 @@ void ScriptAssembly::makeallscr(const QList<int> &rows, qint64 size)
     m_session.ScriptBlocks.clear();
     if (!rows.isEmpty()) {
         const QList<Piece> pieces = piecesOf(rows);
-        text.reserve(size);
+        reserveLargeText(text, size);
         m_session.ScriptBlocks.reserve(size_t(m_session.DrawingCount));
         for (drawingno = 0; drawingno < m_session.DrawingCount; ++drawingno) {
             m_session.ScriptBlocks.push_back(text.size() + kLineEnd.size());

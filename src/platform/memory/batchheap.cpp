@@ -1,10 +1,11 @@
 #include "batchheap.h"
 
+#include "core/largetext.h"
+
 #include <cstdint>
 #include <cstdlib> // defines __GLIBC__ with glibc
 #ifdef __GLIBC__
 #include <malloc.h>
-#include <sys/mman.h>
 #include <unistd.h>
 #endif
 
@@ -38,9 +39,7 @@ void growHeapInLargePages()
     void *volatile block = std::malloc(kLargePage); // volatile: the pair is not optimised away
     std::free(block);
     const auto after = reinterpret_cast<std::uintptr_t>(sbrk(0));
-    const std::uintptr_t start = (before + kLargePage - 1) & ~(kLargePage - 1);
-    if (after > start)
-        madvise(reinterpret_cast<void *>(start), after - start, MADV_HUGEPAGE);
+    adviseLargePages(reinterpret_cast<void *>(before), after - before);
 }
 
 } // namespace
