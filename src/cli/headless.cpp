@@ -5,9 +5,9 @@
 #include "platform/console/console.h"
 #include "platform/memory/batchheap.h"
 #include "preflightcommand.h"
-#include "previewcommand.h"
 #include "runcommand.h"
 #include "scriptcommand.h"
+#include "wizardmodule.h"
 
 #include <QCoreApplication>
 
@@ -33,7 +33,7 @@ const QList<Subcommand> &subcommands()
         {u"script"_s, u"[オプション] [図面...]"_s,
          u"ウィンドウを開かずにスクリプトファイルを作ります"_s, runScriptCommand},
         {u"preview"_s, u"図面 -o ファイル.png"_s,
-         u"図面に保存されたプレビュー画像を PNG ファイルに書きます"_s, runPreviewCommand},
+         u"図面に保存されたプレビュー画像を PNG ファイルに書きます"_s, runModulePreviewCommand},
         {u"check"_s, u"[設定ファイル]"_s, u"設定ファイル（tavrolin.ini）を調べます"_s,
          runCheckCommand},
         {u"preflight"_s, u"[オプション] [図面...]"_s, u"スクリプトを流す前に図面を調べます"_s,
