@@ -65,7 +65,7 @@ void SettingsFile::addLine(const ProfileText::Line &line)
         return;
     }
     const ProfileText::KeyLine keyLine = ProfileText::keyLine(line.text);
-    Key key{m_text.decode(keyLine.key), keyLine.key, line.number, keyLine.value.has_value(),
+    Key key{keyName(keyLine.key), keyLine.key, line.number, keyLine.value.has_value(),
             keyLine.value.value_or(QByteArrayView())};
     if (m_sections.isEmpty()) {
         m_looseKeys.append(std::move(key));
@@ -73,6 +73,18 @@ void SettingsFile::addLine(const ProfileText::Line &line)
     }
     m_keyIndex.push_back({foldedHash(key.name), m_keys.size() - m_sections.last().keyIndexStart});
     m_keys.append(std::move(key));
+}
+
+// The keys that the wizard looks up are most of a file's lines: their names are shared, not
+// decoded for each line.
+QString SettingsFile::keyName(QByteArrayView bytes) const
+{
+    static const QString kLookedUp[] = {u"name"_s, u"type"_s, u"type2"_s};
+    for (const QString &name : kLookedUp) {
+        if (QLatin1StringView(bytes) == name)
+            return name;
+    }
+    return m_text.decode(bytes);
 }
 
 // Each section's keys were listed and indexed together, so sorting each one's stretch sorts the

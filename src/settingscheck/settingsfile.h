@@ -91,6 +91,7 @@ private:
     static size_t foldedHash(QStringView name);
 
     void addLine(const ProfileText::Line &line);
+    QString keyName(QByteArrayView bytes) const;
     void sortIndexes();
     // A name of the file as profileName() gives it.
     QString ownLookedName(const QString &name) const;
