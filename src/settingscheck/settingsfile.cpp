@@ -116,15 +116,6 @@ QString SettingsFile::ownLookedName(const QString &name) const
     return m_text.isUtf8() ? profileName(name) : name;
 }
 
-QString SettingsFile::foldedName(const QString &name)
-{
-    QString folded;
-    folded.reserve(name.size());
-    for (const char32_t c : name.toUcs4())
-        folded += QStringView(QChar::fromUcs4(QChar::toCaseFolded(c)));
-    return folded;
-}
-
 // FNV-1a over the folded characters; a surrogate pair is one character, a lone half its own.
 size_t SettingsFile::foldedHash(QStringView name)
 {
@@ -192,12 +183,6 @@ bool SettingsFile::isNamed(QByteArrayView nameBytes, const QString &wanted) cons
     return profileNameMatches(m_text, nameBytes, wanted);
 }
 
-bool SettingsFile::sameLookup(const QString &a, const QString &b)
-{
-    const QString looked = profileName(a);
-    return !looked.isEmpty() && looked.compare(profileName(b), Qt::CaseInsensitive) == 0;
-}
-
 const SettingsFile::Section *SettingsFile::section(const QString &name) const
 {
     const qsizetype index = firstNamed(m_sections, m_sectionIndex, name);
@@ -218,24 +203,38 @@ qsizetype SettingsFile::earlierKey(const Section &section, qsizetype position) c
 const SettingsFile::Key *SettingsFile::key(const QString &sectionName, const QString &keyName) const
 {
     const Section *found = section(sectionName);
-    if (!found)
-        return nullptr;
-    const qsizetype index = firstKey(*found, keyName);
-    return index < 0 ? nullptr : &found->keys[index];
+    return found ? key(*found, keyName) : nullptr;
+}
+
+const SettingsFile::Key *SettingsFile::key(const Section &section, const QString &keyName) const
+{
+    const qsizetype index = firstKey(section, keyName);
+    return index < 0 ? nullptr : &section.keys[index];
 }
 
 // The value of the key line that the reader's own scan stops at.
 QString SettingsFile::value(const QString &section, const QString &key) const
 {
+    const Section *found = this->section(section);
+    return found ? value(*found, key) : QString();
+}
+
+QString SettingsFile::value(const Section &section, const QString &key) const
+{
     const Key *found = this->key(section, key);
     return found ? profileValue(m_text, found->rawValue) : QString();
 }
+
 int SettingsFile::lineOf(const QString &sectionName, const QString &keyName) const
 {
-    if (const Key *found = key(sectionName, keyName))
-        return found->line;
     const Section *found = section(sectionName);
-    return found ? found->line : 0;
+    return found ? lineOf(*found, keyName) : 0;
+}
+
+int SettingsFile::lineOf(const Section &section, const QString &keyName) const
+{
+    const Key *found = key(section, keyName);
+    return found ? found->line : section.line;
 }
 
 } // namespace tavrolin

@@ -57,8 +57,9 @@ public:
 
     // The section that the reader searches for `name`, or nullptr.
     const Section *section(const QString &name) const;
-    // The key line whose value the reader returns, or nullptr.
+    // The key line whose value the reader returns, or nullptr; also in a section found.
     const Key *key(const QString &section, const QString &key) const;
+    const Key *key(const Section &section, const QString &key) const;
     // The index of the section's first key line that a lookup of `name` finds, or -1.
     qsizetype firstKey(const Section &section, const QString &name) const;
     // The index of the section's first key line before `position` that a lookup of the name of
@@ -66,17 +67,14 @@ public:
     qsizetype earlierKey(const Section &section, qsizetype position) const;
     // The value a lookup returns: the empty text for a missing section or key.
     QString value(const QString &section, const QString &key) const;
+    QString value(const Section &section, const QString &key) const;
     // The line to name for a finding about a key: the key's line, else its section's header
     // line, else 0.
     int lineOf(const QString &section, const QString &key) const;
+    int lineOf(const Section &section, const QString &key) const;
 
     // True when a section or key name as written is the name looked for, as the reader matches.
     bool isNamed(QByteArrayView nameBytes, const QString &wanted) const;
-    // True when two names looked up find the same section or key.
-    static bool sameLookup(const QString &a, const QString &b);
-    // A name with each character case-folded as the reader's comparison folds it: names that
-    // match have the same folded name, so lookups go to the few entries that may match.
-    static QString foldedName(const QString &name);
 
 private:
     // An entry of a name index: the hash of a name's folded form and the entry's position
@@ -87,7 +85,8 @@ private:
         qsizetype position = 0;
         auto operator<=>(const NameHash &) const = default;
     };
-    // The hash of foldedName(name), computed without building it.
+    // A hash of the name with each character case-folded as the reader's comparison folds it:
+    // names that match have the same hash, so lookups go to the few entries that may match.
     static size_t foldedHash(QStringView name);
 
     void addLine(const ProfileText::Line &line);
