@@ -2,8 +2,8 @@
 // its arguments, the reading of every file, the script file and its writing. A refusal exits
 // with status 2 and leaves the existing output as it was; otherwise the output holds one block
 // per drawing. Each input builds what a run of the command builds, a fresh session with room for
-// 50 000 drawings included, and writes five files, so this target tries a few hundred inputs a
-// second, not the thousand of the others; fuzz_scriptgeneration fuzzes the generation alone.
+// 50 000 drawings included, and writes five files, so this target tries under two hundred inputs
+// a second, not the thousand of the others; fuzz_scriptgeneration fuzzes the generation alone.
 
 #include "cli/scriptcommand.h"
 #include "core/ansicodec.h"
