@@ -13,24 +13,27 @@ namespace tavrolin {
 
 namespace {
 
-// The findings in line order, each once where it first came. Equal findings name one line, so
-// after a stable sort by line a finding is looked for only among those of its own line, which
-// are few: a line holds one list of at most ten values.
-SettingsFindings inLineOrder(SettingsFindings all)
+// Puts the findings in line order and keeps each once, where it first came. Equal findings name
+// one line, so after a stable sort by line a finding is looked for only among those kept of its
+// own line, which are few.
+void putInLineOrder(SettingsFindings &findings)
 {
     std::stable_sort(
-        all.begin(), all.end(),
+        findings.begin(), findings.end(),
         [](const SettingsFinding &a, const SettingsFinding &b) { return a.line < b.line; });
-    SettingsFindings findings;
-    findings.reserve(all.size());
+    qsizetype kept = 0;
     qsizetype lineStart = 0;
-    for (SettingsFinding &finding : all) {
-        if (!findings.isEmpty() && findings.last().line != finding.line)
-            lineStart = findings.size();
-        if (std::find(findings.cbegin() + lineStart, findings.cend(), finding) == findings.cend())
-            findings.append(std::move(finding));
+    for (qsizetype i = 0; i < findings.size(); ++i) {
+        if (kept > 0 && findings[kept - 1].line != findings[i].line)
+            lineStart = kept;
+        const auto keptEnd = findings.cbegin() + kept;
+        if (std::find(findings.cbegin() + lineStart, keptEnd, findings[i]) != keptEnd)
+            continue;
+        if (kept != i)
+            findings[kept] = std::move(findings[i]);
+        ++kept;
     }
-    return findings;
+    findings.resize(kept);
 }
 
 } // namespace
@@ -40,11 +43,12 @@ SettingsFindings checkSettings(const SettingsFile &file)
     if (file.hasUtf8MarkBeforeOtherText())
         return checkStorage(file);
     const SettingsVocabulary vocabulary(file);
-    SettingsFindings all = checkStorage(file);
-    all.append(checkStructure(file, vocabulary));
-    all.append(checkCascade(file, vocabulary));
-    all.append(checkLists(file, vocabulary));
-    return inLineOrder(std::move(all));
+    SettingsFindings findings = checkStorage(file);
+    findings.append(checkStructure(file, vocabulary));
+    findings.append(checkCascade(file, vocabulary));
+    findings.append(checkLists(file, vocabulary));
+    putInLineOrder(findings);
+    return findings;
 }
 
 } // namespace tavrolin
