@@ -4,6 +4,7 @@
 #include "settingsfile.h"
 
 #include <algorithm>
+#include <bitset>
 
 using namespace Qt::StringLiterals;
 
@@ -19,17 +20,48 @@ bool isComment(QByteArrayView line)
     return line.startsWith(';');
 }
 
+// The byte pairs that start with a lead byte and read as the code page's default character
+// alone: a second byte the table lacks for that lead. (A lead before a byte that cannot follow
+// it reads as two characters.) The pair that is the default character itself does not count.
+// Worked out once, so a line full of double-byte characters costs no decoding.
+class StrayPairs
+{
+public:
+    StrayPairs()
+    {
+        char pair[2];
+        for (int lead = 0; lead < 0x100; ++lead) {
+            if (!ansi::isLeadByte(static_cast<unsigned char>(lead)))
+                continue;
+            pair[0] = static_cast<char>(lead);
+            for (int second = 0; second < 0x100; ++second) {
+                pair[1] = static_cast<char>(second);
+                m_stray[lead << 8 | second] =
+                    (lead != 0x81 || second != 0x45) &&
+                    ansi::decode(QByteArrayView(pair, 2)) == QChar(kDefaultChar);
+            }
+        }
+    }
+
+    bool contains(unsigned char lead, unsigned char second) const
+    {
+        return m_stray[lead << 8 | second];
+    }
+
+private:
+    std::bitset<0x10000> m_stray;
+};
+
 // True when some bytes of the line are no character of the code page: a double-byte character
 // that the table lacks, or a lead byte without its second byte.
 bool holdsStrayBytes(QByteArrayView line)
 {
+    static const StrayPairs stray;
     for (qsizetype i = 0; i < line.size(); ++i) {
-        if (!ansi::isLeadByte(static_cast<unsigned char>(line[i])))
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if (!ansi::isLeadByte(byte))
             continue;
-        if (i + 1 == line.size())
-            return true;
-        const QByteArrayView pair = line.sliced(i, 2);
-        if (pair != "\x81\x45" && ansi::decode(pair) == QChar(kDefaultChar))
+        if (i + 1 == line.size() || stray.contains(byte, static_cast<unsigned char>(line[i + 1])))
             return true;
         ++i;
     }
