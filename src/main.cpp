@@ -1,18 +1,12 @@
+#include "applicationidentity.h"
 #include "cli/headless.h"
+#include "cli/wizardmodule.h"
 #include "core/qttranslations.h"
-#include "pages/wizard/wizard.h"
 #include "platform/console/console.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 
 namespace {
-
-void describeApplication()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Tavrolin"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVROLIN_VERSION));
-}
 
 QStringList argumentsOf(int argc, char **argv)
 {
@@ -24,18 +18,15 @@ QStringList argumentsOf(int argc, char **argv)
 
 } // namespace
 
+// The executable links QtCore only. The wizard lives in the wizard module, which is loaded and
+// handed the whole start (wizardmain.cpp), so the headless commands start quickly.
 int main(int argc, char **argv)
 {
-    const QStringList arguments = argumentsOf(argc, argv);
-    if (tavrolin::isHeadlessCommand(arguments)) {
-        tavrolin::useParentConsole();
-        QCoreApplication app(argc, argv);
-        describeApplication();
-        const tavrolin::QtTranslations translations;
-        return tavrolin::runHeadlessCommand(app.arguments());
-    }
-    QApplication app(argc, argv);
-    describeApplication();
+    if (!tavrolin::isHeadlessCommand(argumentsOf(argc, argv)))
+        return tavrolin::runWizardModule(argc, argv);
+    tavrolin::useParentConsole();
+    QCoreApplication app(argc, argv);
+    tavrolin::describeApplication();
     const tavrolin::QtTranslations translations;
-    return tavrolin::runWizard();
+    return tavrolin::runHeadlessCommand(app.arguments());
 }

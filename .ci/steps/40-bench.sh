@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The benchmarks of bench/, built as the README builds the program, each printing its figures.
 # Their "ratio NAME VALUE GOAL" lines are gathered in a table. Timings vary with the load of the
-# machine, so a ratio above its goal only warns; one above twice its goal (or twice today's
-# figure, for a goal not reached yet) is no noise but a regression, and fails the step.
+# machine, so a ratio above its goal only warns; one above twice its goal is no noise but a
+# regression, and fails the step.
 # bench_generation fails by itself when the script command's way to the bytes of a script file
 # and the wizard's give different bytes.
 set -euo pipefail
@@ -23,17 +23,9 @@ for bench in "${benches[@]}"; do
         "build/bench/$bench" | tee -a "$output"
     fi
 done
-# A goal not reached yet: the figure measured when its benchmark came (bench/README.md). Above
-# twice that figure, rather than twice the goal, is a regression.
-not_reached="script-cpu/cat-cpu=29"
 echo "bench: ratio (goal): verdict"
-awk -v not_reached="$not_reached" 'BEGIN {
-    n = split(not_reached, entries, " ")
-    for (i = 1; i <= n; i++) { split(entries[i], pair, "="); today[pair[1]] = pair[2] }
-}
-/^ratio / {
-    limit = 2 * ($2 in today && today[$2] > $4 ? today[$2] : $4)
-    verdict = $3 <= $4 ? "met" : ($3 <= limit ? "above its goal" : "REGRESSION")
+awk '/^ratio / {
+    verdict = $3 <= $4 ? "met" : ($3 <= 2 * $4 ? "above its goal" : "REGRESSION")
     printf "bench: %-40s %8.2f (%s): %s\n", $2, $3, $4, verdict
-    if ($3 > limit) failed = 1
+    if ($3 > 2 * $4) failed = 1
 } END { exit failed }' "$output"

@@ -3,10 +3,11 @@
 #include "checkcommand.h"
 #include "commandline.h"
 #include "platform/console/console.h"
+#include "platform/memory/batchheap.h"
 #include "preflightcommand.h"
-#include "previewcommand.h"
 #include "runcommand.h"
 #include "scriptcommand.h"
+#include "wizardmodule.h"
 
 #include <QCoreApplication>
 
@@ -32,7 +33,7 @@ const QList<Subcommand> &subcommands()
         {u"script"_s, u"[オプション] [図面...]"_s,
          u"ウィンドウを開かずにスクリプトファイルを作ります"_s, runScriptCommand},
         {u"preview"_s, u"図面 -o ファイル.png"_s,
-         u"図面に保存されたプレビュー画像を PNG ファイルに書きます"_s, runPreviewCommand},
+         u"図面に保存されたプレビュー画像を PNG ファイルに書きます"_s, runModulePreviewCommand},
         {u"check"_s, u"[設定ファイル]"_s, u"設定ファイル（tavrolin.ini）を調べます"_s,
          runCheckCommand},
         {u"preflight"_s, u"[オプション] [図面...]"_s, u"スクリプトを流す前に図面を調べます"_s,
@@ -76,6 +77,7 @@ bool isHeadlessCommand(const QStringList &arguments)
 
 int runHeadlessCommand(const QStringList &arguments)
 {
+    prepareHeapForBatchWork();
     const QString &word = arguments[1];
     for (const Subcommand &command : subcommands()) {
         if (word == command.name)

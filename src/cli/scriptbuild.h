@@ -39,7 +39,7 @@ public:
     std::optional<QString> generate();
 
     // Generates the script block by block into `take`, without holding its text; on a script too
-    // large, the refusal, before any block.
+    // large, the refusal, and what `take` took so far is to be discarded.
     std::optional<QString> generateInto(const ScriptAssembly::BlockSink &take);
 
     // The warning that names the script file's lines with characters the code page lacks. It

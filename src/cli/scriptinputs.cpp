@@ -92,7 +92,10 @@ std::optional<QString> ScriptInputOptions::read(const QCommandLineParser &parser
     if (parser.isSet(drawings)) {
         if (!readDrawingListFile(parser.value(drawings), &inputs->list, &error))
             return error;
-        inputs->drawings += inputs->list.drawings;
+        if (inputs->drawings.isEmpty())
+            inputs->drawings = inputs->list.drawings; // shared, not copied
+        else
+            inputs->drawings += inputs->list.drawings;
     }
     return checkDrawings(*inputs);
 }

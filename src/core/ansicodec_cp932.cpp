@@ -1,9 +1,13 @@
 #include "ansicodec.h"
 #include "cp932table.h"
+#include "largetext.h"
 
 #include <array>
 #include <cstring>
 #include <memory>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 // Code page 932 as Microsoft defines it. Qt's own Shift_JIS encoder writes FC FC for a character
 // it cannot hold and glibc's CP932 fails outright, so the conversion is done here from the
@@ -103,12 +107,26 @@ const EncodeTable &encodeTable()
     return *table;
 }
 
-// True when the four UTF-16 units are all ASCII.
-bool isAscii(const char16_t *units)
+// Eight UTF-16 units at a time: when all are ASCII, their bytes are written to `out` and true is
+// returned.
+bool putAscii8(const char16_t *units, char *out)
 {
-    quint64 four;
-    std::memcpy(&four, units, sizeof four);
-    return (four & 0xFF80FF80FF80FF80ULL) == 0;
+#ifdef __SSE2__
+    const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(eight, _mm_set1_epi16(qint16(0xFF80))),
+                                          _mm_setzero_si128())) != 0xFFFF)
+        return false;
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(eight, eight));
+    return true;
+#else
+    quint64 four[2];
+    std::memcpy(four, units, sizeof four);
+    if (((four[0] | four[1]) & 0xFF80FF80FF80FF80ULL) != 0)
+        return false;
+    for (int k = 0; k < 8; ++k)
+        out[k] = static_cast<char>(units[k]);
+    return true;
+#endif
 }
 
 } // namespace
@@ -118,8 +136,11 @@ bool isLeadByte(unsigned char byte)
     return leadIndex(byte) >= 0;
 }
 
+// A text in ASCII, as most paths and keywords are, is widened as a whole.
 QString decode(QByteArrayView bytes)
 {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     QString text;
     text.resize(bytes.size());
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
@@ -152,8 +173,8 @@ QByteArray encode(QStringView text, qsizetype *unrepresentable)
     return bytes;
 }
 
-// ASCII, most of a script, is copied as it is, four characters at a time where the processor
-// allows; everything else goes through the table.
+// ASCII, most of a script, is copied as it is, eight characters at a time; everything else goes
+// through the table.
 void appendEncoded(QStringView text, QByteArray &bytes, qsizetype *unrepresentable)
 {
     const EncodeTable &table = encodeTable();
@@ -162,18 +183,16 @@ void appendEncoded(QStringView text, QByteArray &bytes, qsizetype *unrepresentab
     // piece by piece must not be moved for every piece.
     const qsizetype room = start + text.size() * 2;
     if (bytes.capacity() < room)
-        bytes.reserve(qMax(room, bytes.capacity() * 2));
+        reserveLargeText(bytes, qMax(room, bytes.capacity() * 2));
     bytes.resize(room);
     char *out = bytes.data() + start;
     const char16_t *in = text.utf16();
     const qsizetype size = text.size();
     qsizetype lost = 0;
     for (qsizetype i = 0; i < size;) {
-        if (i + 4 <= size && isAscii(in + i)) {
-            for (int k = 0; k < 4; ++k)
-                out[k] = static_cast<char>(in[i + k]);
-            out += 4;
-            i += 4;
+        if (i + 8 <= size && putAscii8(in + i, out)) {
+            out += 8;
+            i += 8;
             continue;
         }
         const char16_t unit = in[i];

@@ -9,12 +9,6 @@ namespace tavrolin {
 
 namespace {
 
-bool holdsNonAscii(QByteArrayView bytes)
-{
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 // UTF-16 bytes may hold a half of a surrogate pair alone, which is no character: it becomes
 // U+FFFD, as a byte that is no UTF-8 would, so the text is written back as it was read.
 QString withoutLoneSurrogates(QString text)
@@ -28,6 +22,19 @@ QString withoutLoneSurrogates(QString text)
             text[i] = QChar::ReplacementCharacter;
     }
     return text;
+}
+
+// The lines of a text: each ends in LF or CR LF, the last one's line end is optional.
+QStringList linesOf(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the line end of the last line, or an empty text
+    for (QString &line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    return lines;
 }
 
 } // namespace
@@ -57,7 +64,7 @@ TextStorage textStorage(QByteArrayView bytes)
             mark->encoding == QStringConverter::Utf8 ? Kind::Utf8Mark : Kind::Utf16Mark;
         return {kind, mark->encoding, mark->size};
     }
-    if (holdsNonAscii(bytes) && bytes.isValidUtf8())
+    if (!ansi::isAscii(bytes) && bytes.isValidUtf8())
         return {Kind::Utf8, QStringConverter::Utf8, 0};
     return {};
 }
@@ -70,6 +77,30 @@ QString decodeTextFile(QByteArrayView bytes)
     // After the mark, a U+FEFF is the text's own character.
     QStringDecoder decoder(storage.encoding, QStringConverter::Flag::ConvertInitialBom);
     return withoutLoneSurrogates(decoder.decode(bytes.sliced(storage.markSize)));
+}
+
+QStringList decodeTextLines(QByteArrayView bytes)
+{
+    const TextStorage storage = textStorage(bytes);
+    if (storage.kind == TextStorage::Kind::Utf16Mark)
+        return linesOf(decodeTextFile(bytes));
+    // Each line decoded on its own, as the whole text would decode it: a U+FEFF at a line's
+    // start is the text's own character, and a sequence cut by the line end is no character.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                    QStringConverter::Flag::Stateless);
+    QByteArrayView rest = bytes.sliced(storage.markSize);
+    QStringList lines;
+    lines.reserve(std::count(rest.begin(), rest.end(), '\n') + 1);
+    while (!rest.isEmpty()) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.append(storage.kind == TextStorage::Kind::Ansi ? ansi::decode(line)
+                                                             : QString(utf8.decode(line)));
+    }
+    return lines;
 }
 
 } // namespace tavrolin

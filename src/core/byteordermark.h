@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringConverter>
+#include <QStringList>
 #include <optional>
 
 namespace tavrolin {
@@ -40,5 +41,11 @@ TextStorage textStorage(QByteArrayView bytes);
 // A text file's bytes as text, decoded by that rule. A mark is not part of the text; a U+FEFF
 // after it is the text's own character.
 QString decodeTextFile(QByteArrayView bytes);
+
+// The lines of a text file's bytes, decoded by that rule: lines end in LF or CR LF, and the line
+// end of the last line is optional; any other CR stays in its line. In the ANSI code page and in
+// UTF-8 no byte of a character is a CR or an LF, so the bytes are cut into lines first and each
+// line decoded into its own text, without the whole text held once more.
+QStringList decodeTextLines(QByteArrayView bytes);
 
 } // namespace tavrolin

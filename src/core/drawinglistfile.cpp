@@ -44,14 +44,18 @@ bool readDrawingListFile(const QString &path, DrawingListFile *list, QString *er
         *error = QStringLiteral("図面リスト %1 を読めません: %2").arg(messagePath(path), reason);
         return false;
     }
+    // The drawings take the places of the lines they stand on, so a long list is held once.
     const QDir folder = QFileInfo(path).absoluteDir();
     DrawingListFile read{path, {}, {}};
+    read.lines.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
             continue;
-        read.drawings.append(resolved(folder, lines[i]));
+        lines[read.lines.size()] = resolved(folder, lines[i]);
         read.lines.append(int(i + 1));
     }
+    lines.resize(read.lines.size());
+    read.drawings = std::move(lines);
     *list = std::move(read);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "profiletext.h"
 
 #include <QByteArrayView>
+#include <algorithm>
 #include <optional>
 
 namespace tavrolin {
@@ -19,7 +20,26 @@ QString trimmed(const QString &text)
         ++first;
     while (last > first && ProfileText::isBlank(text[last - 1].unicode()))
         --last;
-    return text.sliced(first, last - first);
+    return last - first == text.size() ? text : text.sliced(first, last - first);
+}
+
+// Printable ASCII is the same in every ANSI code page and in UTF-8, so most names, written in
+// it, are compared and looked up without going through the code page.
+bool isPrintableAscii(char16_t c)
+{
+    return c >= 0x20 && c < 0x7F;
+}
+
+bool isPrintableAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return isPrintableAscii(c.unicode()); });
+}
+
+bool isPrintableAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return isPrintableAscii(char16_t(uchar(c))); });
 }
 
 // In the ANSI code page a letter and its other case take the same number of bytes, so names of
@@ -29,6 +49,8 @@ bool nameMatches(const ProfileText &profile, QByteArrayView name, const QString 
 {
     if (!profile.isUtf8() && name.size() != wantedBytes)
         return false;
+    if (isPrintableAscii(name))
+        return QLatin1StringView(name).compare(wanted, Qt::CaseInsensitive) == 0;
     return profile.decode(name).compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
@@ -103,13 +125,21 @@ QByteArrayView cutToLimit(QByteArrayView bytes)
 // part in the match as '?', exactly as it would on the platform.
 QString profileName(const QString &name)
 {
-    return ansi::decode(ansi::encode(trimmed(name)));
+    const QString cut = trimmed(name);
+    return isPrintableAscii(cut) ? cut : ansi::decode(ansi::encode(cut));
 }
 
 bool profileNameMatches(const ProfileText &profile, QByteArrayView name, const QString &wanted)
 {
-    const QString looked = profileName(wanted);
-    return !looked.isEmpty() && nameMatches(profile, name, looked, ansi::encode(looked).size());
+    return profileNameIs(profile, name, profileName(wanted));
+}
+
+bool profileNameIs(const ProfileText &profile, QByteArrayView name, const QString &looked)
+{
+    if (looked.isEmpty())
+        return false;
+    const qsizetype bytes = isPrintableAscii(looked) ? looked.size() : ansi::encode(looked).size();
+    return nameMatches(profile, name, looked, bytes);
 }
 
 QString iniread(const QString &path, const QString &section, const QString &key)

@@ -33,6 +33,8 @@ QString profileName(const QString &name);
 // True when a section or key name as the file writes it (its bytes) is the name looked for, as
 // the reader matches them.
 bool profileNameMatches(const ProfileText &profile, QByteArrayView name, const QString &wanted);
+// The same for a name looked for that is already as profileName gives it.
+bool profileNameIs(const ProfileText &profile, QByteArrayView name, const QString &looked);
 
 // The value a lookup returns for a key line's value as written (blanks around it removed).
 QString profileValue(const ProfileText &profile, QByteArrayView rawValue);

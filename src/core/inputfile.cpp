@@ -74,15 +74,7 @@ bool readTextLines(const QString &path, QStringList *lines, QString *reason)
     QByteArray bytes;
     if (!readInputFile(path, &bytes, reason))
         return false;
-    const QString text = decodeTextFile(bytes);
-    QStringList read = text.split(u'\n');
-    if (read.last().isEmpty())
-        read.removeLast(); // the line end of the last line, or an empty file
-    for (QString &line : read) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    }
-    *lines = std::move(read);
+    *lines = decodeTextLines(bytes);
     return true;
 }
 

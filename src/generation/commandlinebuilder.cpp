@@ -34,22 +34,38 @@ constexpr std::array<LayerForm, 8> kLayerForms = {{
     {u"u", u"u", false},
 }};
 
-// The length of the folder part of a drawing path, up to and including its last separator.
-qsizetype folderLength(const QString &path)
+// The length of the folder part of a drawing path, up to and including its last separator:
+// one pass from the end, which stops at the file name's start.
+qsizetype folderLength(QStringView path)
 {
-    return qMax(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1;
+    qsizetype length = path.size();
+    while (length > 0 && path[length - 1] != u'\\' && path[length - 1] != u'/')
+        --length;
+    return length;
 }
 
-// Appends a positive number in decimal digits, without the allocation of QString::number.
-void appendNumber(int number, QString &text)
+// The decimal digits of a positive number, made without the allocation of QString::number.
+class Digits
 {
-    std::array<char16_t, 12> digits;
-    auto first = digits.end();
-    do {
-        *--first = char16_t(u'0' + number % 10);
-        number /= 10;
-    } while (number > 0);
-    text.append(reinterpret_cast<const QChar *>(first), digits.end() - first);
+public:
+    explicit Digits(int number)
+    {
+        do {
+            m_digits[--m_first] = char16_t(u'0' + number % 10);
+            number /= 10;
+        } while (number > 0);
+    }
+    QStringView view() const { return QStringView(m_digits.data() + m_first, m_digits.end()); }
+
+private:
+    std::array<char16_t, 12> m_digits;
+    qsizetype m_first = 12;
+};
+
+// Copies the text to `out`, returning the place after it.
+char16_t *put(QStringView text, char16_t *out)
+{
+    return std::copy(text.utf16(), text.utf16() + text.size(), out);
 }
 
 } // namespace
@@ -95,6 +111,11 @@ CommandLineBuilder::FileEffect CommandLineBuilder::fileEffect(const GridRow &cel
 }
 
 QString CommandLineBuilder::getdate()
+{
+    return dateStamp().toString();
+}
+
+QStringView CommandLineBuilder::dateStamp()
 {
     const qint64 now = clock().msecsSinceEpoch();
     if (now < m_stampFrom || now >= m_stampUntil) {
@@ -151,13 +172,7 @@ RowForm CommandLineBuilder::saveAsForm(const QString &purposeName)
     if (!names)
         return {};
     return RowForm::perDrawing([this, names = *names](int drawing, QString &text) {
-        text += u".saveas  ";
-        const qsizetype start = text.size();
-        appendSaveAsTarget(drawing, names, text);
-        if (needsScriptQuotes(QStringView(text).sliced(start))) {
-            text.insert(start, u'"');
-            text += u'"';
-        }
+        appendSaveAs(drawing, names, SaveAsPart::Line, text);
     });
 }
 
@@ -168,23 +183,46 @@ CommandLineBuilder::LineForm CommandLineBuilder::saveAsTargetForm(const QString 
         return {};
     return [this, names = *names](int drawing) {
         QString target;
-        appendSaveAsTarget(drawing, names, target);
+        appendSaveAs(drawing, names, SaveAsPart::Target, target);
         return target;
     };
 }
 
 // The new drawing's path, in the folder of the drawing the block opened: its number from 1,
 // after today's date for dated names.
-void CommandLineBuilder::appendSaveAsTarget(int drawing, SaveAsNames names, QString &text)
+QStringView CommandLineBuilder::savefolder(int drawing) const
 {
     const QString &path = m_session.DrawingPaths[drawing];
-    text += QStringView(path).first(folderLength(path));
-    if (names == SaveAsNames::Dated) {
-        text += getdate();
-        text += u'-';
+    return QStringView(path).first(folderLength(path));
+}
+
+// The line is ".saveas", two blanks and the target, in double quotes when it holds a blank, which
+// only its folder can: the name is digits, '-' and ".dwg". A script holds one such line for each
+// drawing and save-as row, so the text is grown once to the line's size and written in place.
+void CommandLineBuilder::appendSaveAs(int drawing, SaveAsNames names, SaveAsPart part,
+                                      QString &text)
+{
+    const QStringView command = part == SaveAsPart::Line ? u".saveas  " : u"";
+    const QStringView folder = savefolder(drawing);
+    const bool dated = names == SaveAsNames::Dated;
+    const QStringView stamp = dated ? dateStamp() : QStringView();
+    const Digits number(drawing + 1);
+    constexpr QStringView kExtension = u".dwg";
+    const bool quoted = part == SaveAsPart::Line && needsScriptQuotes(folder);
+    const qsizetype start = text.size();
+    text.resize(start + command.size() + (quoted ? 2 : 0) + folder.size() +
+                (dated ? stamp.size() + 1 : 0) + number.view().size() + kExtension.size());
+    char16_t *out = put(command, reinterpret_cast<char16_t *>(text.data()) + start);
+    if (quoted)
+        *out++ = u'"';
+    out = put(folder, out);
+    if (dated) {
+        out = put(stamp, out);
+        *out++ = u'-';
     }
-    appendNumber(drawing + 1, text);
-    text += u".dwg";
+    out = put(kExtension, put(number.view(), out));
+    if (quoted)
+        *out = u'"';
 }
 
 RowForm CommandLineBuilder::zoomForm(const QString &purposeName, const QString &action) const

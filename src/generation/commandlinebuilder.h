@@ -62,7 +62,14 @@ private:
     static std::optional<SaveAsNames> saveAsNames(const QString &purposeName);
     RowForm saveAsForm(const QString &purposeName);
     LineForm saveAsTargetForm(const QString &purposeName);
-    void appendSaveAsTarget(int drawing, SaveAsNames names, QString &text);
+    // What of a save-as row's line is wanted: the whole line, or the drawing it saves.
+    enum class SaveAsPart { Line, Target };
+    void appendSaveAs(int drawing, SaveAsNames names, SaveAsPart part, QString &text);
+    // The folder of drawing d, up to and including its last separator: where its save-as lines
+    // save.
+    QStringView savefolder(int drawing) const;
+    // getdate() without a copy of the stamp: valid until the next call.
+    QStringView dateStamp();
     RowForm zoomForm(const QString &purposeName, const QString &action) const;
     RowForm dxfForm(const QString &purposeType);
 

@@ -1,14 +1,28 @@
 #include "scriptassembly.h"
 
+#include "core/largetext.h"
 #include "core/session.h"
 #include "generationview.h"
 #include "rowlines.h"
+
+#include <algorithm>
 
 namespace tavrolin {
 
 namespace {
 
 constexpr QStringView kLineEnd = u"\r\n";
+
+// Appends a part to a block: grown in place, without what QString::append does for every call
+// (a part that lies inside the text itself, an argument that is null), since a script of 50 000
+// drawings is put together from a few hundred thousand such parts.
+void put(QString &text, QStringView part)
+{
+    const qsizetype size = text.size();
+    text.resize(size + part.size());
+    std::copy(part.utf16(), part.utf16() + part.size(),
+              reinterpret_cast<char16_t *>(text.data()) + size);
+}
 
 } // namespace
 
@@ -23,11 +37,12 @@ void ScriptAssembly::makeallscr(const QList<int> &rows, qint64 size)
     text = QString();
     m_session.ScriptBlocks.clear();
     if (!rows.isEmpty()) {
-        text.reserve(size);
+        const QList<Piece> pieces = piecesOf(rows);
+        reserveLargeText(text, size);
         m_session.ScriptBlocks.reserve(size_t(m_session.DrawingCount));
         for (drawingno = 0; drawingno < m_session.DrawingCount; ++drawingno) {
             m_session.ScriptBlocks.push_back(text.size() + kLineEnd.size());
-            appendBlock(drawingno, rows, text);
+            appendBlock(drawingno, pieces, text);
             m_view.progprocess(drawingno, m_session.DrawingCount);
             m_view.yieldToEventLoop();
         }
@@ -35,16 +50,22 @@ void ScriptAssembly::makeallscr(const QList<int> &rows, qint64 size)
     m_view.setPageEnabled(true);
 }
 
-void ScriptAssembly::assemble(const QList<int> &rows, const BlockSink &take) const
+bool ScriptAssembly::assemble(const QList<int> &rows, qint64 limit, const BlockSink &take) const
 {
     if (rows.isEmpty())
-        return;
+        return true;
+    const QList<Piece> pieces = piecesOf(rows);
     QString block;
+    qint64 size = 0;
     for (int d = 0; d < m_session.DrawingCount; ++d) {
         block.truncate(0); // keeps the room of the longest block so far
-        appendBlock(d, rows, block);
+        appendBlock(d, pieces, block);
+        size += block.size();
+        if (size > limit)
+            return false;
         take(block);
     }
+    return true;
 }
 
 // Lines that are the same for every drawing are counted once; the others are made, into one
@@ -58,28 +79,48 @@ qint64 ScriptAssembly::scriptSize(const QList<int> &rows) const
     for (int d = 0; d < count; ++d)
         size += kLineEnd.size() + m_session.OpenCommands[d].size();
     QString line;
-    for (const int row : rows) {
-        const RowForm &form = m_scrcmddata.form(row);
-        if (form.isFixed()) {
-            size += qint64(count) * (kLineEnd.size() + form.fixedLine().size());
+    for (const Piece &piece : piecesOf(rows)) {
+        if (!piece.form) {
+            size += qint64(count) * piece.fixed.size();
             continue;
         }
         for (int d = 0; d < count; ++d) {
             line.truncate(0);
-            form.appendLine(d, line);
+            piece.form->appendLine(d, line);
             size += kLineEnd.size() + line.size();
         }
     }
     return size;
 }
 
-void ScriptAssembly::appendBlock(int drawing, const QList<int> &rows, QString &text) const
+QList<ScriptAssembly::Piece> ScriptAssembly::piecesOf(const QList<int> &rows) const
 {
-    text += kLineEnd;
-    text += m_session.OpenCommands[drawing];
+    QList<Piece> pieces;
     for (const int row : rows) {
-        text += kLineEnd;
-        m_scrcmddata.form(row).appendLine(drawing, text);
+        const RowForm &form = m_scrcmddata.form(row);
+        if (!form.isFixed()) {
+            pieces.append(Piece{{}, &form});
+            continue;
+        }
+        if (pieces.isEmpty() || pieces.last().form)
+            pieces.append(Piece{});
+        pieces.last().fixed += kLineEnd;
+        pieces.last().fixed += form.fixedLine();
+    }
+    return pieces;
+}
+
+void ScriptAssembly::appendBlock(int drawing, const QList<Piece> &pieces, QString &text) const
+{
+    put(text, kLineEnd);
+    put(text, m_session.OpenCommands[drawing]);
+    for (const Piece &piece : pieces) {
+        if (!piece.form) {
+            put(text, piece.fixed);
+            continue;
+        }
+        put(text, kLineEnd);
+        piece.form->appendLine(drawing, text);
     }
 }
 

@@ -8,6 +8,7 @@
 namespace tavrolin {
 
 struct Session;
+class RowForm;
 class RowLines;
 class GenerationView;
 
@@ -24,9 +25,10 @@ public:
     void makeallscr(const QList<int> &rows, qint64 size);
 
     // Hands the same text, drawing by drawing, to `take` without keeping it: a block (with the
-    // line end before it) is valid only during the call.
+    // line end before it) is valid only during the call. Stops, returning false, instead of
+    // handing on the block that would take the text past `limit` characters.
     using BlockSink = std::function<void(QStringView block)>;
-    void assemble(const QList<int> &rows, const BlockSink &take) const;
+    bool assemble(const QList<int> &rows, qint64 limit, const BlockSink &take) const;
 
     // The number of characters makeallscr(rows) puts in ScriptText.
     qint64 scriptSize(const QList<int> &rows) const;
@@ -35,7 +37,16 @@ public:
     int drawingno = 0;
 
 private:
-    void appendBlock(int drawing, const QList<int> &rows, QString &text) const;
+    // What the rows write into every block after its open line: a run of rows whose lines are
+    // the same for every drawing is joined once, line ends included, into `fixed`; a row whose
+    // line follows the drawing keeps its `form`.
+    struct Piece
+    {
+        QString fixed;
+        const RowForm *form = nullptr;
+    };
+    QList<Piece> piecesOf(const QList<int> &rows) const;
+    void appendBlock(int drawing, const QList<Piece> &pieces, QString &text) const;
 
     Session &m_session;
     const RowLines &m_scrcmddata;

@@ -1,6 +1,7 @@
 #include "scriptfile.h"
 
 #include "core/ansicodec.h"
+#include "core/largetext.h"
 #include "core/outputfile.h"
 
 namespace tavrolin {
@@ -33,8 +34,8 @@ QStringList linesOf(const QString &text, const QList<int> &numbers)
 QString scriptFileText(const QString &scriptText, const QString &commentText)
 {
     QString text;
-    text.reserve(kScriptFileStart.size() + scriptText.size() + kScriptFileFrame.size() +
-                 commentText.size());
+    reserveLargeText(text, kScriptFileStart.size() + scriptText.size() + kScriptFileFrame.size() +
+                               commentText.size());
     text += kScriptFileStart;
     text += scriptText;
     text += kScriptFileFrame;

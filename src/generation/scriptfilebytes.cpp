@@ -8,13 +8,13 @@ namespace tavrolin {
 namespace {
 
 // Pieces this large cost few writes, and the memory they take is touched once and reused.
-constexpr qsizetype kPieceSize = 1024 * 1024;
+constexpr qsizetype kPieceSize = 256 * 1024;
 
 } // namespace
 
 ScriptFileBytes::ScriptFileBytes(Take take) : m_take(std::move(take))
 {
-    m_bytes.reserve(kPieceSize + 64 * 1024);
+    m_bytes.reserve(kPieceSize + 16 * 1024);
     add(kScriptFileStart);
 }
 

@@ -9,7 +9,7 @@
 namespace tavrolin {
 
 // The bytes of a script file made piece by piece, as the script's blocks come, and handed on in
-// pieces of about a megabyte, so neither the script's text nor its bytes are ever held whole:
+// pieces of about 256 KB, so neither the script's text nor its bytes are ever held whole:
 // the first line, the blocks, the frame line, the comment block. Together the pieces are the
 // bytes of scriptFileBytes(scriptFileText(script, comment)).
 class ScriptFileBytes

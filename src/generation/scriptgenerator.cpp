@@ -130,10 +130,8 @@ ScriptGenerator::Outcome ScriptGenerator::generateIfChanged()
 ScriptGenerator::Outcome ScriptGenerator::generateInto(const ScriptAssembly::BlockSink &take)
 {
     scrcodemakesum();
-    if (assembly.scriptSize(m_scriptRows) > kScriptSizeLimit)
-        return Outcome::TooLarge;
-    assembly.assemble(m_scriptRows, take);
-    return Outcome::Rebuilt;
+    return assembly.assemble(m_scriptRows, kScriptSizeLimit, take) ? Outcome::Rebuilt
+                                                                   : Outcome::TooLarge;
 }
 
 QString ScriptGenerator::tooLargeMessage() const

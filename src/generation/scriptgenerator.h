@@ -61,7 +61,9 @@ public:
 
     // Runs the summary pass and hands the script's blocks to `take` as they are made, building
     // neither ScriptText nor its block starts and remembering nothing: the script command
-    // encodes the blocks as they come. TooLarge as for generateIfChanged, before any block.
+    // encodes the blocks as they come. TooLarge as for generateIfChanged, at the block that
+    // would pass the limit, which is not handed on: the blocks taken so far are to be
+    // discarded. The size is thus counted as the blocks are made, without a pass of its own.
     Outcome generateInto(const ScriptAssembly::BlockSink &take);
 
     // The refusal of a script that would be too large, with its size.

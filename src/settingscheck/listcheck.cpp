@@ -33,9 +33,8 @@ public:
     ListCheck(const SettingsFile &file, const VocabularyList &list)
         : m_file(file), m_list(list), m_values(list.list)
     {
-        const SettingsFile::Section *section = file.section(list.section);
-        m_section = section ? section->name : list.section;
-        m_line = file.lineOf(list.section, list.key);
+        m_section = list.section->name;
+        m_line = file.lineOf(*list.section, list.key);
     }
 
     SettingsFindings run()
@@ -59,7 +58,7 @@ private:
 
     void valueLimit()
     {
-        const SettingsFile::Key *key = m_file.key(m_list.section, m_list.key);
+        const SettingsFile::Key *key = m_file.key(*m_list.section, m_list.key);
         const qsizetype bytes = key ? m_file.text().ansiValue(key->rawValue).size() : 0;
         if (bytes > kIniValueLimit)
             add(u"値が %1 バイトあり、%2 バイトで切られます。「…%3」より後ろは読まれません。"_s

@@ -21,14 +21,17 @@ struct SettingsFinding
     // One line of text: "12行目 [レイヤー] type: …".
     QString text() const
     {
-        QString where;
+        QString text;
+        text.reserve(section.size() + key.size() + message.size() + 24);
         if (line > 0)
-            where = QStringLiteral("%1行目").arg(line);
+            text.append(QString::number(line)).append(u"行目");
         if (!section.isEmpty())
-            where += (where.isEmpty() ? QString() : QStringLiteral(" ")) + u'[' + section + u']';
+            text.append(text.isEmpty() ? u"[" : u" [").append(section).append(u']');
         if (!key.isEmpty())
-            where += u' ' + key;
-        return where.isEmpty() ? message : where + QStringLiteral(": ") + message;
+            text.append(u' ').append(key);
+        if (!text.isEmpty())
+            text.append(u": ");
+        return text.append(message);
     }
 
     bool operator==(const SettingsFinding &) const = default;
@@ -38,6 +41,13 @@ inline size_t qHash(const SettingsFinding &finding, size_t seed = 0)
 {
     return qHashMulti(seed, finding.line, finding.section, finding.key, finding.message);
 }
+
+} // namespace tavrolin
+
+// Moved, not copied, when a list of findings grows.
+Q_DECLARE_TYPEINFO(tavrolin::SettingsFinding, Q_RELOCATABLE_TYPE);
+
+namespace tavrolin {
 
 using SettingsFindings = QList<SettingsFinding>;
 

@@ -1,6 +1,5 @@
 #include "settingsvocabulary.h"
 
-#include "core/iniread.h"
 #include "core/settingslookup.h"
 
 using namespace Qt::StringLiterals;
@@ -20,30 +19,16 @@ ListValues ListValues::split(const QString &text)
 
 SettingsVocabulary::SettingsVocabulary(const SettingsFile &file) : m_file(file)
 {
-    read(u"shugo"_s, u"name"_s, ListRole::SubjectTypes);
-    read(u"aplicationname"_s, u"name"_s, ListRole::WindowTitles);
+    read(file.section(u"shugo"_s), u"name"_s, ListRole::SubjectTypes);
+    read(file.section(u"aplicationname"_s), u"name"_s, ListRole::WindowTitles);
 }
 
-QString SettingsVocabulary::lookupKey(const QString &section, const QString &key)
+const VocabularyList *SettingsVocabulary::list(const SettingsFile::Section &section,
+                                               const QString &key) const
 {
-    return SettingsFile::foldedName(profileName(section)) + u'\n' + key;
-}
-
-const QList<qsizetype> *SettingsVocabulary::candidates(const QString &section,
-                                                       const QString &key) const
-{
-    const auto found = m_listsByLookup.constFind(lookupKey(section, key));
-    return found == m_listsByLookup.cend() ? nullptr : &*found;
-}
-
-const VocabularyList *SettingsVocabulary::list(const QString &section, const QString &key) const
-{
-    if (const QList<qsizetype> *indexes = candidates(section, key)) {
-        for (const qsizetype index : *indexes) {
-            const VocabularyList &list = m_lists[index];
-            if (SettingsFile::sameLookup(list.section, section) && list.key == key)
-                return &list;
-        }
+    for (const qsizetype index : m_listsBySection.value(&section)) {
+        if (m_lists[index].key == key)
+            return &m_lists[index];
     }
     return nullptr;
 }
@@ -55,22 +40,18 @@ bool SettingsVocabulary::reaches(const SettingsFile::Section &section) const
 
 // A list is read from a section that exists, once per role, and the sections its values name
 // are followed in turn.
-void SettingsVocabulary::read(const QString &section, const QString &key, ListRole role)
+void SettingsVocabulary::read(const SettingsFile::Section *found, const QString &key, ListRole role)
 {
-    const SettingsFile::Section *found = m_file.section(section);
     if (!found)
         return;
     m_reached.insert(found);
-    if (const QList<qsizetype> *indexes = candidates(section, key)) {
-        for (const qsizetype index : *indexes) {
-            const VocabularyList &list = m_lists[index];
-            if (list.role == role && SettingsFile::sameLookup(list.section, section) &&
-                list.key == key)
-                return;
-        }
+    QList<qsizetype> &lists = m_listsBySection[found];
+    for (const qsizetype index : std::as_const(lists)) {
+        if (m_lists[index].role == role && m_lists[index].key == key)
+            return;
     }
-    m_listsByLookup[lookupKey(section, key)].append(m_lists.size());
-    m_lists.append({section, key, role, ListValues::split(m_file.value(section, key))});
+    lists.append(m_lists.size());
+    m_lists.append({found, key, role, ListValues::split(m_file.value(*found, key))});
     follow(m_lists.last());
 }
 
@@ -83,17 +64,18 @@ void SettingsVocabulary::follow(const VocabularyList &list)
     for (const QString &name : from.list.values) {
         if (name.isEmpty())
             continue;
-        m_references.append({name, from.role, from.section, from.key});
+        const SettingsFile::Section *found = m_file.section(name);
+        m_references.append({name, found, from.role, from.section, from.key});
         switch (from.role) {
         case ListRole::SubjectTypes:
-            read(name, u"type"_s, ListRole::SubjectNames);
-            read(name, u"name"_s, ListRole::PurposeTypes);
+            read(found, u"type"_s, ListRole::SubjectNames);
+            read(found, u"name"_s, ListRole::PurposeTypes);
             break;
         case ListRole::PurposeTypes:
-            read(name, u"name"_s, ListRole::PurposeNames);
+            read(found, u"name"_s, ListRole::PurposeNames);
             break;
         default:
-            read(name, u"name"_s, ListRole::Actions);
+            read(found, u"name"_s, ListRole::Actions);
             break;
         }
     }

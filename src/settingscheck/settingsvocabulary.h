@@ -33,11 +33,11 @@ struct ListValues
     static ListValues split(const QString &text);
 };
 
-// One list that the wizard reads: the section and key it is looked up under, and what it
-// offers.
+// One list that the wizard reads: the section it is read from and the key it is looked up
+// under, and what it offers.
 struct VocabularyList
 {
-    QString section;
+    const SettingsFile::Section *section = nullptr;
     QString key;
     ListRole role;
     ListValues list;
@@ -47,8 +47,9 @@ struct VocabularyList
 struct SectionReference
 {
     QString name;
-    ListRole role; // SubjectTypes, PurposeTypes or PurposeNames
-    QString fromSection;
+    const SettingsFile::Section *section = nullptr; // the section the name finds, if any
+    ListRole role;                                  // SubjectTypes, PurposeTypes or PurposeNames
+    const SettingsFile::Section *fromSection = nullptr; // where the list that names it is read
     QString fromKey;
 };
 
@@ -63,21 +64,20 @@ public:
 
     const QList<VocabularyList> &lists() const { return m_lists; }
     const QList<SectionReference> &references() const { return m_references; }
-    // The list read under that section and key, or nullptr.
-    const VocabularyList *list(const QString &section, const QString &key) const;
+    // The list read from that section under that key, or nullptr.
+    const VocabularyList *list(const SettingsFile::Section &section, const QString &key) const;
     // True when the wizard reads the section: a fixed one, or one that some list leads to.
     bool reaches(const SettingsFile::Section &section) const;
 
 private:
-    void read(const QString &section, const QString &key, ListRole role);
+    void read(const SettingsFile::Section *section, const QString &key, ListRole role);
     void follow(const VocabularyList &list);
-    // The indexes of the lists read under a section and key that may be the same lookup.
-    const QList<qsizetype> *candidates(const QString &section, const QString &key) const;
-    static QString lookupKey(const QString &section, const QString &key);
 
     const SettingsFile &m_file;
     QList<VocabularyList> m_lists;
-    QHash<QString, QList<qsizetype>> m_listsByLookup;
+    // The indexes of the lists read from each section found: names that find the same section
+    // are the same lookup.
+    QHash<const SettingsFile::Section *, QList<qsizetype>> m_listsBySection;
     QList<SectionReference> m_references;
     QSet<const SettingsFile::Section *> m_reached;
 };

@@ -3,6 +3,9 @@
 #include "core/ansicodec.h"
 #include "settingsfile.h"
 
+#include <algorithm>
+#include <bitset>
+
 using namespace Qt::StringLiterals;
 
 namespace tavrolin {
@@ -17,30 +20,67 @@ bool isComment(QByteArrayView line)
     return line.startsWith(';');
 }
 
+// The byte pairs that start with a lead byte and read as the code page's default character
+// alone: a second byte the table lacks for that lead. (A lead before a byte that cannot follow
+// it reads as two characters.) The pair that is the default character itself does not count.
+// Worked out once, so a line full of double-byte characters costs no decoding.
+class StrayPairs
+{
+public:
+    StrayPairs()
+    {
+        char pair[2];
+        for (int lead = 0; lead < 0x100; ++lead) {
+            if (!ansi::isLeadByte(static_cast<unsigned char>(lead)))
+                continue;
+            pair[0] = static_cast<char>(lead);
+            for (int second = 0; second < 0x100; ++second) {
+                pair[1] = static_cast<char>(second);
+                m_stray[lead << 8 | second] =
+                    (lead != 0x81 || second != 0x45) &&
+                    ansi::decode(QByteArrayView(pair, 2)) == QChar(kDefaultChar);
+            }
+        }
+    }
+
+    bool contains(unsigned char lead, unsigned char second) const
+    {
+        return m_stray[lead << 8 | second];
+    }
+
+private:
+    std::bitset<0x10000> m_stray;
+};
+
 // True when some bytes of the line are no character of the code page: a double-byte character
 // that the table lacks, or a lead byte without its second byte.
 bool holdsStrayBytes(QByteArrayView line)
 {
+    static const StrayPairs stray;
     for (qsizetype i = 0; i < line.size(); ++i) {
-        if (!ansi::isLeadByte(static_cast<unsigned char>(line[i])))
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if (!ansi::isLeadByte(byte))
             continue;
-        if (i + 1 == line.size())
-            return true;
-        const QByteArrayView pair = line.sliced(i, 2);
-        if (pair != "\x81\x45" && ansi::decode(pair) == QChar(kDefaultChar))
+        if (i + 1 == line.size() || stray.contains(byte, static_cast<unsigned char>(line[i + 1])))
             return true;
         ++i;
     }
     return false;
 }
 
-// The distinct characters of the line that the code page cannot write, the first few of them.
-QString unwritableText(const QString &line)
+// The distinct characters of the UTF-8 line that the code page cannot write, the first few of
+// them. Every code page writes ASCII, so a line of it is not decoded at all.
+QString unwritableText(QByteArrayView line)
 {
     QString found;
+    if (std::all_of(line.begin(), line.end(), [](char c) { return uchar(c) < 0x80; }))
+        return found;
+    const QString text = QString::fromUtf8(line); // any surrogate in it is half of a pair
     int count = 0;
-    for (const char32_t code : line.toUcs4()) {
-        const QString c = QString::fromUcs4(&code, 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView c = QStringView(text).sliced(i, width);
+        i += width - 1;
         if (found.contains(c) || ansi::canEncode(c))
             continue;
         found += c;
@@ -90,7 +130,7 @@ SettingsFindings checkStorage(const SettingsFile &file)
                                  u"「・」として読まれます。"_s});
             continue;
         }
-        const QString unwritable = unwritableText(QString::fromUtf8(line.text));
+        const QString unwritable = unwritableText(line.text);
         if (!unwritable.isEmpty())
             findings.append({line.number,
                              {},

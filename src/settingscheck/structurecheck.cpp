@@ -54,7 +54,7 @@ void checkLookedUp(const SettingsFile &file, const SettingsFile::Section &sectio
 void checkKeys(const SettingsFile &file, const SettingsFile::Section &section, bool read,
                SettingsFindings *findings)
 {
-    for (qsizetype i = 0; i < section.keys.size(); ++i) {
+    for (qsizetype i = 0; i < std::ssize(section.keys); ++i) {
         const SettingsFile::Key &key = section.keys[i];
         if (key.isComment())
             continue;
@@ -62,10 +62,10 @@ void checkKeys(const SettingsFile &file, const SettingsFile::Section &section, b
             findings->append({key.line, section.name, {}, misshapen});
             continue;
         }
-        if (const qsizetype first = file.firstKey(section, key.name); first >= 0 && first < i)
+        if (const qsizetype earlier = file.earlierKey(section, i); earlier >= 0)
             findings->append({key.line, section.name, key.name,
                               u"同じキーが %1 行目にあります。後の方は読まれません。"_s.arg(
-                                  section.keys[first].line)});
+                                  section.keys[earlier].line)});
         if (read)
             checkLookedUp(file, section, key, findings);
     }

@@ -324,6 +324,7 @@ def main():
     write(options.out / "fuzz_preview", preview_seeds(options.small, options.drawings))
     write(options.out / "fuzz_clip", clip_seeds(options.small))
     write(options.out / "fuzz_scriptcommand", script_seeds(options.small))
+    write(options.out / "fuzz_scriptgeneration", script_seeds(options.small))
     write(options.out / "fuzz_settingscheck", settings_check_seeds(options.small))
     write(options.out / "fuzz_gridfile", grid_file_seeds(options.small))
     write(options.out / "fuzz_drawinglist", drawing_list_seeds(options.small))

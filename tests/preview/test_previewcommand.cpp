@@ -3,6 +3,7 @@
 #include "support/testfiles.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,22 +69,29 @@ void TestPreviewCommand::exitCode_data()
         << QStringList{u"@png.dwg"_s, u"-o"_s, u"@out.png"_s, u"--size"_s} << 2;
 }
 
-// The PNG is written exactly when the command succeeds on a drawing, and holds the preview.
+// The PNG is written exactly when the command succeeds on a drawing, and holds the preview. The
+// program, which runs the command in its wizard module, does the same.
 void TestPreviewCommand::exitCode()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
 
     const QString output = m_dir.filePath(QStringLiteral("out.png"));
-    QFile::remove(output);
     QStringList inDir = arguments;
     inDir.replaceInStrings(QStringLiteral("@"), m_dir.path() + u'/');
-    QCOMPARE(runPreviewCommand(inDir), exitCode);
-
     const bool written = exitCode == 0 && !arguments.contains(QStringLiteral("--help"));
-    QCOMPARE(QFile::exists(output), written);
-    if (written)
-        QCOMPARE(QImage(output, "PNG").convertToFormat(QImage::Format_RGB32), m_image);
+    for (const bool inProgram : {false, true}) {
+        QFile::remove(output);
+        QProcess program;
+        if (inProgram) {
+            program.start(TAVROLIN_PROGRAM_DIR "/tavrolin"_L1, QStringList{u"preview"_s} + inDir);
+            QVERIFY(program.waitForFinished(60000));
+        }
+        QCOMPARE(inProgram ? program.exitCode() : runPreviewCommand(inDir), exitCode);
+        QCOMPARE(QFile::exists(output), written);
+        if (written)
+            QCOMPARE(QImage(output, "PNG").convertToFormat(QImage::Format_RGB32), m_image);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPreviewCommand)

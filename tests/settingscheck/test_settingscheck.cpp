@@ -192,9 +192,9 @@ void TestSettingsCheck::storage_data()
     QTest::newRow("code page 932 behind the mark of UTF-8: that one finding")
         << QByteArray("\xEF\xBB\xBF") + ansi::encode(kClean)
         << QStringList{u"1行目: ファイルの先頭に UTF-8 の BOM がありますが"_s};
-    QTest::newRow("characters code page 932 cannot write")
-        << QByteArray("\xEF\xBB\xBF") + changed(u"0,L13"_s, u"0,L13,Ω€"_s).toUtf8()
-        << QStringList{u"6行目: コードページ 932 で書けない文字「€」"_s};
+    QTest::newRow("characters code page 932 cannot write, an invisible U+FEFF too")
+        << QByteArray("\xEF\xBB\xBF") + changed(u"0,L13"_s, u"0,L13,Ω€\uFEFF"_s).toUtf8()
+        << QStringList{u"6行目: コードページ 932 で書けない文字「€\uFEFF」"_s};
     QTest::newRow("bytes that are no character, also a lone lead byte")
         << ansi::encode(kClean) + QByteArray("[x]\nname=\x85\x40\nname2=\x81\n; \x85\x40\n")
         << QStringList{u"11行目 [x]: どの一覧からも"_s,

@@ -4,7 +4,9 @@
 # installed. `cmake --install` lays out the same folder; `cpack` (or tools/windows/build.sh)
 # writes the zip.
 
+# The program and its wizard module, which it loads from its own folder.
 install(TARGETS tavrolin RUNTIME DESTINATION .)
+install(TARGETS tavrolin_wizardmodule LIBRARY DESTINATION .)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION .
         PATTERN CMakeLists.txt EXCLUDE PATTERN .keep EXCLUDE)
 
@@ -67,6 +69,6 @@ add_custom_target(msi
     COMMAND ${CMAKE_COMMAND} -DSTAGE=${TAVROLIN_MSI_STAGE} -DVERSION=${PROJECT_VERSION}
             -DOUTPUT=${CMAKE_BINARY_DIR}/tavrolin-${PROJECT_VERSION}-windows-x64.msi
             -P ${PROJECT_SOURCE_DIR}/tools/windows/msi.cmake
-    DEPENDS tavrolin program_data program_translations
+    DEPENDS tavrolin tavrolin_wizardmodule program_data program_translations
     COMMENT "Writing the Windows Installer package"
     VERBATIM)
