@@ -40,8 +40,18 @@ void checkValue(const SettingsFile &file, const QString &section, const Settings
         FUZZ_CHECK(ansi::decode(written) == value);
 }
 
+// True when the code page keeps the key's name as the file writes it. Another name (a stray byte
+// read as U+30FB, a character the code page lacks read as '?') is looked up as what it became,
+// which may be the name of a later line.
+bool keepsItsName(const SettingsFile &file, const SettingsFile::Key &key)
+{
+    const QByteArray written = ansi::encode(key.name);
+    return ansi::decode(written) == key.name &&
+           (file.text().isUtf8() || written.size() == key.nameBytes.size());
+}
+
 // For the keys of the first sections read, the key line found is that key's first line of the
-// section, and holds the value that the reader finds.
+// section where the key keeps its name, and holds the value that the reader finds.
 void checkView(const SettingsFile &file)
 {
     int compared = 0;
@@ -57,7 +67,8 @@ void checkView(const SettingsFile &file)
             const SettingsFile::Key *found = file.key(section.name, key.name);
             if (!found)
                 continue; // a name the reader cannot look up (empty, or lost in the code page)
-            FUZZ_CHECK(found->line <= key.line);
+            if (keepsItsName(file, key))
+                FUZZ_CHECK(found->line <= key.line);
             if (++scanned <= kValuesScanned)
                 checkValue(file, section.name, *found);
         }
