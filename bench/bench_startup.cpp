@@ -7,12 +7,12 @@
 // xvfb-run).
 
 #include "childprocess.h"
+#include "clocks.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 
 using namespace tavrolin;
@@ -21,13 +21,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kStarts = 5;
-
-double monotonicMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
 
 struct Start
 {
@@ -44,7 +37,8 @@ std::optional<Start> fastestStart(const QByteArray &platform)
     std::optional<Start> best;
     for (int i = 0; i < kStarts; ++i) {
         const QString output = dir.filePath(u"figures.txt"_s);
-        qputenv("TAVROLIN_BENCH_STARTED_AT", QByteArray::number(monotonicMilliseconds(), 'f', 3));
+        qputenv("TAVROLIN_BENCH_STARTED_AT",
+                QByteArray::number(bench::monotonicMilliseconds(), 'f', 3));
         if (!bench::runChild(TAVROLIN_PROGRAM_DIR "/tavrolin"_L1, {}, output).ok)
             return std::nullopt;
         QFile file(output);

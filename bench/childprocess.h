@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clocks.h"
+
 #include <QString>
 #include <QStringList>
 #include <fcntl.h>
@@ -48,11 +50,8 @@ inline ChildCost runChild(const QString &program, const QStringList &arguments,
     rusage usage{};
     if (failed != 0 || wait4(pid, &status, 0, &usage) != pid)
         return cost;
-    const auto ms = [](const timeval &t) {
-        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
-    };
     cost.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    cost.cpuMilliseconds = ms(usage.ru_utime) + ms(usage.ru_stime);
+    cost.cpuMilliseconds = cpuMilliseconds(usage);
     cost.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
     return cost;
 }

@@ -4,14 +4,14 @@
 // clock's time just before the program was started. Links QtCore only, so the program loads its
 // window libraries as it always does, with its wizard module.
 
+#include "clocks.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdlib>
-#include <ctime>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,23 +19,6 @@ namespace {
 
 // How long the wizard idles before its memory is read.
 constexpr int kIdleMilliseconds = 1000;
-
-double monotonicMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double ownCpuMilliseconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval &t) {
-        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
-    };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
 
 double residentMegabytes()
 {
@@ -64,8 +47,10 @@ protected:
         m_seen = true;
         // Queued: the paint of the window and its children is over when the call comes.
         QTimer::singleShot(0, this, [this] {
-            const double frame = monotonicMilliseconds() - m_startedAt;
-            const double cpu = ownCpuMilliseconds();
+            const double frame = tavrolin::bench::monotonicMilliseconds() - m_startedAt;
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            const double cpu = tavrolin::bench::cpuMilliseconds(usage);
             QTimer::singleShot(kIdleMilliseconds, this, [frame, cpu] {
                 QTextStream(stdout) << frame << ' ' << cpu << ' ' << residentMegabytes() << '\n';
                 std::_Exit(0); // the figures are out; the wizard's end is not measured
