@@ -1,5 +1,7 @@
 #include "drawingpath.h"
 
+#include "textinplace.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -71,7 +73,7 @@ QString visibleControls(const QString &text)
 
 bool needsScriptQuotes(QStringView path)
 {
-    return std::find(path.utf16(), path.utf16() + path.size(), u' ') != path.utf16() + path.size();
+    return path.contains(u' ');
 }
 
 QString scriptPath(const QString &path)
@@ -88,11 +90,10 @@ QString openCommand(const QString &path)
     constexpr QStringView kOpen = u".open ";
     const bool quoted = needsScriptQuotes(path);
     QString line(kOpen.size() + path.size() + (quoted ? 2 : 0), Qt::Uninitialized);
-    char16_t *out = std::copy(kOpen.utf16(), kOpen.utf16() + kOpen.size(),
-                              reinterpret_cast<char16_t *>(line.data()));
+    char16_t *out = putText(kOpen, unitsOf(line));
     if (quoted)
         *out++ = u'"';
-    out = std::copy(path.utf16(), path.utf16() + path.size(), out);
+    out = putText(path, out);
     if (quoted)
         *out = u'"';
     return line;

@@ -7,18 +7,12 @@
 
 namespace tavrolin {
 
-namespace {
-
-constexpr std::uintptr_t kLargePage = 2 * 1024 * 1024;
-
-} // namespace
-
 void adviseLargePages(void *data, std::size_t size)
 {
 #ifdef Q_OS_LINUX
     const auto begin = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
-    const std::uintptr_t end = (begin + size) & ~(kLargePage - 1);
+    const std::uintptr_t first = (begin + kLargePageSize - 1) & ~(kLargePageSize - 1);
+    const std::uintptr_t end = (begin + size) & ~(kLargePageSize - 1);
     if (end > first)
         madvise(reinterpret_cast<void *>(first), end - first, MADV_HUGEPAGE);
 #else

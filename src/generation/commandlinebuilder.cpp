@@ -5,6 +5,7 @@
 #include "core/drawingpath.h"
 #include "core/session.h"
 #include "core/settingslookup.h"
+#include "core/textinplace.h"
 
 #include <algorithm>
 #include <array>
@@ -61,12 +62,6 @@ private:
     std::array<char16_t, 12> m_digits;
     qsizetype m_first = 12;
 };
-
-// Copies the text to `out`, returning the place after it.
-char16_t *put(QStringView text, char16_t *out)
-{
-    return std::copy(text.utf16(), text.utf16() + text.size(), out);
-}
 
 } // namespace
 
@@ -212,15 +207,15 @@ void CommandLineBuilder::appendSaveAs(int drawing, SaveAsNames names, SaveAsPart
     const qsizetype start = text.size();
     text.resize(start + command.size() + (quoted ? 2 : 0) + folder.size() +
                 (dated ? stamp.size() + 1 : 0) + number.view().size() + kExtension.size());
-    char16_t *out = put(command, reinterpret_cast<char16_t *>(text.data()) + start);
+    char16_t *out = putText(command, unitsOf(text) + start);
     if (quoted)
         *out++ = u'"';
-    out = put(folder, out);
+    out = putText(folder, out);
     if (dated) {
-        out = put(stamp, out);
+        out = putText(stamp, out);
         *out++ = u'-';
     }
-    out = put(kExtension, put(number.view(), out));
+    out = putText(kExtension, putText(number.view(), out));
     if (quoted)
         *out = u'"';
 }

@@ -2,27 +2,15 @@
 
 #include "core/largetext.h"
 #include "core/session.h"
+#include "core/textinplace.h"
 #include "generationview.h"
 #include "rowlines.h"
-
-#include <algorithm>
 
 namespace tavrolin {
 
 namespace {
 
 constexpr QStringView kLineEnd = u"\r\n";
-
-// Appends a part to a block: grown in place, without what QString::append does for every call
-// (a part that lies inside the text itself, an argument that is null), since a script of 50 000
-// drawings is put together from a few hundred thousand such parts.
-void put(QString &text, QStringView part)
-{
-    const qsizetype size = text.size();
-    text.resize(size + part.size());
-    std::copy(part.utf16(), part.utf16() + part.size(),
-              reinterpret_cast<char16_t *>(text.data()) + size);
-}
 
 } // namespace
 
@@ -112,14 +100,14 @@ QList<ScriptAssembly::Piece> ScriptAssembly::piecesOf(const QList<int> &rows) co
 
 void ScriptAssembly::appendBlock(int drawing, const QList<Piece> &pieces, QString &text) const
 {
-    put(text, kLineEnd);
-    put(text, m_session.OpenCommands[drawing]);
+    appendText(text, kLineEnd);
+    appendText(text, m_session.OpenCommands[drawing]);
     for (const Piece &piece : pieces) {
         if (!piece.form) {
-            put(text, piece.fixed);
+            appendText(text, piece.fixed);
             continue;
         }
-        put(text, kLineEnd);
+        appendText(text, kLineEnd);
         piece.form->appendLine(drawing, text);
     }
 }

@@ -225,12 +225,6 @@ QString SettingsFile::value(const Section &section, const QString &key) const
     return found ? profileValue(m_text, found->rawValue) : QString();
 }
 
-int SettingsFile::lineOf(const QString &sectionName, const QString &keyName) const
-{
-    const Section *found = section(sectionName);
-    return found ? lineOf(*found, keyName) : 0;
-}
-
 int SettingsFile::lineOf(const Section &section, const QString &keyName) const
 {
     const Key *found = key(section, keyName);

@@ -68,9 +68,7 @@ public:
     // The value a lookup returns: the empty text for a missing section or key.
     QString value(const QString &section, const QString &key) const;
     QString value(const Section &section, const QString &key) const;
-    // The line to name for a finding about a key: the key's line, else its section's header
-    // line, else 0.
-    int lineOf(const QString &section, const QString &key) const;
+    // The line to name for a finding about a key: the key's line, else its section's header line.
     int lineOf(const Section &section, const QString &key) const;
 
     // True when a section or key name as written is the name looked for, as the reader matches.

@@ -16,7 +16,6 @@ namespace tavrolin {
 namespace {
 
 constexpr int kHeapStep = 64 * 1024 * 1024;
-constexpr std::uintptr_t kLargePage = 2 * 1024 * 1024;
 
 // glibc maps each block from 128 KB up on its own and unmaps it when freed, and hands the top of
 // the heap back when 128 KB of it are free. Below these limits such blocks come from the heap and
@@ -36,7 +35,7 @@ void growHeapInLargePages()
 {
     const auto before = reinterpret_cast<std::uintptr_t>(sbrk(0));
     mallopt(M_TOP_PAD, kHeapStep);
-    void *volatile block = std::malloc(kLargePage); // volatile: the pair is not optimised away
+    void *volatile block = std::malloc(kLargePageSize); // volatile: the pair is not optimised away
     std::free(block);
     const auto after = reinterpret_cast<std::uintptr_t>(sbrk(0));
     adviseLargePages(reinterpret_cast<void *>(before), after - before);
